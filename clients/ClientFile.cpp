@@ -1,0 +1,77 @@
+#include "clients/ClientFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cstring>
+#include <memory>
+
+namespace {
+constexpr qint64 kHeaderSize = 48;
+
+struct ClientFileHeader {
+    char signature[36];
+    std::int32_t recordSize;
+    std::int32_t version;
+    std::int32_t versionCopy;
+};
+static_assert(sizeof(ClientFileHeader) == kHeaderSize);
+
+bool readExactly(QFile& file, void* into, qint64 length) {
+    return file.read(static_cast<char*>(into), length) == length;
+}
+
+// Reads a version 1 image of `size` bytes into a fresh version 1 record and upgrades it.
+int readVersion1(QFile& file, std::int32_t size, ClientRecord& record) {
+    if (size != kClientRecordV1Size && size != kClientRecordV1ShortSize)
+        return kClientFileForeign;
+    auto old = std::make_unique<ClientRecordV1>();
+    std::memset(old.get(), 0, sizeof(ClientRecordV1));
+    auto* header = reinterpret_cast<ClientFileHeader*>(old->head);
+    std::memcpy(header->signature, kClientSignature, sizeof(kClientSignature));
+    header->recordSize = kClientRecordV1Size;
+    header->version = header->versionCopy = 1;
+    if (!readExactly(file, old.get(), size))
+        return kClientFileShort;
+    upgradeClientRecord(*old, record);
+    return kClientFileOk;
+}
+} // namespace
+
+int readClientFile(const QString& path, ClientInfo& client) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return kClientFileCannotOpen;
+
+    ClientFileHeader header{};
+    if (!readExactly(file, &header, kHeaderSize))
+        return kClientFileShort;
+    if (::strncmp(header.signature, kClientSignature, sizeof(header.signature)) != 0)
+        return kClientFileForeign;
+    file.seek(0);
+
+    auto fresh = std::make_unique<ClientRecord>();
+    initClientRecord(*fresh);
+    if (header.version == 1) {
+        const int result = readVersion1(file, header.recordSize, *fresh);
+        if (result != kClientFileOk)
+            return result;
+    } else if (header.version != 2 || header.recordSize != kClientRecordSize) {
+        return kClientFileForeign;
+    } else if (!readExactly(file, fresh.get(), kClientRecordSize)) {
+        return kClientFileShort;
+    }
+    client.record = *fresh;
+    return kClientFileOk;
+}
+
+int writeClientFile(ClientInfo& client, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return kClientFileCannotOpen;
+    client.record.recordSize = kClientRecordSize;
+    const qint64 written =
+        file.write(reinterpret_cast<const char*>(&client.record), kClientRecordSize);
+    if (written != kClientRecordSize || !file.commit())
+        return kClientFileShort;
+    return kClientFileOk;
+}

@@ -1,0 +1,82 @@
+#include "clients/ClientStore.h"
+
+#include "app/SettingsBinder.h"
+#include "clients/ClientFile.h"
+#include "platform/FixedText.h"
+#include "taxtables/TaxTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString kCounterSection = QStringLiteral("Private Data");
+const QString kCounterKey = QStringLiteral("Client Count");
+} // namespace
+
+QString ClientStore::clientFileName(const QString& folder, int number) {
+    return folder + QStringLiteral("Vtb") + QStringLiteral("%1").arg(number, 5, 10, QLatin1Char('0')) +
+           QStringLiteral(".kvr");
+}
+
+QString ClientStore::newClientFileName(const QString& folder) {
+    int count = SettingsStore::readInt(kCounterSection, kCounterKey, -1);
+    if (count == -1) {
+        count = 0;
+        SettingsStore::writeInt(kCounterSection, kCounterKey, count);
+    }
+    int number = count + 1;
+    while (QFileInfo::exists(clientFileName(folder, number)))
+        ++number;
+    SettingsStore::writeInt(kCounterSection, kCounterKey, number);
+    return clientFileName(folder, number);
+}
+
+int ClientStore::saveClient(ClientInfo& client, const QString& path, const QString& folder) {
+    const QString target = path.isEmpty() ? newClientFileName(folder) : path;
+    const int result = writeClientFile(client, target);
+    if (result == kClientFileOk)
+        client.path = target;
+    return result;
+}
+
+void ClientStore::refreshTaxRecords(ClientRecord& record, const TaxTable& table) {
+    if (record.multiSite == 1) {
+        const int used = std::clamp(record.locationCount, 0, kMaxLocations);
+        for (int i = 0; i < used; ++i) {
+            ClientLocation& location = record.locations[i];
+            table.lookup(FixedText::view(location.locationCode), location.taxRecord);
+        }
+    } else {
+        table.lookup(FixedText::view(record.locationCode), record.taxRecord);
+    }
+}
+
+std::vector<std::unique_ptr<ClientInfo>> ClientStore::loadClients(const QString& folder,
+                                                                  const TaxTable& table) {
+    std::vector<std::unique_ptr<ClientInfo>> clients;
+    const QStringList names =
+        QDir(folder).entryList({QStringLiteral("*.kvr")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        auto client = std::make_unique<ClientInfo>();
+        client->path = folder + name;
+        if (readClientFile(client->path, *client) != kClientFileOk)
+            continue;
+        refreshTaxRecords(client->record, table);
+        if (clientName(client->record).isEmpty())
+            continue;
+        clients.push_back(std::move(client));
+    }
+    return clients;
+}
+
+QString ClientStore::deletedCopyName(const QString& path) { return path.chopped(3) + "del"; }
+
+void ClientStore::deleteClientFile(const ClientInfo& client) {
+    if (client.path.isEmpty())
+        return;
+    const QString copy = deletedCopyName(client.path);
+    if (!QFileInfo::exists(copy))
+        QFile::copy(client.path, copy);
+    QFile::remove(client.path);
+}

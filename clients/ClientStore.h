@@ -1,0 +1,42 @@
+#pragma once
+
+#include "clients/ClientRecord.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class TaxTable;
+
+// The client store is the client data folder: one .kvr file per client, no index. The folder
+// text always ends with '/'.
+namespace ClientStore {
+
+// "<folder>Vtb<number, at least five digits>.kvr".
+QString clientFileName(const QString& folder, int number);
+
+// Hands out the next unused client file name. The counter "Client Count" in section
+// "Private Data" only grows; a name already taken in the folder is skipped.
+QString newClientFileName(const QString& folder);
+
+// Writes the client to `path`, or to a new name when `path` is empty. On success the client
+// takes the path; a failure returns the write's result and leaves the client's path alone.
+int saveClient(ClientInfo& client, const QString& path, const QString& folder);
+
+// Overwrites the stored tax table lines of the client (of each used location for a multi-site
+// client) with the current table's lines; codes no longer in the table keep their old line.
+void refreshTaxRecords(ClientRecord& record, const TaxTable& table);
+
+// Reads every client file of the folder. Unreadable files and clients without a name are
+// left out; a missing folder gives an empty list.
+std::vector<std::unique_ptr<ClientInfo>> loadClients(const QString& folder,
+                                                     const TaxTable& table);
+
+// The deleted-client copy of a client file: the last three characters become "del".
+QString deletedCopyName(const QString& path);
+
+// Keeps a ".del" copy of the client's file (an older copy of that name is kept instead) and
+// removes the file. A client that was never saved has nothing to delete.
+void deleteClientFile(const ClientInfo& client);
+
+} // namespace ClientStore

@@ -1,0 +1,128 @@
+#include "taxtables/TaxTable.h"
+
+#include "platform/Clock.h"
+#include "taxtables/RateText.h"
+
+#include <QFile>
+
+namespace {
+// Lines are read with a 200-byte buffer: a longer line is taken in pieces of 199 characters.
+constexpr std::size_t kMaxReadLength = 199;
+constexpr std::size_t kCodeLength = 10;
+
+// The file read the way a text-mode stream reads it: CR LF pairs become LF.
+std::string readText(QFile& file) {
+    const QByteArray bytes = file.readAll();
+    std::string text;
+    text.reserve(static_cast<std::size_t>(bytes.size()));
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            continue;
+        text.push_back(bytes[i]);
+    }
+    return text;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        end = std::min(end, start + kMaxReadLength);
+        lines.emplace_back(text, start, end - start);
+        start = end;
+    }
+    return lines;
+}
+
+// Year, month and day of a YYYYMMDD text; missing or non-numeric parts give 0.
+int dateField(std::string_view date, std::size_t position, std::size_t length) {
+    return position < date.size() ? RateText::leadingInt(date.substr(position, length)) : 0;
+}
+
+double rateOf(const TaxTableRecord& record, bool useDateRule, const char (&current)[6],
+              const char (&prior)[6]) {
+    const bool usePrior =
+        TaxTable::chooseRateSet(record, useDateRule, Clock::today()) == RateSet::Prior;
+    const char* text = usePrior ? prior : current;
+    return RateText::fraction(std::string_view(text, ::strnlen(text, 6)));
+}
+} // namespace
+
+bool TaxTable::load(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    std::vector<std::string> lines = splitLines(readText(file));
+    if (lines.empty())
+        return false;
+
+    lines_ = std::move(lines);
+    index_.clear();
+    index_.reserve(lines_.size());
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        index_[lines_[i].substr(0, kCodeLength)] = i;
+
+    TaxTableRecord trailer;
+    trailer.parse(lines_.back());
+    const std::string_view date(trailer.effectiveDate);
+    lastUpdated_.year = static_cast<std::uint16_t>(dateField(date, 0, 4));
+    lastUpdated_.month = static_cast<std::uint16_t>(dateField(date, 4, 2));
+    lastUpdated_.day = static_cast<std::uint16_t>(dateField(date, 6, 2));
+    loaded_ = true;
+    return true;
+}
+
+bool TaxTable::lookup(std::string_view locationCode, TaxTableRecord& record) const {
+    if (!loaded_)
+        return false;
+    const auto found = index_.find(std::string(locationCode));
+    if (found == index_.end())
+        return false;
+    record.parse(lines_[found->second]);
+    return true;
+}
+
+int TaxTable::count() const { return lines_.empty() ? 0 : static_cast<int>(lines_.size()) - 1; }
+
+bool TaxTable::recordAt(int index, TaxTableRecord& record) const {
+    if (index < 0 || index >= count())
+        return false;
+    record.parse(lines_[static_cast<std::size_t>(index)]);
+    return true;
+}
+
+RateSet TaxTable::chooseRateSet(const TaxTableRecord& record, bool useDateRule, QDate today) {
+    if (!useDateRule)
+        return RateSet::Current;
+    const std::string_view date(record.effectiveDate, ::strnlen(record.effectiveDate, 9));
+    int year = dateField(date, 0, 4);
+    int month = dateField(date, 4, 2);
+    const int day = dateField(date, 6, 2);
+    if (day > 1 && ++month == 13) {
+        month = 1;
+        ++year;
+    }
+    const long long months =
+        (static_cast<long long>(today.year()) - year) * 12 + today.month() - month;
+    return months < 6 ? RateSet::Prior : RateSet::Current;
+}
+
+double TaxTable::generalRate(const TaxTableRecord& record, bool useDateRule) {
+    return rateOf(record, useDateRule, record.currentGeneralRate, record.priorGeneralRate);
+}
+
+double TaxTable::foodRate(const TaxTableRecord& record, bool useDateRule) {
+    return rateOf(record, useDateRule, record.currentFoodRate, record.priorFoodRate);
+}
+
+double TaxTable::purchaseGeneralRate(const TaxTableRecord& record, bool useDateRule) {
+    return rateOf(record, useDateRule, record.currentPurchaseGeneralRate,
+                  record.priorPurchaseGeneralRate);
+}
+
+double TaxTable::purchaseFoodRate(const TaxTableRecord& record, bool useDateRule) {
+    return rateOf(record, useDateRule, record.currentPurchaseFoodRate,
+                  record.priorPurchaseFoodRate);
+}
