@@ -9,8 +9,7 @@ OptionsSettings::OptionsSettings(const QString& programFolder) {
                     QStringLiteral("Options.DestroyClientDataPermanently"), 0);
     binder_.bindInt(allowBlankForms, QStringLiteral("Options.AllowBlankForms"), 0);
     binder_.bindInt(printGasoholWorksheet, QStringLiteral("Options.PrintGasoholWSheet"), 0);
-    binder_.bindInt(printDateTaxPayer, QStringLiteral("Options.PrintdateTaxPayersignatureline"),
-                    1);
+    binder_.bindInt(printDateTaxPayer, QStringLiteral("Options.PrintdateTaxPayersignatureline"), 1);
     binder_.bindInt(printDateTaxPreparer,
                     QStringLiteral("Options.PrintdateTaxPreparersignatureline"), 1);
     binder_.bindInt(checkForUpdatesFrequency, QStringLiteral("Options.CheckForUpdatesFrequency"),

@@ -7,7 +7,9 @@ QSettings openStore() {
     return QSettings(SettingsStore::kOrganization, SettingsStore::kApplication);
 }
 
-QString fullKey(const QString& section, const QString& key) { return section + u'/' + key; }
+QString fullKey(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 } // namespace
 
 int SettingsStore::readInt(const QString& section, const QString& key, int defaultValue) {
@@ -25,15 +27,16 @@ void SettingsStore::writeInt(const QString& section, const QString& key, int val
 
 SettingsBinder::SettingsBinder(QString section) : section_(std::move(section)) {}
 
-SettingsBinder::~SettingsBinder() { writeBack(); }
+SettingsBinder::~SettingsBinder() {
+    writeBack();
+}
 
 void SettingsBinder::bindInt(int& variable, const QString& key, int defaultValue) {
     variable = SettingsStore::readInt(section_, key, defaultValue);
     bindings_.push_back({key, &variable});
 }
 
-void SettingsBinder::bindText(QString& variable, const QString& key,
-                              const QString& defaultValue) {
+void SettingsBinder::bindText(QString& variable, const QString& key, const QString& defaultValue) {
     const QVariant stored = openStore().value(fullKey(section_, key));
     variable = stored.isValid() ? stored.toString() : defaultValue;
     bindings_.push_back({key, &variable});

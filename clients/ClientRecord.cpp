@@ -11,7 +11,9 @@ void copyBytes(const void* from, void* to, std::size_t offset, std::size_t lengt
 }
 } // namespace
 
-ClientInfo::ClientInfo() { initClientRecord(record); }
+ClientInfo::ClientInfo() {
+    initClientRecord(record);
+}
 
 void initClientRecord(ClientRecord& record) {
     std::memset(&record, 0, sizeof(record));

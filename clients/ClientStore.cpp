@@ -15,8 +15,8 @@ const QString kCounterKey = QStringLiteral("Client Count");
 } // namespace
 
 QString ClientStore::clientFileName(const QString& folder, int number) {
-    return folder + QStringLiteral("Vtb") + QStringLiteral("%1").arg(number, 5, 10, QLatin1Char('0')) +
-           QStringLiteral(".kvr");
+    return folder + QStringLiteral("Vtb") +
+           QStringLiteral("%1").arg(number, 5, 10, QLatin1Char('0')) + QStringLiteral(".kvr");
 }
 
 QString ClientStore::newClientFileName(const QString& folder) {
@@ -70,7 +70,9 @@ std::vector<std::unique_ptr<ClientInfo>> ClientStore::loadClients(const QString&
     return clients;
 }
 
-QString ClientStore::deletedCopyName(const QString& path) { return path.chopped(3) + "del"; }
+QString ClientStore::deletedCopyName(const QString& path) {
+    return path.chopped(3) + "del";
+}
 
 void ClientStore::deleteClientFile(const ClientInfo& client) {
     if (client.path.isEmpty())

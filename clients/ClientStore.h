@@ -29,8 +29,7 @@ void refreshTaxRecords(ClientRecord& record, const TaxTable& table);
 
 // Reads every client file of the folder. Unreadable files and clients without a name are
 // left out; a missing folder gives an empty list.
-std::vector<std::unique_ptr<ClientInfo>> loadClients(const QString& folder,
-                                                     const TaxTable& table);
+std::vector<std::unique_ptr<ClientInfo>> loadClients(const QString& folder, const TaxTable& table);
 
 // The deleted-client copy of a client file: the last three characters become "del".
 QString deletedCopyName(const QString& path);

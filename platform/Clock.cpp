@@ -7,12 +7,18 @@ QDateTime& fixedNow() {
 }
 } // namespace
 
-QDate Clock::today() { return now().date(); }
+QDate Clock::today() {
+    return now().date();
+}
 
 QDateTime Clock::now() {
     return fixedNow().isValid() ? fixedNow() : QDateTime::currentDateTime();
 }
 
-qint64 Clock::secondsSinceEpoch() { return now().toSecsSinceEpoch(); }
+qint64 Clock::secondsSinceEpoch() {
+    return now().toSecsSinceEpoch();
+}
 
-void Clock::setFixed(const QDateTime& value) { fixedNow() = value; }
+void Clock::setFixed(const QDateTime& value) {
+    fixedNow() = value;
+}

@@ -7,7 +7,9 @@
 // the sales tax table and the form fields use. Characters outside the code page become '?'.
 namespace Cp1252 {
 QString toUnicode(const char* text, qsizetype length);
-inline QString toUnicode(const QByteArray& text) { return toUnicode(text.constData(), text.size()); }
+inline QString toUnicode(const QByteArray& text) {
+    return toUnicode(text.constData(), text.size());
+}
 QByteArray fromUnicode(const QString& text);
 // The Unicode character of one code page byte.
 QChar charOf(unsigned char byte);

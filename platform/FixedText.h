@@ -31,6 +31,16 @@ void set(char (&field)[N], std::string_view text) {
 }
 
 template <std::size_t N>
+void set(char (&field)[N], const char* text) {
+    set(field, std::string_view(text));
+}
+
+template <std::size_t N>
+void set(char (&field)[N], const std::string& text) {
+    set(field, std::string_view(text));
+}
+
+template <std::size_t N>
 void set(char (&field)[N], const QString& text) {
     const QByteArray bytes = Cp1252::fromUnicode(text);
     set(field, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

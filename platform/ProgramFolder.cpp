@@ -32,4 +32,6 @@ QString ProgramFolder::path() {
     return withTrailingSeparator(folder);
 }
 
-void ProgramFolder::setOverride(const QString& folder) { overrideFolder() = folder; }
+void ProgramFolder::setOverride(const QString& folder) {
+    overrideFolder() = folder;
+}

@@ -84,7 +84,9 @@ bool TaxTable::lookup(std::string_view locationCode, TaxTableRecord& record) con
     return true;
 }
 
-int TaxTable::count() const { return lines_.empty() ? 0 : static_cast<int>(lines_.size()) - 1; }
+int TaxTable::count() const {
+    return lines_.empty() ? 0 : static_cast<int>(lines_.size()) - 1;
+}
 
 bool TaxTable::recordAt(int index, TaxTableRecord& record) const {
     if (index < 0 || index >= count())

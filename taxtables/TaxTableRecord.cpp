@@ -11,7 +11,9 @@ constexpr std::array<std::size_t, 22> kFieldWidths = {10, 25, 25, 8, 5, 5, 1, 5,
 constexpr std::size_t kScratchSize = 200;
 } // namespace
 
-void TaxTableRecord::clear() { std::memset(this, 0, sizeof(*this)); }
+void TaxTableRecord::clear() {
+    std::memset(this, 0, sizeof(*this));
+}
 
 void TaxTableRecord::parse(std::string_view line) {
     clear();

@@ -7,10 +7,10 @@
 // block byte for byte, so its layout never changes. Each field is the line's characters
 // followed by a NUL; short fields are NUL-padded.
 struct TaxTableRecord {
-    char locationCode[11];   // characters 1-10
-    char locationName[26];   // 11-35
-    char countyName[26];     // 36-60
-    char effectiveDate[9];   // 61-68, YYYYMMDD: the day the current rates took effect
+    char locationCode[11];              // characters 1-10
+    char locationName[26];              // 11-35
+    char countyName[26];                // 36-60
+    char effectiveDate[9];              // 61-68, YYYYMMDD: the day the current rates took effect
     char currentGeneralRate[6];         // 69-73
     char currentFoodRate[6];            // 74-78
     char currentFlag1[2];               // 79

@@ -15,8 +15,8 @@ QJsonArray JsonCases::readArray(const QString& path) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (!document.isArray()) {
-        ADD_FAILURE() << path.toStdString() << " is not a JSON array: "
-                      << error.errorString().toStdString();
+        ADD_FAILURE() << path.toStdString()
+                      << " is not a JSON array: " << error.errorString().toStdString();
         return {};
     }
     return document.array();
@@ -47,4 +47,6 @@ QString JsonCases::sha256Hex(const QByteArray& bytes) {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
-QString JsonCases::hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex()); }
+QString JsonCases::hex(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex());
+}

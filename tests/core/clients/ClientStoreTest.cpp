@@ -1,0 +1,178 @@
+#include "clients/ClientStore.h"
+
+#include "app/SettingsBinder.h"
+#include "clients/ClientFile.h"
+#include "clients/ClientList.h"
+#include "clients/DiskSpaceCheck.h"
+#include "platform/FixedText.h"
+#include "taxtables/TaxTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+class ClientStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings(SettingsStore::kOrganization, SettingsStore::kApplication).clear();
+        folder_ = dir_.path() + '/';
+    }
+    int counter() const { return SettingsStore::readInt("Private Data", "Client Count", -1); }
+    void touch(const QString& name) const {
+        QFile file(folder_ + name);
+        file.open(QIODevice::WriteOnly);
+    }
+    ClientInfo client(const char* name, const char* code = "") const {
+        ClientInfo info;
+        FixedText::set(info.record.businessName, name);
+        FixedText::set(info.record.locationCode, code);
+        return info;
+    }
+
+    QTemporaryDir dir_;
+    QString folder_;
+};
+
+// A one-location table whose line for `code` carries the given general rate.
+TaxTable tableWith(const QTemporaryDir& dir, const std::string& code, const std::string& rate) {
+    std::string line = code + std::string(50, ' ') + "20050101" + rate;
+    line.resize(140, ' ');
+    const std::string text = line + "\n" + std::string(60, ' ') + "20050701\n";
+    QFile file(dir.filePath("Data.tbl"));
+    file.open(QIODevice::WriteOnly);
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    file.close();
+    TaxTable table;
+    table.load(file.fileName());
+    return table;
+}
+} // namespace
+
+TEST_F(ClientStoreTest, FileNamesArePaddedToFiveDigits) {
+    EXPECT_EQ(ClientStore::clientFileName("/c/", 7), "/c/Vtb00007.kvr");
+    EXPECT_EQ(ClientStore::clientFileName("/c/", 123456), "/c/Vtb123456.kvr");
+}
+
+TEST_F(ClientStoreTest, FirstNameWithNoCounterIsOne) {
+    EXPECT_EQ(ClientStore::newClientFileName(folder_), folder_ + "Vtb00001.kvr");
+    EXPECT_EQ(counter(), 1);
+    EXPECT_EQ(ClientStore::newClientFileName(folder_), folder_ + "Vtb00002.kvr")
+        << "a number is used up even when nothing was written";
+}
+
+TEST_F(ClientStoreTest, NamesInUseAreSkipped) {
+    SettingsStore::writeInt("Private Data", "Client Count", 4);
+    touch("Vtb00005.kvr");
+    QDir(folder_).mkdir("Vtb00006.kvr"); // a folder of that name counts too
+    EXPECT_EQ(ClientStore::newClientFileName(folder_), folder_ + "Vtb00007.kvr");
+    EXPECT_EQ(counter(), 7);
+}
+
+TEST_F(ClientStoreTest, SaveChoosesANameOnlyWhenNoneIsGiven) {
+    ClientInfo info = client("Oak Park Deli");
+    ASSERT_EQ(ClientStore::saveClient(info, QString(), folder_), 0);
+    EXPECT_EQ(info.path, folder_ + "Vtb00001.kvr");
+    ASSERT_EQ(ClientStore::saveClient(info, folder_ + "Mine.kvr", folder_), 0);
+    EXPECT_EQ(info.path, folder_ + "Mine.kvr");
+    EXPECT_EQ(counter(), 1);
+
+    ClientInfo lost = client("Nowhere");
+    EXPECT_EQ(ClientStore::saveClient(lost, QString(), folder_ + "missing/"),
+              kClientFileCannotOpen);
+    EXPECT_TRUE(lost.path.isEmpty());
+}
+
+TEST_F(ClientStoreTest, LoadSkipsUnreadableAndNamelessFilesAndRefreshesRates) {
+    QTemporaryDir tableDir;
+    const TaxTable table = tableWith(tableDir, "016-0001-1", "09000");
+
+    ClientInfo single = client("Corner Store", "016-0001-1");
+    ClientInfo unknownCode = client("Lakeside Bait", "099-9999-9");
+    FixedText::set(unknownCode.record.taxRecord.currentGeneralRate, "07000");
+    ClientInfo multi = client("");
+    multi.record.multiSite = 1;
+    multi.record.locationCount = 2;
+    FixedText::set(multi.record.locations[0].name, "Main Street Shop");
+    FixedText::set(multi.record.locations[1].locationCode, "016-0001-1");
+    ClientInfo nameless = client("");
+    ClientInfo namelessMulti = client("Business name is not the list name");
+    namelessMulti.record.multiSite = 1;
+    for (ClientInfo* info : {&single, &unknownCode, &multi, &nameless, &namelessMulti})
+        ASSERT_EQ(ClientStore::saveClient(*info, QString(), folder_), 0);
+    touch("garbage.kvr");
+    touch("notes.txt");
+
+    ClientList list;
+    list.reset(ClientStore::loadClients(folder_, table));
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list.nameAt(0), "Corner Store");
+    EXPECT_EQ(list.nameAt(1), "Lakeside Bait");
+    EXPECT_EQ(list.nameAt(2), "Main Street Shop");
+    EXPECT_STREQ(list.at(0).record.taxRecord.currentGeneralRate, "09000");
+    EXPECT_STREQ(list.at(1).record.taxRecord.currentGeneralRate, "07000")
+        << "a code no longer in the table keeps its stored line";
+    EXPECT_STREQ(list.at(2).record.locations[1].taxRecord.currentGeneralRate, "09000");
+    EXPECT_EQ(list.at(0).path, single.path);
+
+    ClientInfo onDisk;
+    readClientFile(single.path, onDisk);
+    EXPECT_STREQ(onDisk.record.taxRecord.currentGeneralRate, "")
+        << "refreshed lines reach the file only when the client is saved";
+}
+
+TEST_F(ClientStoreTest, MissingFolderLoadsEmpty) {
+    const TaxTable table;
+    EXPECT_TRUE(ClientStore::loadClients(folder_ + "missing/", table).empty());
+}
+
+TEST_F(ClientStoreTest, DeleteKeepsTheOldestDeletedCopy) {
+    ClientInfo first = client("First");
+    ASSERT_EQ(ClientStore::saveClient(first, folder_ + "Vtb00003.kvr", folder_), 0);
+    ClientStore::deleteClientFile(first);
+    EXPECT_FALSE(QFile::exists(folder_ + "Vtb00003.kvr"));
+    ASSERT_TRUE(QFile::exists(folder_ + "Vtb00003.del"));
+
+    ClientInfo second = client("Second");
+    ASSERT_EQ(ClientStore::saveClient(second, folder_ + "Vtb00003.kvr", folder_), 0);
+    ClientStore::deleteClientFile(second);
+    EXPECT_FALSE(QFile::exists(folder_ + "Vtb00003.kvr"));
+    ClientInfo kept;
+    ASSERT_EQ(readClientFile(folder_ + "Vtb00003.del", kept), 0);
+    EXPECT_EQ(clientName(kept.record), "First");
+
+    ClientStore::deleteClientFile(client("Never saved")); // nothing to do, nothing breaks
+}
+
+TEST(ClientList, KeepsRowsSortedAndComparesNamesExactly) {
+    ClientList list;
+    for (const char* name : {"beta Foods", "Alpha Mart", "Gamma", "alpha mart", ""}) {
+        ClientInfo info;
+        FixedText::set(info.record.businessName, name);
+        list.add(info);
+    }
+    ASSERT_EQ(list.size(), 4) << "a client without a name is not listed";
+    EXPECT_EQ(list.nameAt(0), "Alpha Mart");
+    EXPECT_EQ(list.nameAt(1), "alpha mart");
+    EXPECT_EQ(list.nameAt(2), "beta Foods");
+    EXPECT_EQ(list.nameAt(3), "Gamma");
+    EXPECT_TRUE(list.nameExists("Gamma"));
+    EXPECT_FALSE(list.nameExists("gamma"));
+    EXPECT_FALSE(list.nameExists("Gamma "));
+    EXPECT_EQ(list.find("beta Foods"), 2);
+    EXPECT_EQ(list.findClient("nobody"), nullptr);
+    list.removeAt(0);
+    EXPECT_EQ(list.find("beta Foods"), 1);
+}
+
+TEST(DiskSpaceCheck, WarnsBelowTenMegabytes) {
+    EXPECT_TRUE(DiskSpaceCheck::warningFor(9 * 1024 * 1024, "/c/").has_value());
+    EXPECT_FALSE(DiskSpaceCheck::warningFor(DiskSpaceCheck::kMinimumFreeBytes, "/c/").has_value());
+    const QString text = *DiskSpaceCheck::warningFor(0, "/home/ann/Clients/");
+    EXPECT_TRUE(text.startsWith("You are running out of disk space in the drive where Vantrobe"));
+    EXPECT_TRUE(
+        text.endsWith("The path of the clients' folder is shown below:\n/home/ann/Clients/"));
+    EXPECT_FALSE(DiskSpaceCheck::warning("/no/such/folder/").has_value());
+}
