@@ -1,0 +1,9 @@
+#pragma once
+
+struct ReturnRecord;
+
+// Worksheet items 7 (state motor fuel tax) and 8 (specific fuels exemption), the home rule
+// fuel tax of item 16d and the gasohol exemption worksheet, from the gallons and receipts of
+// the fuel page, the client's home rule rates and the location's general rate. Clears the
+// gasohol worksheet first.
+void computeMotorFuel(ReturnRecord& record);

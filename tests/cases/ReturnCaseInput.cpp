@@ -1,0 +1,143 @@
+#include "ReturnCaseInput.h"
+
+#include "ReturnCaseFields.h"
+#include "platform/Clock.h"
+#include "platform/FixedText.h"
+#include "returns/LiabilityPeriod.h"
+#include "returns/MotorFuel.h"
+#include "returns/ReturnCalculation.h"
+
+#include <QJsonArray>
+
+namespace {
+// Case texts carry one byte per UTF-16 code unit.
+std::string bytesOf(const QJsonValue& value) {
+    return value.toString().toLatin1().toStdString();
+}
+
+template <std::size_t N>
+void setText(char (&field)[N], const QJsonObject& object, const char* key) {
+    FixedText::set(field, bytesOf(object[QLatin1String(key)]));
+}
+
+void setClientTexts(ClientRecord& client, const QJsonObject& json) {
+    setText(client.businessName, json, "businessName");
+    setText(client.address1, json, "address1");
+    setText(client.address2, json, "address2");
+    setText(client.city, json, "city");
+    setText(client.zipCode, json, "zipCode");
+    setText(client.phone, json, "phone");
+    setText(client.ibtNumber, json, "ibtNumber");
+    setText(client.kobNumber, json, "kobNumber");
+    setText(client.locationCode, json, "locationCode");
+    setText(client.transmittalAddress1, json, "transmittalAddress1");
+    setText(client.transmittalAddress2, json, "transmittalAddress2");
+    setText(client.transmittalCity, json, "transmittalCity");
+    setText(client.transmittalZip, json, "transmittalZip");
+}
+
+double amountOf(const QJsonValue& value) {
+    return value.toDouble();
+}
+// Pages that take whole dollars round what was typed when they are left.
+Dollars roundedAmountOf(const QJsonValue& value) {
+    return roundDollars(value.toDouble());
+}
+std::int64_t countOf(const QJsonValue& value) {
+    return value.toInteger();
+}
+int choiceOf(const QJsonValue& value) {
+    return value.toInt();
+}
+QString textOf(const QJsonValue& value) {
+    return QString::fromLatin1(bytesOf(value));
+}
+
+using ReturnCaseFields::Field;
+
+const Field<ClientRecord, std::int32_t> kClientFlags[] = {
+    {"multiSite", &ClientRecord::multiSite},
+    {"transmittalDiffers", &ClientRecord::transmittalDiffers},
+    {"filesST14", &ClientRecord::filesST14},
+    {"filesST4", &ClientRecord::filesST4},
+    {"filesST8", &ClientRecord::filesST8},
+    {"deductionGroup1", &ClientRecord::deductionGroup1},
+    {"deductionGroup2", &ClientRecord::deductionGroup2},
+    {"deductionGroup3", &ClientRecord::deductionGroup3}};
+
+const Field<MotorFuelProfile, std::int32_t> kMotorFuelProfile[] = {
+    {"sellsMotorFuel", &MotorFuelProfile::sellsMotorFuel},
+    {"homeRuleCategory", &MotorFuelProfile::homeRuleCategory},
+    {"gasolineCents", &MotorFuelProfile::gasolineCents},
+    {"gasoholCents", &MotorFuelProfile::gasoholCents},
+    {"dieselCents", &MotorFuelProfile::dieselCents},
+    {"dieselholCents", &MotorFuelProfile::dieselholCents},
+    {"specialFuelsCents", &MotorFuelProfile::specialFuelsCents}};
+
+const Field<ReturnPeriod, int> kPeriodChoice[] = {{"onTime", &ReturnPeriod::onTime},
+                                                  {"periodType", &ReturnPeriod::periodType},
+                                                  {"monthIndex", &ReturnPeriod::monthIndex},
+                                                  {"quarterIndex", &ReturnPeriod::quarterIndex},
+                                                  {"yearIndex", &ReturnPeriod::yearIndex}};
+
+QJsonObject section(const QJsonObject& input, const char* key) {
+    return input[QLatin1String(key)].toObject();
+}
+
+ReturnPeriod periodOf(const QJsonObject& json, QDate today) {
+    ReturnPeriod period;
+    ReturnCaseFields::read(period, json, kPeriodChoice, choiceOf);
+    applyPeriodChoice(period, today);
+    return period;
+}
+
+void storeEntries(ReturnRecord& record, const QJsonObject& input) {
+    using namespace ReturnCaseFields;
+    read(record.st1, section(input, "st1"), kSt1Entries, amountOf);
+    const QJsonObject worksheet = section(input, "worksheet");
+    read(record.worksheet, worksheet, kWorksheetDeductions, roundedAmountOf);
+    read(record.worksheet, worksheet, kWorksheetDescriptions, textOf);
+    const QJsonObject fuel = section(input, "fuelSales");
+    read(record.fuelSales, fuel, kFuelGallons, countOf);
+    read(record.fuelSales, fuel, kFuelReceipts, amountOf);
+    const QJsonObject st14 = section(input, "st14");
+    read(record.st14, st14, kSt14Method, choiceOf);
+    read(record.st14, st14, kSt14Amount, amountOf);
+    const QJsonObject st4 = section(input, "st4");
+    read(record.st4, st4, kSt4Method, choiceOf);
+    read(record.st4, st4, kSt4Amount, amountOf);
+    read(record.st4, st4, kSt4Payments, roundedAmountOf);
+    const QJsonObject st8 = section(input, "st8");
+    read(record.st8, st8, kSt8Tires, countOf);
+    read(record.st8, st8, kSt8Payments, roundedAmountOf);
+}
+} // namespace
+
+QDate ReturnCaseInput::today(const QJsonObject& input) {
+    const QJsonArray day = input[QLatin1String("today")].toArray();
+    return QDate(day[0].toInt(), day[1].toInt(), day[2].toInt());
+}
+
+ClientRecord ReturnCaseInput::client(const QJsonObject& json) {
+    ClientRecord client;
+    initClientRecord(client);
+    setClientTexts(client, json);
+    ReturnCaseFields::read(client, json, kClientFlags, choiceOf);
+    ReturnCaseFields::read(client.motorFuel, json[QLatin1String("motorFuel")].toObject(),
+                           kMotorFuelProfile, choiceOf);
+    client.taxRecord.parse(bytesOf(json[QLatin1String("taxLine")]));
+    return client;
+}
+
+void ReturnCaseInput::build(const QJsonObject& input, ReturnRecord& record) {
+    const QDate day = today(input);
+    Clock::setFixedDate(day);
+    resetReturn(record);
+    computeAll(record);
+    const ClientRecord client = ReturnCaseInput::client(section(input, "client"));
+    takeClient(record, client);
+    setPeriod(record, periodOf(section(input, "period"), day));
+    storeEntries(record, input);
+    if (client.motorFuel.sellsMotorFuel == 1)
+        computeMotorFuel(record);
+}
