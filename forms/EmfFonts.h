@@ -1,0 +1,25 @@
+#pragma once
+
+#include "forms/EmfFont.h"
+
+#include <QHash>
+#include <QRawFont>
+#include <QString>
+
+// The fonts page images name, as raw fonts for drawing glyphs at explicit positions. The
+// Windows faces the images use map onto their metric-compatible Liberation faces; "OCRA" is
+// the OCR-A face, from the program's OCRA____.TTF when one was registered, else the system's.
+class EmfFonts {
+public:
+    // Registers the program's own font files (OCRA____.TTF) with the font database, once;
+    // the first raw font asked for does it too.
+    static void registerProgramFonts();
+    // The family that draws a face name.
+    static QString familyFor(const QString& face);
+
+    // The raw font of a logical font, at the given pixel size.
+    QRawFont rawFont(const EmfFont& font, qreal pixelSize);
+
+private:
+    QHash<QString, QRawFont> cache_;
+};

@@ -1,0 +1,112 @@
+#include "forms/FormPage.h"
+
+#include "forms/PlaceholderSearch.h"
+#include "platform/Cp1252.h"
+#include "platform/TempFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cstring>
+
+namespace {
+
+constexpr qsizetype kLongestFieldText = 128;
+
+QString placeholderOf(const FormField& field) {
+    return Cp1252::toUnicode(field.placeholder,
+                             qsizetype(::strnlen(field.placeholder, sizeof field.placeholder)));
+}
+
+} // namespace
+
+void FormPage::release() {
+    templateImage_.clear();
+    workingImage_.clear();
+}
+
+int FormPage::loadImage(const QString& path) {
+    release();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return kFormPageFailed;
+    const qint64 length = file.size();
+    QByteArray bytes = file.readAll();
+    if (length <= 0 || bytes.size() != length)
+        return kFormPageFailed;
+    templateImage_ = bytes;
+    workingImage_ = bytes;
+    workingImage_.detach();
+    return kFormPageOk;
+}
+
+void FormPage::copyFrom(const FormPage& other) {
+    if (other.templateImage_.isEmpty() || other.workingImage_.isEmpty())
+        return;
+    templateImage_ = other.templateImage_;
+    workingImage_ = other.workingImage_;
+    workingImage_.detach();
+}
+
+FormField* FormPage::row(int key) const {
+    for (FormField& field : fields_) {
+        if (field.key == key)
+            return &field;
+    }
+    return nullptr;
+}
+
+// The cached position is trusted only while the template still holds the placeholder there,
+// so an object that was given another image never writes into the wrong bytes.
+qsizetype FormPage::positionOf(FormField& field) const {
+    const QString text = placeholderOf(field);
+    if (!PlaceholderSearch::standsAt(templateImage_, text, field.position))
+        field.position = qint32(PlaceholderSearch::find(templateImage_, text));
+    return field.position;
+}
+
+int FormPage::setField(int key, const QString& text) {
+    if (fields_.empty() || text.size() > kLongestFieldText)
+        return kFormPageFailed;
+    FormField* field = row(key);
+    if (field == nullptr)
+        return kFormPageFailed;
+    const qsizetype position = positionOf(*field);
+    if (position < 0 || placeholderOf(*field).size() != text.size())
+        return kFormPageFailed;
+    const QByteArray bytes = PlaceholderSearch::utf16Bytes(text);
+    std::memcpy(workingImage_.data() + position, bytes.constData(), size_t(bytes.size()));
+    return kFormPageOk;
+}
+
+int FormPage::saveImage(const QString& path) const {
+    if (workingImage_.isEmpty())
+        return kFormPageFailed;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(workingImage_) != workingImage_.size() ||
+        !file.commit())
+        return kFormPageFailed;
+    return kFormPageOk;
+}
+
+QString FormPage::saveTemporaryImage() const {
+    if (workingImage_.isEmpty())
+        return {};
+    const QString path = TempFile::create(QStringLiteral("EMF"));
+    if (path.isEmpty())
+        return {};
+    if (saveImage(path) != kFormPageOk) {
+        QFile::remove(path);
+        return {};
+    }
+    return path;
+}
+
+void FormPage::blankAllFields() {
+    for (const FormField& field : fields_)
+        setField(field.key, QString(placeholderOf(field).size(), QLatin1Char(' ')));
+}
+
+QString FormPage::placeholder(int key) const {
+    const FormField* field = row(key);
+    return field ? placeholderOf(*field) : QString();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Temporary work files: each is a new file with a unique name in the user's temporary folder,
+// created exclusively (an existing file is never opened), so two runs or two uses never share
+// one. The name starts with the three-letter prefix of its use ("EMF" for page files).
+namespace TempFile {
+// Creates the empty file and returns its path, or an empty text when none could be created.
+// The caller deletes the file when it no longer needs it.
+QString create(const QString& prefix, const QString& suffix = {});
+} // namespace TempFile

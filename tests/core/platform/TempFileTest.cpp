@@ -1,0 +1,22 @@
+#include "platform/TempFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TEST(TempFile, CreatesANewEmptyFileWithThePrefixInTheTemporaryFolder) {
+    const QString first = TempFile::create(QStringLiteral("EMF"));
+    const QString second = TempFile::create(QStringLiteral("EMF"));
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_NE(first, second);
+    for (const QString& path : {first, second}) {
+        const QFileInfo file(path);
+        EXPECT_TRUE(file.exists());
+        EXPECT_EQ(file.size(), 0);
+        EXPECT_TRUE(file.fileName().startsWith(QLatin1String("EMF")));
+        EXPECT_EQ(file.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+        QFile::remove(path);
+    }
+}
