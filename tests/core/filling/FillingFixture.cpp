@@ -1,0 +1,3 @@
+#include "FillingFixture.h"
+
+FormSet* FillingTest::set = nullptr;

@@ -1,0 +1,84 @@
+// Fills the forms of every case of a full-return case file and writes the filled pages, to
+// look at them:
+//
+//   vantrobe-rendercase CASES.json OUTPUT-FOLDER
+//
+// Each case gets a folder "NN-<name>" in the output folder with st1-page1, st1-page2, st14,
+// st4, st8 and gasohol-worksheet as .emf page images and 200-dpi PNGs (a page that was not
+// filled is left out). Failed fills are reported; the command then exits with 1.
+
+#include "CasePages.h"
+#include "forms/EmfFonts.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace {
+// "03-negative line 25" from the case's position and name, safe as a folder name.
+QString caseFolderName(qsizetype index, const QString& name) {
+    QString cleaned = name.left(60);
+    cleaned.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9 ._-]+")), QStringLiteral(" "));
+    return QStringLiteral("%1-%2").arg(index, 2, 10, QLatin1Char('0')).arg(cleaned.simplified());
+}
+
+bool readCases(const QString& path, QJsonArray& cases, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read %1").arg(path);
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isArray()) {
+        error = QStringLiteral("%1 is not a JSON array of cases: %2")
+                    .arg(path, parseError.errorString());
+        return false;
+    }
+    cases = document.array();
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Fills the forms of every case of a full-return case file and writes "
+                       "each page as .emf and 200-dpi .png."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("cases"), QStringLiteral("the case file (.json)"));
+    parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("the output folder"));
+    parser.process(application);
+    if (parser.positionalArguments().size() != 2)
+        parser.showHelp(2);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+
+    QJsonArray cases;
+    QString error;
+    if (!readCases(parser.positionalArguments()[0], cases, error)) {
+        errors << error << Qt::endl;
+        return 1;
+    }
+    EmfFonts::registerProgramFonts();
+    const QDir output(parser.positionalArguments()[1]);
+    bool allFilled = true;
+    for (qsizetype index = 0; index < cases.size(); ++index) {
+        const QJsonObject testCase = cases[index].toObject();
+        const QString folder = caseFolderName(index, testCase[QStringLiteral("name")].toString());
+        const CasePages::Outcome outcome = CasePages::write(testCase, output.filePath(folder));
+        out << folder << ": " << outcome.pages.join(QStringLiteral(", ")) << Qt::endl;
+        for (const QString& failure : outcome.failures)
+            out << "  " << failure << Qt::endl;
+        allFilled = allFilled && outcome.failures.isEmpty();
+    }
+    return allFilled ? 0 : 1;
+}
