@@ -1,0 +1,76 @@
+#include "RtfTestSupport.h"
+#include "letters/RtfWriter.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+QList<QByteArray> fixtures() {
+    return {
+        RtfTest::fileBytes(QStringLiteral(":/letters/DefaultLetter.rtf")),
+        RtfTest::fileBytes(QStringLiteral(":/letters/ClientLetterHelp.rtf")),
+        RtfTest::fileBytes(
+            TestPaths::testData(QStringLiteral("letters/libreoffice-formatted.rtf"))),
+        RtfTest::fileBytes(TestPaths::testData(QStringLiteral("letters/libreoffice-letter.rtf")))};
+}
+
+// Reading must end normally, and whatever was read must write out again.
+void readAndWrite(const QByteArray& source) {
+    const auto document = RtfTest::read(source);
+    RtfWriter::write(*document);
+}
+
+// About 300 cut points or flipped positions per fixture, the same on every run.
+qsizetype strideFor(const QByteArray& bytes) {
+    return std::max<qsizetype>(1, bytes.size() / 300);
+}
+} // namespace
+
+TEST(RtfRobustness, FixturesAreThere) {
+    for (const QByteArray& fixture : fixtures())
+        EXPECT_GT(fixture.size(), 500);
+}
+
+TEST(RtfRobustness, TruncatedFixturesReadWithoutCrashing) {
+    for (const QByteArray& fixture : fixtures()) {
+        for (qsizetype length = 0; length <= fixture.size(); length += strideFor(fixture))
+            readAndWrite(fixture.left(length));
+    }
+}
+
+TEST(RtfRobustness, FixturesWithChangedBytesReadWithoutCrashing) {
+    const QByteArray replacements = "{}\\'0-9 \xff\x00u*";
+    int round = 0;
+    for (const QByteArray& fixture : fixtures()) {
+        for (qsizetype position = 0; position < fixture.size(); position += strideFor(fixture)) {
+            QByteArray changed = fixture;
+            changed[position] = replacements[round++ % replacements.size()];
+            readAndWrite(changed);
+        }
+    }
+}
+
+TEST(RtfRobustness, HostileInputs) {
+    const QList<QByteArray> inputs = {
+        "{\\rtf1" + QByteArray(200000, '{') + "deep" + QByteArray(200000, '}') + "}",
+        "{\\rtf1" + QByteArray(100000, '}') + "after}",
+        "{\\rtf1 " + QByteArray(20000, '\\') + "}",
+        "{\\rtf1 " + QByteArray(100000, '\'').prepend('\\') + "}",
+        "{\\rtf1 \\'",
+        "{\\rtf1 \\'4",
+        "{\\rtf1 \\u-999999999999? \\u99999999999 \\uc-5\\u65\\uc99999999\\u66 abc}",
+        "{\\rtf1 \\fs-2147483648 \\fs2147483647 \\li-99999999999 \\tx-5 \\f-1 \\cf99999 x}",
+        "{\\rtf1 \\bin2147483647 x}",
+        "{\\rtf1 \\bin-5 x}",
+        "{\\rtf1 {\\colortbl" + QByteArray(100000, ';') + "}\\cf5000 x}",
+        "{\\rtf1 {\\fonttbl{\\f0 " + QByteArray(100000, 'A') + ";}}x}",
+        "{\\rtf1 \\" + QByteArray(10000, 'a') + QByteArray(10000, '9') + " x}",
+        "{\\rtf1 {\\*\\listtable{\\list\\listlevel\\levelnfc23\\listid5}}{\\listoverridetable"
+        "{\\listoverride\\listid5\\ls1}}\\ls1\\ilvl99 item\\par\\ls77 item\\par}",
+        "{\\rtf1 {\\*\\pn\\pnlvlblt}{\\*\\pn\\pnlvlbody}" + QByteArray(5000, 'x') + "\\par}",
+        QByteArray("{\\rtf1 \x00\x01\x02\x1f text\x00}", 20),
+        "{\\rtf1 \\tx100\\tx200" + QByteArray(20000, 'x').replace("x", "\\tx1") + " x\\par}",
+    };
+    for (const QByteArray& input : inputs)
+        readAndWrite(input);
+}
