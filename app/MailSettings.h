@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/SettingsBinder.h"
+
+#include <QString>
+
+// The "Mail" section: how returns are sent by e-mail. With a server the program sends through
+// SMTP itself (the password is asked when sending and kept for the run only); without one it
+// hands the message to the desktop's mail program. Owned by the main window like the options.
+class MailSettings {
+public:
+    MailSettings();
+
+    QString server; // SMTP host name; empty: use the desktop's mail program
+    int port = 587;
+    int useTls = 1; // 1: encrypted (TLS from the start on port 465, STARTTLS on other ports)
+    QString user;   // login name; empty: send without logging in
+    QString sender; // the From address
+
+private:
+    SettingsBinder binder_{QStringLiteral("Mail")};
+};

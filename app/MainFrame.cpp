@@ -1,0 +1,275 @@
+#include "app/MainFrame.h"
+
+#include "app/AboutDialog.h"
+#include "app/DesktopCommands.h"
+#include "app/GlobalDoc.h"
+#include "app/LockKeyState.h"
+#include "app/OptionsDialog.h"
+#include "app/PreparerInfoDialog.h"
+#include "app/SplashPicture.h"
+#include "clients/ClientsView.h"
+#include "clients/DiskSpaceCheck.h"
+#include "letters/DefaultLetter.h"
+#include "letters/LetterCommands.h"
+#include "platform/DataFiles.h"
+#include "platform/ProgramFolder.h"
+#include "taxtables/TaxTablesDialog.h"
+#include "ui/CalendarDialog.h"
+#include "ui/Icons.h"
+#include "ui/MessageBoxes.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+constexpr int kLockKeyPollMs = 250;
+
+// The forms print their scan lines in OCR-A: the font file in the working directory (or
+// beside the program) when there is one, otherwise the system's "OCRA" family.
+void registerOcrFont() {
+    const QString fontFile = DataFiles::locate(QStringLiteral("OCRA____.TTF"));
+    if (QFileInfo(fontFile).isFile())
+        QFontDatabase::addApplicationFont(fontFile);
+}
+} // namespace
+
+CMainFrame::CMainFrame(CGlobalDoc& document, QWidget* parent)
+    : QMainWindow(parent), document_(document), options_(ProgramFolder::path()),
+      view_(new CClientsView(document.taxTable(), this)) {
+    setWindowTitle(QStringLiteral("Vantrobe"));
+    setWindowIcon(Icons::program());
+    setMinimumSize(kMinimumSize);
+    setCentralWidget(view_);
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    connect(view_, &CClientsView::selectionChanged, this, &CMainFrame::updateCommandStates);
+    connect(view_, &CClientsView::clientCountChanged, this, &CMainFrame::updateCommandStates);
+    updateCommandStates();
+}
+
+bool CMainFrame::create() {
+    registerOcrFont();
+    return ensureDefaultLetter(false);
+}
+
+void CMainFrame::initialUpdate() {
+    view_->loadClients(options_.clientDataPath);
+}
+
+void CMainFrame::showSplash() {
+    auto* splash = new SplashPicture(this);
+    connect(splash, &SplashPicture::closed, this, [this] {
+        update();
+        QMetaObject::invokeMethod(this, &CMainFrame::onPostStart, Qt::QueuedConnection);
+    });
+    splash->showCentred();
+}
+
+template <typename Receiver, typename Slot>
+QAction* CMainFrame::addCommand(QMenu* menu, const QString& text, const char* name,
+                                const QString& prompt, const Receiver* receiver, Slot slot) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    action->setStatusTip(prompt);
+    connect(action, &QAction::triggered, receiver, slot);
+    if (menu)
+        menu->addAction(action);
+    return action;
+}
+
+void CMainFrame::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommand(file, QStringLiteral("&New Client..."), "newClient",
+               QStringLiteral("Create a new client"), view_, &CClientsView::newClient);
+    modifyClient_ = addCommand(file, QStringLiteral("&Modify Client..."), "modifyClient",
+                               QStringLiteral("Change the selected client"), view_,
+                               &CClientsView::modifyClient);
+    deleteClient_ = addCommand(file, QStringLiteral("&Delete Client"), "deleteClient",
+                               QStringLiteral("Delete the selected client"), view_,
+                               &CClientsView::deleteClient);
+    file->addSeparator();
+    newReturn_ = addCommand(file, QStringLiteral("New &Return..."), "newReturn",
+                            QStringLiteral("Prepare a new return for the selected client"), view_,
+                            &CClientsView::newReturn);
+    file->addSeparator();
+    addCommand(file, QStringLiteral("&Exit"), "exit", QStringLiteral("Quit Vantrobe"), this,
+               &QWidget::close);
+
+    QMenu* preferences =
+        menuBar()->addMenu(QStringLiteral("&Edit"))->addMenu(QStringLiteral("Prefere&nces"));
+    addCommand(preferences, QStringLiteral("&General..."), "options",
+               QStringLiteral("Change the client data folder and the program's options"), this,
+               &CMainFrame::onOptions);
+    addCommand(preferences, QStringLiteral("&Tax Preparer Info..."), "preparerInfo",
+               QStringLiteral("Change the tax preparer's name, address and phone number"), this,
+               &CMainFrame::onPreparerInfo);
+    addCommand(preferences, QStringLiteral("&Default Transmittal Letter Setup"),
+               "defaultLetterSetup", QStringLiteral("Edit the default transmittal letter"), this,
+               &CMainFrame::onDefaultLetterSetup);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    addCommand(view, QStringLiteral("&Sales Tax Tables..."), "salesTaxTables",
+               QStringLiteral("Look up locations and rates in the sales tax tables"), this,
+               &CMainFrame::onSalesTaxTables);
+    calendar_ = addCommand(view, QStringLiteral("&Calendar..."), "calendar",
+                           QStringLiteral("Show the calendar"), this, &CMainFrame::onCalendar);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    backup_ =
+        addCommand(tools, QStringLiteral("&Backup Client Data..."), "backup",
+                   QStringLiteral("Backup Client Data"), this, &CMainFrame::onBackupClientData);
+    restore_ =
+        addCommand(tools, QStringLiteral("&Restore Client Data..."), "restore",
+                   QStringLiteral("Restore Client Data"), this, &CMainFrame::onRestoreClientData);
+    addCommand(tools, QStringLiteral("&Check For New Updates"), "checkForUpdates",
+               QStringLiteral("Look for a newer version of Vantrobe"), this,
+               &CMainFrame::onCheckForUpdates);
+    QMenu* advanced = tools->addMenu(QStringLiteral("Advanced"));
+    addCommand(advanced, QStringLiteral("&Reset Default Transmittal Letter"), "resetDefaultLetter",
+               QStringLiteral("Bring back the original default transmittal letter"), this,
+               &CMainFrame::onResetDefaultLetter);
+    addCommand(advanced, QStringLiteral("R&eset Transmittal Letter For All Clients"),
+               "resetAllClientLetters",
+               QStringLiteral("Give every client the default transmittal letter again"), this,
+               &CMainFrame::onResetAllClientLetters);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addCommand(help, QStringLiteral("Vantrobe &Help"), "help",
+               QStringLiteral("Open the Vantrobe help"), this, &CMainFrame::onHelp)
+        ->setShortcut(QKeySequence::HelpContents);
+    addCommand(help, QStringLiteral("Vantrobe on the &Web"), "webSite",
+               QStringLiteral("Visit the Vantrobe web site"), this, &CMainFrame::onWebSite);
+    help->addSeparator();
+    about_ = addCommand(help, QStringLiteral("&About Vantrobe"), "about",
+                        QStringLiteral("About Vantrobe"), this, &CMainFrame::onAbout);
+    calculator_ = addCommand(nullptr, QStringLiteral("Calculator"), "calculator",
+                             QStringLiteral("Run Calculator"), this, &CMainFrame::onCalculator);
+}
+
+void CMainFrame::createToolBar() {
+    auto* toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    const QList<std::tuple<QAction*, QIcon, QString>> buttons = {
+        {backup_, Icons::backup(), QStringLiteral("Backup")},
+        {restore_, Icons::restore(), QStringLiteral("Restore")},
+        {calendar_, Icons::calendar(), QStringLiteral("Calendar")},
+        {calculator_, Icons::calculator(), QStringLiteral("Calculator")},
+        {about_, Icons::about(), QStringLiteral("About")}};
+    for (const auto& [action, icon, tip] : buttons) {
+        action->setIcon(icon);
+        action->setToolTip(tip);
+        toolBar->addAction(action);
+        if (action == restore_ || action == calculator_)
+            toolBar->addSeparator();
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+void CMainFrame::createStatusBar() {
+    auto* ready = new QLabel(QStringLiteral("Ready"), this);
+    statusBar()->addWidget(ready, 1);
+    for (const char* name : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(this);
+        pane->setObjectName(QLatin1String(name));
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        statusBar()->addPermanentWidget(pane);
+        lockKeyPanes_ << pane;
+    }
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &CMainFrame::updateLockKeyPanes);
+    poll->start(kLockKeyPollMs);
+    updateLockKeyPanes();
+}
+
+void CMainFrame::updateLockKeyPanes() {
+    const LockKeyState state = readLockKeyState().value_or(LockKeyState{});
+    const bool on[] = {state.caps, state.num, state.scroll};
+    for (int index = 0; index < lockKeyPanes_.size(); ++index) {
+        QLabel* pane = lockKeyPanes_[index];
+        pane->setText(on[index] ? pane->objectName() : QString());
+    }
+}
+
+void CMainFrame::updateCommandStates() {
+    const bool selected = view_->hasSelection();
+    modifyClient_->setEnabled(selected);
+    deleteClient_->setEnabled(selected);
+    newReturn_->setEnabled(selected);
+    backup_->setEnabled(view_->clientCount() > 0);
+}
+
+void CMainFrame::onOptions() {
+    OptionsDialog dialog(options_, mail_, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.clientFolderChanged())
+        view_->loadClients(options_.clientDataPath);
+}
+
+void CMainFrame::onPreparerInfo() {
+    PreparerInfoDialog dialog(document_.preparerInfo(), this);
+    dialog.exec();
+}
+
+void CMainFrame::onDefaultLetterSetup() {
+    editDefaultLetter(this);
+}
+
+void CMainFrame::onResetDefaultLetter() {
+    resetDefaultLetterCommand(this);
+}
+
+void CMainFrame::onResetAllClientLetters() {
+    resetAllClientLettersCommand(this, options_.clientDataPath);
+}
+
+void CMainFrame::onCalendar() {
+    CalendarDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::onCalculator() {
+    DesktopCommands::runCalculator();
+}
+
+void CMainFrame::onHelp() {
+    DesktopCommands::openHelp();
+}
+
+void CMainFrame::onWebSite() {
+    DesktopCommands::openWebSite();
+}
+
+void CMainFrame::onAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::onSalesTaxTables() { showTaxTablesDialog(this, document_.taxTable()); }
+
+void CMainFrame::onBackupClientData() {
+    // The client backup connects here.
+}
+
+void CMainFrame::onRestoreClientData() {
+    // The client restore connects here.
+}
+
+void CMainFrame::onCheckForUpdates() {
+    // The update check connects here.
+}
+
+void CMainFrame::onPostStart() {
+    if (const auto warning = DiskSpaceCheck::warning(options_.clientDataPath))
+        MessageBoxes::current().inform(this, *warning, MessageIcon::Stop);
+    emit postStartCheckDone();
+}

@@ -1,0 +1,199 @@
+#include "clients/ClientsView.h"
+
+#include "clients/ClientStore.h"
+#include "platform/FixedText.h"
+#include "ui/FlatHeaderView.h"
+#include "ui/Icons.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PictureButton.h"
+#include "ui/WaitCursor.h"
+
+#include <QFileInfo>
+#include <QTreeWidget>
+
+namespace {
+constexpr int kButtonSpacing = 6;
+constexpr int kButtonMargin = 4;
+constexpr int kListMargin = 5;
+
+struct Column {
+    const char* title;
+    int width;
+};
+constexpr Column kColumns[] = {
+    {"Business Name", 310}, {"Phone Number", 120}, {"IBT #", 95}, {"Multi-location", 95}};
+
+const QString kSelectClient = QStringLiteral("Please select a client from the list");
+
+QStringList rowTexts(const QString& name, const ClientRecord& record) {
+    const bool multiSite = record.multiSite == 1;
+    const QString phone =
+        multiSite ? FixedText::get(record.locations[0].phone) : FixedText::get(record.phone);
+    return {name, phone, FixedText::get(record.ibtNumber),
+            multiSite ? QStringLiteral("YES") : QStringLiteral("NO")};
+}
+
+QTreeWidget* makeList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QStringLiteral("clientList"));
+    list->setHeader(new FlatHeaderView(list));
+    list->header()->setStretchLastSection(true);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setAlternatingRowColors(true);
+    QStringList titles;
+    for (const Column& column : kColumns)
+        titles << QString::fromLatin1(column.title);
+    list->setHeaderLabels(titles);
+    for (int index = 0; index < int(std::size(kColumns)); ++index)
+        list->setColumnWidth(index, kColumns[index].width);
+    // The selection stays plainly visible when the list loses the focus.
+    QPalette colors = list->palette();
+    colors.setColor(QPalette::Inactive, QPalette::Highlight,
+                    colors.color(QPalette::Active, QPalette::Highlight));
+    colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    colors.color(QPalette::Active, QPalette::HighlightedText));
+    list->setPalette(colors);
+    return list;
+}
+} // namespace
+
+CClientsView::CClientsView(const TaxTable& table, QWidget* parent)
+    : QWidget(parent), table_(table) {
+    newClientButton_ = new PictureButton(Icons::newClient(), QStringLiteral("New Client "), this);
+    buttons_ = {newClientButton_,
+                new PictureButton(Icons::modifyClient(), QStringLiteral("Modify Client"), this),
+                new PictureButton(Icons::deleteClient(), QStringLiteral("Delete Client"), this),
+                new PictureButton(Icons::newReturn(), QStringLiteral("New Return"), this),
+                new PictureButton(Icons::returnHistory(), QStringLiteral("Return History"), this)};
+    const QList<void (CClientsView::*)()> handlers = {
+        &CClientsView::newClient, &CClientsView::modifyClient, &CClientsView::deleteClient,
+        &CClientsView::newReturn, &CClientsView::returnHistory};
+    int left = kButtonMargin;
+    for (int index = 0; index < buttons_.size(); ++index) {
+        PictureButton* button = buttons_[index];
+        button->setGeometry(QRect(QPoint(left, kButtonMargin),
+                                  button->sizeHint().expandedTo(button->minimumSize())));
+        left += button->width() + kButtonSpacing;
+        connect(button, &QPushButton::clicked, this, handlers[index]);
+    }
+
+    list_ = makeList(this);
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &CClientsView::selectionChanged);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &CClientsView::newReturn);
+    layOutList();
+}
+
+void CClientsView::loadClients(const QString& folder) {
+    WaitCursor wait;
+    clients_.reset(ClientStore::loadClients(folder, table_));
+    list_->clear();
+    for (int row = 0; row < clients_.size(); ++row)
+        insertRow(row);
+    emit clientCountChanged();
+    emit selectionChanged();
+}
+
+void CClientsView::addClient(const ClientInfo& client) {
+    const int row = clients_.add(client);
+    if (row < 0)
+        return;
+    insertRow(row);
+    emit clientCountChanged();
+}
+
+void CClientsView::removeAllClients() {
+    clients_.clear();
+    list_->clear();
+    emit clientCountChanged();
+    emit selectionChanged();
+}
+
+void CClientsView::insertRow(int row) {
+    auto* item = new QTreeWidgetItem(rowTexts(clients_.nameAt(row), clients_.at(row).record));
+    list_->insertTopLevelItem(row, item);
+}
+
+int CClientsView::selectedRow() const {
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? -1 : list_->indexOfTopLevelItem(selected.first());
+}
+
+const ClientInfo* CClientsView::selectedClient() const {
+    const int row = selectedRow();
+    return row >= 0 ? &clients_.at(row) : nullptr;
+}
+
+bool CClientsView::requireSelection(const QString& message) {
+    if (hasSelection())
+        return true;
+    MessageBoxes::current().inform(this, message, MessageIcon::Information);
+    return false;
+}
+
+void CClientsView::newClient() {
+    // Hand-over point of the client setup wizard in new mode.
+}
+
+void CClientsView::modifyClient() {
+    // Hand-over point of the client setup wizard on the selected client.
+}
+
+void CClientsView::deleteClient() {
+    if (!requireSelection(kSelectClient))
+        return;
+    if (!MessageBoxes::current().confirm(
+            this, QStringLiteral("Are you sure you want to delete this client?"),
+            MessageIcon::Warning, true))
+        return;
+    const int row = selectedRow();
+    ClientStore::deleteClientFile(clients_.at(row));
+    clients_.removeAt(row);
+    delete list_->takeTopLevelItem(row);
+    // No other client becomes selected, so a second Delete cannot hit a client by surprise.
+    list_->setCurrentItem(nullptr);
+    list_->clearSelection();
+    emit clientCountChanged();
+    emit selectionChanged();
+}
+
+void CClientsView::newReturn() {
+    if (!requireSelection(QStringLiteral("Please select a client from the list of clients "
+                                         "first.\nIf you don't have any clients yet , please "
+                                         "start by creating one.")))
+        return;
+    // The wait cursor starts after the message, which would otherwise show it too.
+    WaitCursor wait;
+    // Hand-over point of the return wizards: the forms are brought back to their blank state
+    // and the single-site or multi-site return starts with selectedClient().
+}
+
+void CClientsView::returnHistory() {
+    if (!requireSelection(kSelectClient))
+        return;
+    const QString historyPath = QString(selectedClient()->path).replace(".kvr", ".rhi");
+    if (!QFileInfo::exists(historyPath)) {
+        MessageBoxes::current().inform(
+            this,
+            QStringLiteral("Sorry there is no return history for this client.\nPlease start by "
+                           "creating a new return for this client and try again."),
+            MessageIcon::Information);
+        return;
+    }
+    // Hand-over point of the return history: open historyPath and show its dialog.
+}
+
+void CClientsView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutList();
+}
+
+// The list starts one and a half button heights from the top and leaves a small margin to the
+// right and at the bottom.
+void CClientsView::layOutList() {
+    const int top = newClientButton_->height() * 3 / 2;
+    list_->setGeometry(0, top, width() - kListMargin, height() - kListMargin - top);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "clients/ClientList.h"
+
+#include <QWidget>
+
+class PictureButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TaxTable;
+
+// The main working screen: five buttons above the list of all clients, kept in order of the
+// client name. Every client command starts here; the main window's File menu leads to the same
+// handlers.
+class CClientsView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CClientsView(const TaxTable& table, QWidget* parent = nullptr);
+
+    // Empties the list and reads every client file of `folder` into it.
+    void loadClients(const QString& folder);
+    // Adds a row with a copy of the client at its sorted place (a client without a name is
+    // not listed).
+    void addClient(const ClientInfo& client);
+    void removeAllClients();
+
+    int clientCount() const { return clients_.size(); }
+    bool hasSelection() const { return selectedRow() >= 0; }
+    int selectedRow() const;
+    const ClientInfo* selectedClient() const;
+    bool clientNameExists(const QString& name) const { return clients_.nameExists(name); }
+    int findClient(const QString& name) const { return clients_.find(name); }
+    ClientInfo* findClientInfo(const QString& name) { return clients_.findClient(name); }
+
+public slots:
+    // The client wizard connects here: a new client, or the selected one to modify.
+    void newClient();
+    void modifyClient();
+    void deleteClient();
+    void newReturn();
+    void returnHistory();
+
+signals:
+    void selectionChanged();
+    void clientCountChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void insertRow(int row);
+    bool requireSelection(const QString& message);
+    void layOutList();
+
+    const TaxTable& table_;
+    ClientList clients_;
+    PictureButton* newClientButton_;
+    QList<PictureButton*> buttons_;
+    QTreeWidget* list_;
+};

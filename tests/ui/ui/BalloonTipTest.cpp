@@ -1,0 +1,44 @@
+#include "ui/BalloonTip.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+QStringList labelTexts(const QWidget* tip) {
+    QStringList texts;
+    for (const QLabel* label : tip->findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
+}
+
+TEST(BalloonTip, ShowsTitleAndTextBelowTheFieldAndClosesOnItsTimer) {
+    QLineEdit field;
+    field.resize(200, 24);
+    field.show();
+    QPointer<BalloonTip> tip = BalloonTip::showFor(&field, QStringLiteral("Total receipts"),
+                                                   QStringLiteral("Enter the total receipts."),
+                                                   MessageIcon::Warning, true, 150);
+    ASSERT_TRUE(tip);
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_TRUE(labelTexts(tip).contains(QStringLiteral("Total receipts")));
+    EXPECT_TRUE(labelTexts(tip).contains(QStringLiteral("Enter the total receipts.")));
+    EXPECT_GE(tip->geometry().top(), field.mapToGlobal(QPoint(0, 0)).y());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip.isNull(); }, 3000));
+}
+
+TEST(BalloonTip, WithoutATimeItStaysUntilClicked) {
+    QLineEdit field;
+    field.show();
+    QPointer<BalloonTip> tip =
+        BalloonTip::showFor(&field, QStringLiteral("Help"), QStringLiteral("Field help."),
+                            MessageIcon::Information, false, 0);
+    QTest::qWait(300);
+    ASSERT_TRUE(tip);
+    EXPECT_TRUE(tip->isVisible());
+    QTest::mouseClick(tip, Qt::LeftButton, {}, QPoint(tip->width() / 2, tip->height() / 2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip.isNull(); }, 3000));
+}
+} // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/MessageBoxes.h"
+
+#include <QStringList>
+#include <vector>
+
+// Takes the place of the real message boxes while it lives: records every message and answers
+// questions with `answer`.
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        MessageIcon icon;
+        bool question;
+    };
+
+    RecordingMessageBoxes() { MessageBoxes::install(this); }
+    ~RecordingMessageBoxes() override { MessageBoxes::install(nullptr); }
+
+    void inform(QWidget*, const QString& text, MessageIcon icon) override {
+        shown.push_back({text, icon, false});
+    }
+    bool confirm(QWidget*, const QString& text, MessageIcon icon, bool) override {
+        shown.push_back({text, icon, true});
+        return answer;
+    }
+    QStringList texts() const {
+        QStringList result;
+        for (const Shown& message : shown)
+            result << message.text;
+        return result;
+    }
+
+    std::vector<Shown> shown;
+    bool answer = true;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/MessageBoxes.h"
+
+#include <QWidget>
+
+// A balloon-shaped tip window pointing at a field: a title with an icon above a short text.
+// It fades in when asked, closes when clicked and, when given a time, closes by itself. It
+// deletes itself when closed.
+class BalloonTip : public QWidget {
+    Q_OBJECT
+public:
+    // Shows a tip at the lower middle of `anchor`; `closeAfterMs` 0 keeps it until clicked.
+    static BalloonTip* showFor(QWidget* anchor, const QString& title, const QString& text,
+                               MessageIcon icon, bool fadeIn, int closeAfterMs);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    BalloonTip(const QString& title, const QString& text, MessageIcon icon, QWidget* anchor);
+    void placeAt(const QPoint& globalTarget);
+    QPainterPath outline() const;
+    bool stemOnTop_ = true;
+    int stemX_ = 0;
+};
