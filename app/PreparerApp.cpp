@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 
 StartupFiles StartupFiles::standard() {
     return {DataFiles::locate(QStringLiteral("Data.tbl")),
@@ -40,6 +41,10 @@ bool CPreparerApp::initInstance() {
         return false;
     }
     mainFrame_->initialUpdate();
+    // The available area first, so the window fills the screen even where no window manager
+    // honours the maximized state.
+    if (const QScreen* screen = mainFrame_->screen())
+        mainFrame_->setGeometry(screen->availableGeometry());
     mainFrame_->showMaximized();
     mainFrame_->repaint();
     // Created when missing, never truncated; the program writes nothing into it.
