@@ -9,6 +9,7 @@
 #include "app/SplashPicture.h"
 #include "clients/ClientsView.h"
 #include "clients/DiskSpaceCheck.h"
+#include "clients/backup/BackupCommands.h"
 #include "letters/DefaultLetter.h"
 #include "letters/LetterCommands.h"
 #include "platform/DataFiles.h"
@@ -254,14 +255,18 @@ void CMainFrame::onAbout() {
     dialog.exec();
 }
 
-void CMainFrame::onSalesTaxTables() { showTaxTablesDialog(this, document_.taxTable()); }
+void CMainFrame::onSalesTaxTables() {
+    showTaxTablesDialog(this, document_.taxTable());
+}
 
 void CMainFrame::onBackupClientData() {
-    // The client backup connects here.
+    backupClientCommand(this, view_->clients());
 }
 
 void CMainFrame::onRestoreClientData() {
-    // The client restore connects here.
+    const int row = restoreClientCommand(this, view_->clients(), options_.clientDataPath);
+    if (row >= 0)
+        view_->showClients(row);
 }
 
 void CMainFrame::onCheckForUpdates() {

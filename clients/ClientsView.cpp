@@ -1,6 +1,7 @@
 #include "clients/ClientsView.h"
 
 #include "clients/ClientStore.h"
+#include "clients/clientwizard/ClientWizardCommands.h"
 #include "platform/FixedText.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
@@ -89,10 +90,17 @@ CClientsView::CClientsView(const TaxTable& table, QWidget* parent)
 
 void CClientsView::loadClients(const QString& folder) {
     WaitCursor wait;
+    folder_ = folder;
     clients_.reset(ClientStore::loadClients(folder, table_));
+    showClients(-1);
+}
+
+void CClientsView::showClients(int selected) {
     list_->clear();
     for (int row = 0; row < clients_.size(); ++row)
         insertRow(row);
+    if (selected >= 0 && selected < list_->topLevelItemCount())
+        list_->setCurrentItem(list_->topLevelItem(selected));
     emit clientCountChanged();
     emit selectionChanged();
 }
@@ -135,11 +143,17 @@ bool CClientsView::requireSelection(const QString& message) {
 }
 
 void CClientsView::newClient() {
-    // Hand-over point of the client setup wizard in new mode.
+    ClientWizardContext context{table_, clients_, folder_};
+    const int row = runNewClientWizard(this, context);
+    if (row >= 0)
+        showClients(row);
 }
 
 void CClientsView::modifyClient() {
-    // Hand-over point of the client setup wizard on the selected client.
+    ClientWizardContext context{table_, clients_, folder_};
+    const int row = runModifyClientWizard(this, context, selectedRow());
+    if (row >= 0)
+        showClients(row);
 }
 
 void CClientsView::deleteClient() {

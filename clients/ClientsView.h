@@ -31,6 +31,12 @@ public:
     bool clientNameExists(const QString& name) const { return clients_.nameExists(name); }
     int findClient(const QString& name) const { return clients_.find(name); }
     ClientInfo* findClientInfo(const QString& name) { return clients_.findClient(name); }
+    // The listed clients and the folder they were read from, for the commands that change
+    // them (backup and restore); call showClients() after a change.
+    ClientList& clients() { return clients_; }
+    const QString& clientDataFolder() const { return folder_; }
+    // Shows the list's rows anew and selects `row` (none when -1).
+    void showClients(int row);
 
 public slots:
     // The client wizard connects here: a new client, or the selected one to modify.
@@ -54,6 +60,7 @@ private:
 
     const TaxTable& table_;
     ClientList clients_;
+    QString folder_;
     PictureButton* newClientButton_;
     QList<PictureButton*> buttons_;
     QTreeWidget* list_;

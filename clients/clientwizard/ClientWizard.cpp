@@ -1,0 +1,68 @@
+#include "clients/clientwizard/ClientWizard.h"
+
+#include "clients/clientwizard/BusinessStep.h"
+#include "clients/clientwizard/ClientWizardState.h"
+#include "clients/clientwizard/FinishStep.h"
+#include "clients/clientwizard/LetterStep.h"
+#include "clients/clientwizard/LocationsStep.h"
+#include "clients/clientwizard/MotorFuelStep.h"
+#include "clients/clientwizard/SiteKindStep.h"
+#include "clients/clientwizard/StepKeys.h"
+#include "clients/clientwizard/TaxNumberStep.h"
+#include "clients/clientwizard/TransmittalStep.h"
+#include "clients/clientwizard/WelcomeStep.h"
+#include "ui/Icons.h"
+
+namespace {
+const QString kDeductionQuestion =
+    QStringLiteral("Do any of the following deductions apply to this client?\n");
+}
+
+ClientWizard::ClientWizard(ClientWizardState& state, QWidget* parent) : CWizardDialog(parent) {
+    setWindowTitle(state.isNew() ? QStringLiteral("Setup New Client")
+                                 : QStringLiteral("Modify Client"));
+    setWindowIcon(Icons::program());
+    ClientRecord& draft = *state.answers.draft;
+    auto yesNo = [&](int key, const QString& title, const QString& question, std::int32_t& answer) {
+        addPage(std::make_unique<YesNoStep>(key, title, question, answer, state));
+    };
+
+    addPage(std::make_unique<WelcomeStep>(state));
+    addPage(std::make_unique<SiteKindStep>(state));
+    addPage(std::make_unique<BusinessStep>(state));
+    addPage(std::make_unique<LocationsStep>(state));
+    addPage(std::make_unique<TaxNumberStep>(state));
+    addPage(std::make_unique<TransmittalStep>(state));
+    yesNo(StepKeys::kSoftDrinkTax, QStringLiteral("ST-14 Chicago Soft Drink Tax Return"),
+          QStringLiteral("If this client sells canned or bottled (not fountain) soft drinks at "
+                         "retail in the city of Chicago, then he or she must file Form ST-14 "
+                         "(Chicago Soft Drink Tax Return). \nDoes this client file Form ST-14?"),
+          draft.filesST14);
+    yesNo(StepKeys::kFoodAndBeverageTax, QStringLiteral("ST-4 MPEA Food and Beverage Tax Return"),
+          QStringLiteral("Does this client file form ST-4?"), draft.filesST4);
+    yesNo(StepKeys::kTireFee, QStringLiteral("ST-8 Tire User Fee"),
+          QStringLiteral("Does this client file form ST-8?"), draft.filesST8);
+    addPage(std::make_unique<MotorFuelStep>(state));
+    yesNo(StepKeys::kDeductionGroup1,
+          QStringLiteral("Resale,interstate commerce,cash refunds,magazines"),
+          kDeductionQuestion + QStringLiteral("  1. Resale.\n  2. Interstate commerce.\n  3. Cash "
+                                              "refunds.\n  4. Newspapers and magazines.\n"),
+          draft.deductionGroup1);
+    yesNo(StepKeys::kDeductionGroup2,
+          QStringLiteral("Exempt organizations,food stamps and enterprise building"),
+          kDeductionQuestion +
+              QStringLiteral("  1. Exempt organizations.\n  2. Food stamps.\n  3. Enterprise zone "
+                             "building materials and consumables or          high impact "
+                             "business building materials.\n"),
+          draft.deductionGroup2);
+    yesNo(StepKeys::kDeductionGroup3,
+          QStringLiteral("Manufacturing, farm or Graphic arts machinery"),
+          kDeductionQuestion +
+              QStringLiteral(" 1. Manufacturing machinery and equipment (including               "
+                             "photoprocessing).\n 2. Farm machinery and equipment.\n") +
+              QStringLiteral(" 3-  Graphic arts machinery and equipment."),
+          draft.deductionGroup3);
+    addPage(std::make_unique<LetterStep>(state));
+    addPage(std::make_unique<FinishStep>(state));
+    resize(620, 460);
+}

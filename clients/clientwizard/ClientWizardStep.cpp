@@ -1,0 +1,64 @@
+#include "clients/clientwizard/ClientWizardStep.h"
+
+#include "clients/clientwizard/WizardPicture.h"
+#include "clients/wizard/CWizardDialog.h"
+#include "ui/MessageBoxes.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+ClientWizardStep::ClientWizardStep(int key, const QString& title, ClientWizardState& state)
+    : CWizardPage(key), state_(state), title_(title) {}
+
+bool ClientWizardStep::pageCreated() {
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    auto* group = new QGroupBox(title_, this);
+    auto* box = new QVBoxLayout(group);
+    box->setSpacing(8);
+    buildContents(box);
+    box->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 12, 6);
+    layout->setSpacing(12);
+    layout->addWidget(new WizardPicture(this));
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 10, 0, 0);
+    column->addWidget(group);
+    layout->addLayout(column, 1);
+    return true;
+}
+
+int ClientWizardStep::nextPressed() {
+    return store() ? kMoveOn : kStay;
+}
+
+int ClientWizardStep::backPressed() {
+    if (!endReached())
+        return kMoveOn;
+    return store() ? kMoveOn : kStay;
+}
+
+bool ClientWizardStep::finishPressed() {
+    return store();
+}
+
+void ClientWizardStep::refuse(const QString& message) {
+    MessageBoxes::current().inform(this, message, MessageIcon::Warning);
+}
+
+QLabel* ClientWizardStep::paragraph(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+bool ClientWizardStep::endReached() const {
+    return wizard() && wizard()->endReached();
+}

@@ -1,0 +1,39 @@
+#include "clients/clientwizard/TaxNumberStep.h"
+
+#include "clients/clientwizard/ClientWizardState.h"
+#include "clients/clientwizard/EntryChecks.h"
+#include "clients/clientwizard/StepKeys.h"
+#include "platform/FixedText.h"
+#include "ui/MaskedEdit.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+TaxNumberStep::TaxNumberStep(ClientWizardState& state)
+    : ClientWizardStep(StepKeys::kTaxNumbers, QStringLiteral("Business Tax Information"), state) {}
+
+void TaxNumberStep::buildContents(QVBoxLayout* box) {
+    const ClientRecord& draft = *state().answers.draft;
+    ibt_ = new MaskedEdit(QStringLiteral("####-####"));
+    ibt_->setValue(FixedText::get(draft.ibtNumber));
+    kob_ = new MaskedEdit(QStringLiteral("####"));
+    kob_->setValue(FixedText::get(draft.kobNumber));
+    for (MaskedEdit* edit : {ibt_, kob_})
+        edit->setMaximumWidth(120);
+    auto* form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    form->addRow(QStringLiteral("Illinois Business Tax Number (IBT #.):"), ibt_);
+    form->addRow(QStringLiteral("Kind of business number (KOB #):"), kob_);
+    box->addLayout(form);
+}
+
+bool TaxNumberStep::store() {
+    ClientRecord& draft = *state().answers.draft;
+    FixedText::set(draft.ibtNumber, ibt_->value());
+    FixedText::set(draft.kobNumber, kob_->value());
+    const QString message = EntryChecks::taxNumberProblem(ibt_->value());
+    if (message.isEmpty())
+        return true;
+    refuse(message);
+    return false;
+}

@@ -1,0 +1,5 @@
+#include "clients/wizard/CWizardPage.h"
+
+CWizardPage::CWizardPage(int key) : key_(key) {
+    hide();
+}

@@ -1,0 +1,109 @@
+#include "taxtables/TaxTablesDialog.h"
+
+#include "taxtables/TaxTableModel.h"
+#include "ui/FlatHeaderView.h"
+#include "ui/MessageBoxes.h"
+#include "ui/WaitCursor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace {
+constexpr int kColumnWidths[] = {180, 140, 95, 95, 80};
+constexpr int kCopiedCharacters = 63;
+
+QLabel* explanation() {
+    auto* label = new QLabel(
+        QStringLiteral("These tables are based on form ST-25, Sales Tax Rate Reference Manual, "
+                       "which lists the tax rates for each municipality and county in the state "
+                       "of Illinois ") +
+        QStringLiteral("for which the department collects taxes. These rates are subject to "
+                       "change each January and July. It's very important to keep these tables "
+                       "up to date."));
+    label->setWordWrap(true);
+    return label;
+}
+} // namespace
+
+TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
+    : QDialog(parent), model_(new TaxTableModel(table, this)),
+      filter_(new QSortFilterProxyModel(this)), search_(new QLineEdit),
+      date_(new QLineEdit(TaxTableModel::lastUpdatedText(table))), view_(new QTableView),
+      copy_(new QPushButton(QStringLiteral("Copy Location Code"))) {
+    setWindowTitle(QStringLiteral("Illinois Sales Tax Tables"));
+
+    date_->setReadOnly(true);
+    date_->setAlignment(Qt::AlignCenter);
+    date_->setFocusPolicy(Qt::NoFocus);
+
+    filter_->setSourceModel(model_);
+    filter_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    filter_->setFilterKeyColumn(-1);
+    search_->setPlaceholderText(QStringLiteral("Type a place, county or location code"));
+    search_->setClearButtonEnabled(true);
+    connect(search_, &QLineEdit::textChanged, filter_,
+            &QSortFilterProxyModel::setFilterFixedString);
+
+    view_->setModel(filter_);
+    view_->setHorizontalHeader(new FlatHeaderView(view_));
+    view_->verticalHeader()->hide();
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setShowGrid(false);
+    view_->setAlternatingRowColors(true);
+    view_->setWordWrap(false);
+    for (int column = 0; column < TaxTableModel::ColumnCount; ++column)
+        view_->setColumnWidth(column, kColumnWidths[column]);
+    view_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* searchRow = new QFormLayout;
+    searchRow->addRow(QStringLiteral("Find:"), search_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->addButton(copy_, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(copy_, &QPushButton::clicked, this, &TaxTablesDialog::copyLocationCode);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(explanation());
+    layout->addWidget(date_);
+    layout->addLayout(searchRow);
+    layout->addWidget(view_, 1);
+    layout->addWidget(buttons);
+    resize(700, 560);
+    search_->setFocus();
+}
+
+void TaxTablesDialog::copyLocationCode() {
+    const QModelIndexList selected =
+        view_->selectionModel()->selectedRows(TaxTableModel::LocationCode);
+    if (selected.isEmpty()) {
+        MessageBoxes::current().inform(this,
+                                       QStringLiteral("Please select a location from the list."),
+                                       MessageIcon::Information);
+        return;
+    }
+    const QString code = selected.front().data().toString().left(kCopiedCharacters);
+    QApplication::clipboard()->setText(code);
+    view_->setFocus();
+}
+
+void showTaxTablesDialog(QWidget* parent, const TaxTable& table) {
+    std::optional<WaitCursor> filling(std::in_place);
+    TaxTablesDialog dialog(table, parent);
+    filling.reset();
+    dialog.exec();
+}
