@@ -6,6 +6,13 @@ static void registerFormImages() {
     Q_INIT_RESOURCE(FormImages);
 }
 
+namespace {
+QString& imageFolder() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 namespace FormImages {
 
 QList<int> ids() {
@@ -15,7 +22,13 @@ QList<int> ids() {
 QString path(int id) {
     static const bool registered = (registerFormImages(), true);
     Q_UNUSED(registered);
+    if (!imageFolder().isEmpty())
+        return QStringLiteral("%1/%2.emf").arg(imageFolder()).arg(id);
     return QStringLiteral(":/forms/%1.emf").arg(id);
+}
+
+void useFolder(const QString& folder) {
+    imageFolder() = folder;
 }
 
 } // namespace FormImages

@@ -16,6 +16,10 @@ enum Id : int {
     kGasoholWorksheet = 504,
 };
 QList<int> ids();
-// The resource path of an image (":/forms/<id>.emf"), for FormPage::loadImage.
+// The resource path of an image (":/forms/<id>.emf"), for FormPage::loadImage, or the file
+// "<folder>/<id>.emf" while a folder is set with useFolder().
 QString path(int id);
+// Takes the images from the files of a folder instead of those inside the program, to try
+// new artwork without a rebuild; an empty text goes back to the built-in images.
+void useFolder(const QString& folder);
 } // namespace FormImages

@@ -3,10 +3,12 @@
 #include "app/PreparerApp.h"
 #include "app/SplashPicture.h"
 #include "clients/ClientsView.h"
+#include "forms/FormImages.h"
 #include "ui/PictureButton.h"
 #include "ui/app/AppTestFixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -41,6 +43,21 @@ TEST_F(StartupTest, WithoutTheSalesTaxTableItSaysSoOnceAndLeavesNoWindow) {
     // The error log comes after the window is shown; the default letter check before the load.
     EXPECT_FALSE(QFile::exists(errorLog()));
     EXPECT_TRUE(QFile::exists(programFolder.filePath(QStringLiteral("DefaultLetter.rtf"))));
+}
+
+TEST_F(StartupTest, AMissingPageImageSaysTheApplicationCannotRun) {
+    // Only the first page image is there: loading stops at the second.
+    QDir(programFolder.path()).mkdir(QStringLiteral("forms"));
+    QFile::copy(FormImages::path(FormImages::kSt1Page1),
+                programFolder.filePath(QStringLiteral("forms/188.emf")));
+    FormImages::useFolder(programFolder.filePath(QStringLiteral("forms")));
+    CPreparerApp app(files(taxTable()));
+    const bool started = app.initInstance();
+    FormImages::useFolder(QString());
+    EXPECT_FALSE(started);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Application Can't Run")});
+    EXPECT_EQ(app.mainFrame(), nullptr);
+    EXPECT_FALSE(anyWindowVisible());
 }
 
 TEST_F(StartupTest, AFullStartShowsTheMaximizedWindowWithTheClientsOfTheOptionsFolder) {
