@@ -4,16 +4,14 @@
 #include "letters/DefaultLetter.h"
 #include "letters/LetterEditorDialog.h"
 #include "letters/LetterGenerator.h"
-#include "letters/LetterPrompts.h"
+#include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
 #include <QFile>
 
 namespace {
 bool confirmReset(QWidget* parent, const QString& question) {
-    return LetterPrompts::message(parent, {QMessageBox::Critical, question,
-                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) ==
-           QMessageBox::Yes;
+    return MessageBoxes::current().confirm(parent, question, MessageIcon::Stop, true);
 }
 
 void runEditor(QWidget* parent, LetterEditorMode mode, const QString& path) {
@@ -50,10 +48,10 @@ void editClientLetter(QWidget* parent, const QString& clientFilePath) {
 void printTransmittalLetter(QWidget* parent, const LetterInputs& inputs) {
     const QString letter = generateLetter(inputs);
     if (letter.isEmpty()) {
-        LetterPrompts::message(parent,
-                               {QMessageBox::Critical,
-                                QStringLiteral("The transmittal letter could not be created in the "
-                                               "temporary folder.")});
+        MessageBoxes::current().inform(parent,
+                                       QStringLiteral("The transmittal letter could not be "
+                                                      "created in the temporary folder."),
+                                       MessageIcon::Stop);
         return;
     }
     runEditor(parent, LetterEditorMode::Print, letter);
@@ -68,10 +66,11 @@ void resetDefaultLetterCommand(QWidget* parent) {
                                      "letter. Are you sure you want to continue?")))
         return;
     if (!ensureDefaultLetter(true))
-        LetterPrompts::message(
-            parent, {QMessageBox::Critical,
-                     QStringLiteral("The default transmittal letter could not be written:\n%1")
-                         .arg(defaultLetterPath())});
+        MessageBoxes::current().inform(
+            parent,
+            QStringLiteral("The default transmittal letter could not be written:\n%1")
+                .arg(defaultLetterPath()),
+            MessageIcon::Stop);
 }
 
 void resetAllClientLettersCommand(QWidget* parent, const QString& clientDataFolder) {
@@ -82,5 +81,5 @@ void resetAllClientLettersCommand(QWidget* parent, const QString& clientDataFold
                                      "letters. Are you sure you want to continue?")))
         return;
     const QStringList leftInPlace = moveClientLetters(clientDataFolder);
-    LetterPrompts::message(parent, {QMessageBox::Information, resetReport(leftInPlace)});
+    MessageBoxes::current().inform(parent, resetReport(leftInPlace), MessageIcon::Information);
 }

@@ -5,6 +5,7 @@
 #include "letters/LetterPrompts.h"
 #include "letters/RtfReader.h"
 #include "letters/RtfWriter.h"
+#include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
 #include <QApplication>
@@ -95,10 +96,11 @@ void LetterEditorDialog::loadLetter() {
     WaitCursor wait;
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        LetterPrompts::message(
-            this, {QMessageBox::Critical,
-                   QStringLiteral("An error occurred while opening the customer letter file:\n%1")
-                       .arg(file.errorString())});
+        MessageBoxes::current().inform(
+            this,
+            QStringLiteral("An error occurred while opening the customer letter file:\n%1")
+                .arg(file.errorString()),
+            MessageIcon::Stop);
         return;
     }
     RtfReader::read(file.readAll(), *letter_->document());
@@ -114,10 +116,9 @@ void LetterEditorDialog::saveClicked() {
             saveTo(chosen);
         return;
     }
-    const QMessageBox::StandardButton answer = LetterPrompts::message(
-        this, {QMessageBox::Warning, QStringLiteral("Are you sure you want to update this letter?"),
-               QMessageBox::Yes | QMessageBox::No});
-    if (answer == QMessageBox::Yes)
+    if (MessageBoxes::current().confirm(
+            this, QStringLiteral("Are you sure you want to update this letter?"),
+            MessageIcon::Warning, false))
         saveTo(path_);
 }
 
@@ -132,10 +133,10 @@ bool LetterEditorDialog::saveTo(const QString& path) {
             return true;
         }
     }
-    LetterPrompts::message(
+    MessageBoxes::current().inform(
         this,
-        {QMessageBox::Critical,
-         QStringLiteral("An error occurred while opening the file:\n%1").arg(file.errorString())});
+        QStringLiteral("An error occurred while opening the file:\n%1").arg(file.errorString()),
+        MessageIcon::Stop);
     return false;
 }
 
@@ -146,8 +147,8 @@ void LetterEditorDialog::printClicked() {
         return;
     WaitCursor wait;
     if (!printLetter(*letter_->document(), printer))
-        LetterPrompts::message(
-            this, {QMessageBox::Critical, QStringLiteral("The letter could not be printed.")});
+        MessageBoxes::current().inform(this, QStringLiteral("The letter could not be printed."),
+                                       MessageIcon::Stop);
 }
 
 void LetterEditorDialog::reject() {
@@ -161,13 +162,12 @@ bool LetterEditorDialog::confirmClose() {
     if (!settings_.askOnClose || !letter_->document()->isModified())
         return true;
     QApplication::beep();
-    const QMessageBox::StandardButton answer = LetterPrompts::message(
-        this, {QMessageBox::Question,
-               QStringLiteral(" Do you want to save the changes made to this letter?"),
-               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel});
-    if (answer == QMessageBox::Yes)
+    const MessageAnswer answer = MessageBoxes::current().ask(
+        this, QStringLiteral(" Do you want to save the changes made to this letter?"),
+        MessageIcon::Question);
+    if (answer == MessageAnswer::Yes)
         return saveTo(path_);
-    return answer == QMessageBox::No;
+    return answer == MessageAnswer::No;
 }
 
 bool LetterEditorDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -15,15 +15,6 @@ void LetterPrompts::setHandlers(Handlers replacement) {
     handlers() = std::move(replacement);
 }
 
-QMessageBox::StandardButton LetterPrompts::message(QWidget* parent, const MessageRequest& request) {
-    if (handlers().message)
-        return handlers().message(request);
-    QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
-    if (request.defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(request.defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 QString LetterPrompts::saveFileName(QWidget* parent) {
     if (handlers().saveFileName)
         return handlers().saveFileName();

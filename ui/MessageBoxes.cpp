@@ -11,6 +11,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
         return QMessageBox::Warning;
     case MessageIcon::Stop:
         return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
     case MessageIcon::None:
         break;
     }
@@ -19,7 +21,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 int runBox(QWidget* parent, const QString& text, MessageIcon icon,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(boxIcon(icon), QStringLiteral("Vantrobe"), text, buttons, parent);
+    QMessageBox box(boxIcon(icon), MessageBoxes::caption(), text, buttons, parent);
     box.setDefaultButton(defaultButton);
     return box.exec();
 }
@@ -35,6 +37,17 @@ public:
         return runBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No, defaultButton) ==
                QMessageBox::Yes;
     }
+    MessageAnswer ask(QWidget* parent, const QString& text, MessageIcon icon) override {
+        switch (runBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                       QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Cancel;
+        }
+    }
 };
 
 MessageBoxes*& installed() {
@@ -42,6 +55,10 @@ MessageBoxes*& installed() {
     return replacement;
 }
 } // namespace
+
+QString MessageBoxes::caption() {
+    return QStringLiteral("Vantrobe");
+}
 
 MessageBoxes& MessageBoxes::current() {
     static RealMessageBoxes real;

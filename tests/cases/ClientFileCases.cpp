@@ -3,21 +3,16 @@
 // fixtures are read, and those of VANTROBE_CLIENT_FIXTURES_DIR when it is set.
 #include "clients/ClientFile.h"
 #include "support/JsonCases.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 QByteArray recordBytes(const ClientRecord& record) {
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof(record));
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void checkFixtureFolder(const QString& folder) {
@@ -44,7 +39,7 @@ void checkFixtureFolder(const QString& folder) {
                   entry[QStringLiteral("recordSha256")].toString());
         const QString rewritten = scratch.filePath(file);
         ASSERT_EQ(writeClientFile(client, rewritten), kClientFileOk);
-        EXPECT_EQ(JsonCases::sha256Hex(fileBytes(rewritten)),
+        EXPECT_EQ(JsonCases::sha256Hex(TestFiles::readAll(rewritten)),
                   entry[QStringLiteral("rewriteSha256")].toString());
     }
 }

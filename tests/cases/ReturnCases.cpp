@@ -2,15 +2,12 @@
 // folder named by VANTROBE_CASES_DIR is built as the wizard leaves it, computed as the
 // summary page computes it, and its calculation sections compared with `expected`. The page
 // sections are checked by the form filling's own runner.
-#include "JsonFirstDifference.h"
+#include "ForEachReturnCase.h"
 #include "ReturnCaseInput.h"
 #include "ReturnCaseResults.h"
 #include "platform/Clock.h"
 #include "returns/ReturnCalculation.h"
-#include "support/JsonCases.h"
-#include "support/TestPaths.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -28,32 +25,19 @@ QJsonObject calculationPart(const QJsonObject& expected) {
 }
 
 void checkCase(const QJsonObject& testCase, const QString& file) {
-    const QString name = testCase[QStringLiteral("name")].toString();
     auto record = std::make_unique<ReturnRecord>();
     ReturnCaseInput::build(testCase[QStringLiteral("input")].toObject(), *record);
     record->summary = ReturnSummary(); // the summary page zeroes it before computing
     const int status = computeAll(*record);
     const QJsonObject actual = ReturnCaseResults::calculationSections(*record, status);
     Clock::release();
-    const auto difference = JsonFirstDifference::find(
-        calculationPart(testCase[QStringLiteral("expected")].toObject()), actual);
-    if (difference)
-        ADD_FAILURE() << QFileInfo(file).fileName().toStdString() << ": case \""
-                      << name.toStdString() << "\": " << difference->path.toStdString()
-                      << ": expected " << difference->expected.toStdString() << ", actual "
-                      << difference->actual.toStdString();
+    reportCaseDifference(
+        file, testCase,
+        JsonFirstDifference::find(calculationPart(testCase[QStringLiteral("expected")].toObject()),
+                                  actual));
 }
 } // namespace
 
 TEST(ReturnCases, CalculationsMatchEveryCase) {
-    const QString shared = TestPaths::shared(QStringLiteral("cases/returns.json"));
-    ASSERT_TRUE(QFileInfo::exists(shared)) << "missing " << shared.toStdString();
-    const QStringList files = JsonCases::caseFiles(
-        shared, TestPaths::testData(QStringLiteral("returns")), "VANTROBE_CASES_DIR");
-    for (const QString& file : files) {
-        const QJsonArray cases = JsonCases::readArray(file);
-        EXPECT_FALSE(cases.isEmpty()) << "no cases in " << file.toStdString();
-        for (const QJsonValue& testCase : cases)
-            checkCase(testCase.toObject(), file);
-    }
+    forEachReturnCase(checkCase);
 }

@@ -4,7 +4,7 @@
 // section of `expected` is compared with the field texts read back from the page images.
 // A case without a page section skips it. When a fill fails, only its result and the failed
 // key are compared: the fields written before the failure depend on the write order.
-#include "JsonFirstDifference.h"
+#include "ForEachReturnCase.h"
 #include "ReturnCaseContext.h"
 #include "ReturnCaseInput.h"
 #include "forms/filling/FormSet.h"
@@ -13,10 +13,7 @@
 #include "platform/Clock.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/St1Calculation.h"
-#include "support/JsonCases.h"
-#include "support/TestPaths.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -126,13 +123,7 @@ protected:
         const ReturnFormResults results = fillEveryForm(*set, *record, context);
         const QJsonObject actual = pageSections(*set, results, *record, context.vendorId);
         Clock::release();
-        const auto difference = JsonFirstDifference::find(expected, actual);
-        if (difference)
-            ADD_FAILURE() << QFileInfo(file).fileName().toStdString() << ": case \""
-                          << testCase[QStringLiteral("name")].toString().toStdString()
-                          << "\": " << difference->path.toStdString() << ": expected "
-                          << difference->expected.toStdString() << ", actual "
-                          << difference->actual.toStdString();
+        reportCaseDifference(file, testCase, JsonFirstDifference::find(expected, actual));
     }
 
     static FormSet* set;
@@ -142,14 +133,6 @@ FormSet* ReturnPageCases::set = nullptr;
 } // namespace
 
 TEST_F(ReturnPageCases, FilledPagesMatchEveryCase) {
-    const QString shared = TestPaths::shared(QStringLiteral("cases/returns.json"));
-    ASSERT_TRUE(QFileInfo::exists(shared)) << "missing " << shared.toStdString();
-    const QStringList files = JsonCases::caseFiles(
-        shared, TestPaths::testData(QStringLiteral("returns")), "VANTROBE_CASES_DIR");
-    for (const QString& file : files) {
-        const QJsonArray cases = JsonCases::readArray(file);
-        EXPECT_FALSE(cases.isEmpty()) << "no cases in " << file.toStdString();
-        for (const QJsonValue& testCase : cases)
-            checkCase(testCase.toObject(), file);
-    }
+    forEachReturnCase(
+        [this](const QJsonObject& testCase, const QString& file) { checkCase(testCase, file); });
 }

@@ -2,6 +2,7 @@
 
 #include "clients/HomeRuleCategory.h"
 #include "platform/FixedText.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,17 +14,6 @@
 namespace {
 QByteArray bytesOf(const void* data, std::size_t size) {
     return QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(size));
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A version 1 image with recognisable bytes in every part that moves.
@@ -75,7 +65,7 @@ TEST(ClientFile, VersionTwoRoundTripsByteForByte) {
     FixedText::set(client.record.businessName, "Short"); // leaves a tail behind the NUL
     client.record.reserved2[10] = 3;
     ASSERT_EQ(writeClientFile(client, dir.filePath("a.kvr")), kClientFileOk);
-    const QByteArray written = readFile(dir.filePath("a.kvr"));
+    const QByteArray written = TestFiles::readAll(dir.filePath("a.kvr"));
     EXPECT_EQ(written, bytesOf(&client.record, sizeof(ClientRecord)));
 
     ClientInfo back;
@@ -84,13 +74,13 @@ TEST(ClientFile, VersionTwoRoundTripsByteForByte) {
     EXPECT_EQ(bytesOf(&back.record, sizeof(ClientRecord)), written);
     EXPECT_EQ(back.path, "kept") << "reading never touches the path";
     ASSERT_EQ(writeClientFile(back, dir.filePath("b.kvr")), kClientFileOk);
-    EXPECT_EQ(readFile(dir.filePath("b.kvr")), written);
+    EXPECT_EQ(TestFiles::readAll(dir.filePath("b.kvr")), written);
 }
 
 TEST(ClientFile, VersionOneIsUpgraded) {
     QTemporaryDir dir;
     const auto old = versionOneImage(kClientRecordV1Size);
-    writeFile(dir.filePath("v1.kvr"), bytesOf(old.get(), sizeof(ClientRecordV1)));
+    TestFiles::writeAll(dir.filePath("v1.kvr"), bytesOf(old.get(), sizeof(ClientRecordV1)));
     ClientInfo client;
     ASSERT_EQ(readClientFile(dir.filePath("v1.kvr"), client), kClientFileOk);
     const ClientRecord& record = client.record;
@@ -114,13 +104,13 @@ TEST(ClientFile, VersionOneIsUpgraded) {
     EXPECT_EQ(record.reserved2[0], 0);
 
     ASSERT_EQ(writeClientFile(client, dir.filePath("v2.kvr")), kClientFileOk);
-    EXPECT_EQ(readFile(dir.filePath("v2.kvr")).size(), kClientRecordSize);
+    EXPECT_EQ(TestFiles::readAll(dir.filePath("v2.kvr")).size(), kClientRecordSize);
 }
 
 TEST(ClientFile, ShortVersionOneTakesOnlyItsBytes) {
     QTemporaryDir dir;
     const auto old = versionOneImage(kClientRecordV1ShortSize);
-    writeFile(dir.filePath("v1.kvr"), bytesOf(old.get(), sizeof(ClientRecordV1)));
+    TestFiles::writeAll(dir.filePath("v1.kvr"), bytesOf(old.get(), sizeof(ClientRecordV1)));
     ClientInfo client;
     ASSERT_EQ(readClientFile(dir.filePath("v1.kvr"), client), kClientFileOk);
     // 3744 bytes reach into slot 5 (732 + 5 * 508 = 3272); slot 6 starts at 3780.
@@ -158,7 +148,7 @@ TEST(ClientFile, RefusedFilesGiveTheirCodeAndLeaveTheRecord) {
         {"header only", image.left(48), kClientFileShort},
     };
     for (const Case& c : cases) {
-        writeFile(dir.filePath("c.kvr"), c.bytes);
+        TestFiles::writeAll(dir.filePath("c.kvr"), c.bytes);
         ClientInfo client;
         FixedText::set(client.record.city, "Untouched");
         EXPECT_EQ(readClientFile(dir.filePath("c.kvr"), client), c.expected) << c.name;
@@ -177,14 +167,14 @@ TEST(ClientFile, FailedWriteKeepsThePreviousFile) {
     FixedText::set(client.record.businessName, "First");
     const QString path = dir.filePath("Vtb00001.kvr");
     ASSERT_EQ(writeClientFile(client, path), kClientFileOk);
-    const QByteArray before = readFile(path);
+    const QByteArray before = TestFiles::readAll(path);
 
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     FixedText::set(client.record.businessName, "Second");
     const int result = writeClientFile(client, path);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(result, kClientFileCannotOpen);
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(TestFiles::readAll(path), before);
 }
 
 TEST(ClientFile, MissingFolderCannotBeCreated) {

@@ -2,6 +2,7 @@
 #include "forms/EmfTextItems.h"
 #include "forms/FormImages.h"
 #include "forms/PlaceholderSearch.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <QFile>
@@ -328,8 +329,8 @@ QList<OwnedSpot> fieldsOf(int image) {
 }
 
 QByteArray committedImage(int image) {
-    QFile file(TestPaths::source(QStringLiteral("resources/forms/%1.emf").arg(image)));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::readAll(
+        TestPaths::source(QStringLiteral("resources/forms/%1.emf").arg(image)));
 }
 
 int logicalUnits(double points) {

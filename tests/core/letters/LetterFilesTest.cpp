@@ -2,6 +2,7 @@
 #include "letters/DefaultLetter.h"
 #include "letters/LetterGenerator.h"
 #include "platform/ProgramFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,19 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray factoryLetter() {
-    return readAll(QStringLiteral(":/letters/DefaultLetter.rtf"));
+    return TestFiles::readAll(QStringLiteral(":/letters/DefaultLetter.rtf"));
 }
 
 // A program folder and a client data folder of their own for each test.
@@ -55,14 +45,14 @@ protected:
 TEST_F(LetterFiles, DefaultLetterIsWrittenWhenMissingAndOnlyRewrittenWhenForced) {
     EXPECT_EQ(defaultLetterPath(), program_.path() + QStringLiteral("/DefaultLetter.rtf"));
     ASSERT_TRUE(ensureDefaultLetter(false));
-    EXPECT_EQ(readAll(defaultLetterPath()), factoryLetter());
+    EXPECT_EQ(TestFiles::readAll(defaultLetterPath()), factoryLetter());
 
-    writeAll(defaultLetterPath(), "{\\rtf1 my own letter}");
+    TestFiles::writeAll(defaultLetterPath(), "{\\rtf1 my own letter}");
     EXPECT_TRUE(ensureDefaultLetter(false));
-    EXPECT_EQ(readAll(defaultLetterPath()), "{\\rtf1 my own letter}");
+    EXPECT_EQ(TestFiles::readAll(defaultLetterPath()), "{\\rtf1 my own letter}");
 
     EXPECT_TRUE(ensureDefaultLetter(true));
-    EXPECT_EQ(readAll(defaultLetterPath()), factoryLetter());
+    EXPECT_EQ(TestFiles::readAll(defaultLetterPath()), factoryLetter());
 }
 
 TEST_F(LetterFiles, DefaultLetterFailsInAFolderThatCannotBeWritten) {
@@ -77,7 +67,7 @@ TEST_F(LetterFiles, GeneratedLetterIsATemporaryTltFileFromTheDefaultLetter) {
     ASSERT_FALSE(letter.isEmpty());
     EXPECT_TRUE(QFileInfo(letter).fileName().startsWith(QStringLiteral("tlt")));
     EXPECT_EQ(QFileInfo(letter).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-    const QByteArray text = readAll(letter);
+    const QByteArray text = TestFiles::readAll(letter);
     EXPECT_TRUE(text.contains("Apr 20, 2026"));
     EXPECT_TRUE(text.contains("Corner Store"));
     EXPECT_TRUE(text.contains("balance due of $77."));
@@ -87,25 +77,25 @@ TEST_F(LetterFiles, GeneratedLetterIsATemporaryTltFileFromTheDefaultLetter) {
 TEST_F(LetterFiles, ClientLetterIsPreferredWhileItExists) {
     const QString client = clientFile("Vtb00002.kvr");
     ASSERT_TRUE(ensureClientLetter(client)) << "the missing default letter is written first";
-    EXPECT_EQ(readAll(clientLetterPath(client)), factoryLetter());
-    writeAll(clientLetterPath(client), "{\\rtf1 Dear <CLIENT_NAME>\\par}");
+    EXPECT_EQ(TestFiles::readAll(clientLetterPath(client)), factoryLetter());
+    TestFiles::writeAll(clientLetterPath(client), "{\\rtf1 Dear <CLIENT_NAME>\\par}");
     EXPECT_TRUE(ensureClientLetter(client)) << "an existing client letter is left alone";
 
     QString letter = generateLetter(inputsFor(client));
-    EXPECT_EQ(readAll(letter), "{\\rtf1 Dear Corner Store\\par}");
+    EXPECT_EQ(TestFiles::readAll(letter), "{\\rtf1 Dear Corner Store\\par}");
     QFile::remove(letter);
 
     QFile::remove(clientLetterPath(client));
     letter = generateLetter(inputsFor(client));
-    EXPECT_TRUE(readAll(letter).contains("Dear Sir or Madam:"));
+    EXPECT_TRUE(TestFiles::readAll(letter).contains("Dear Sir or Madam:"));
     QFile::remove(letter);
 }
 
 TEST_F(LetterFiles, TemplateIsReadInTextMode) {
     const QString client = clientFile("Vtb00003.kvr");
-    writeAll(clientLetterPath(client), "{\\rtf1\r\n<CLIENT_NAME>\\par\r\n}");
+    TestFiles::writeAll(clientLetterPath(client), "{\\rtf1\r\n<CLIENT_NAME>\\par\r\n}");
     const QString letter = generateLetter(inputsFor(client));
-    EXPECT_EQ(readAll(letter), "{\\rtf1\nCorner Store\\par\n}");
+    EXPECT_EQ(TestFiles::readAll(letter), "{\\rtf1\nCorner Store\\par\n}");
     QFile::remove(letter);
 }
 
@@ -118,15 +108,15 @@ TEST_F(LetterFiles, MissingTemplateGivesAnEmptyLetterFile) {
 }
 
 TEST_F(LetterFiles, ResettingAllClientLettersMovesThemIntoTheBackupFolder) {
-    writeAll(clientFile("Vtb00001.tlt"), "first letter");
-    writeAll(clientFile("Vtb00002.tlt"), "second letter");
-    writeAll(clientFile("Vtb00001.kvr"), "client");
+    TestFiles::writeAll(clientFile("Vtb00001.tlt"), "first letter");
+    TestFiles::writeAll(clientFile("Vtb00002.tlt"), "second letter");
+    TestFiles::writeAll(clientFile("Vtb00001.kvr"), "client");
     EXPECT_TRUE(resetAllClientLetters(clients_).isEmpty());
 
     const QString backup = backedUpLettersFolder(clients_) + u'/';
     EXPECT_EQ(backup, clients_ + QStringLiteral("BackedUpLettersFolder/"));
-    EXPECT_EQ(readAll(backup + QStringLiteral("Vtb00001.tlt")), "first letter");
-    EXPECT_EQ(readAll(backup + QStringLiteral("Vtb00002.tlt")), "second letter");
+    EXPECT_EQ(TestFiles::readAll(backup + QStringLiteral("Vtb00001.tlt")), "first letter");
+    EXPECT_EQ(TestFiles::readAll(backup + QStringLiteral("Vtb00002.tlt")), "second letter");
     EXPECT_FALSE(QFileInfo::exists(clientFile("Vtb00001.tlt")));
     EXPECT_FALSE(QFileInfo::exists(clientFile("Vtb00002.tlt")));
     EXPECT_TRUE(QFileInfo::exists(clientFile("Vtb00001.kvr")));
@@ -135,12 +125,12 @@ TEST_F(LetterFiles, ResettingAllClientLettersMovesThemIntoTheBackupFolder) {
     EXPECT_TRUE(resetAllClientLetters(clients_).isEmpty());
 
     // A letter whose name is already backed up stays in place, and so does the backup.
-    writeAll(clientFile("Vtb00001.tlt"), "newer letter");
-    writeAll(clientFile("Vtb00005.tlt"), "fifth letter");
+    TestFiles::writeAll(clientFile("Vtb00001.tlt"), "newer letter");
+    TestFiles::writeAll(clientFile("Vtb00005.tlt"), "fifth letter");
     EXPECT_EQ(resetAllClientLetters(clients_), QStringList{QStringLiteral("Vtb00001.tlt")});
-    EXPECT_EQ(readAll(clientFile("Vtb00001.tlt")), "newer letter");
-    EXPECT_EQ(readAll(backup + QStringLiteral("Vtb00001.tlt")), "first letter");
-    EXPECT_EQ(readAll(backup + QStringLiteral("Vtb00005.tlt")), "fifth letter");
+    EXPECT_EQ(TestFiles::readAll(clientFile("Vtb00001.tlt")), "newer letter");
+    EXPECT_EQ(TestFiles::readAll(backup + QStringLiteral("Vtb00001.tlt")), "first letter");
+    EXPECT_EQ(TestFiles::readAll(backup + QStringLiteral("Vtb00005.tlt")), "fifth letter");
     EXPECT_FALSE(QFileInfo::exists(clientFile("Vtb00005.tlt")));
 }
 

@@ -3,8 +3,8 @@
 #include "forms/EmfFormat.h"
 #include "forms/FormImages.h"
 #include "forms/FormPage.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -13,8 +13,7 @@
 namespace {
 
 QByteArray pageImage(int id) {
-    QFile file(FormImages::path(id));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::readAll(FormImages::path(id));
 }
 
 bool isInk(QRgb pixel) {

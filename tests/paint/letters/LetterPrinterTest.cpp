@@ -2,6 +2,7 @@
 
 #include "RtfTestSupport.h"
 #include "letters/LetterGenerator.h"
+#include "support/TestFiles.h"
 
 #include <QPdfWriter>
 #include <QProcess>
@@ -35,7 +36,7 @@ TEST(LetterPrinter, GeneratedLetterPrintsOnOneLetterPage) {
     inputs.amountDue = 1234;
     inputs.today = QDate(2026, 4, 20);
     const auto letter = RtfTest::read(replaceLetterKeywords(
-        RtfTest::fileBytes(QStringLiteral(":/letters/DefaultLetter.rtf")), inputs));
+        TestFiles::readAll(QStringLiteral(":/letters/DefaultLetter.rtf")), inputs));
 
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("letter.pdf"));

@@ -1,5 +1,6 @@
 #include "RtfTestSupport.h"
 #include "letters/RtfUnits.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <QTextList>
@@ -143,7 +144,7 @@ TEST(RtfReader, PlainTextIsLoadedAsText) {
 }
 
 TEST(RtfReader, FactoryLetterLayout) {
-    const auto document = read(RtfTest::fileBytes(QStringLiteral(":/letters/DefaultLetter.rtf")));
+    const auto document = read(TestFiles::readAll(QStringLiteral(":/letters/DefaultLetter.rtf")));
     const QStringList blocks = blockTexts(*document);
     ASSERT_GE(blocks.size(), 20);
     EXPECT_EQ(blocks.mid(0, 3), (QStringList{"", "", ""}));
@@ -185,7 +186,7 @@ TEST(RtfReader, FactoryLetterLayout) {
 }
 
 TEST(RtfReader, LibreOfficeDocumentKeepsTextAndBasicFormatting) {
-    const auto document = read(RtfTest::fileBytes(
+    const auto document = read(TestFiles::readAll(
         TestPaths::testData(QStringLiteral("letters/libreoffice-formatted.rtf"))));
     const QTextDocument& doc = *document;
     EXPECT_EQ(
@@ -220,7 +221,7 @@ TEST(RtfReader, LibreOfficeDocumentKeepsTextAndBasicFormatting) {
 
 TEST(RtfReader, LibreOfficeLetterKeepsItsKeywordsUnbroken) {
     const QByteArray source =
-        RtfTest::fileBytes(TestPaths::testData(QStringLiteral("letters/libreoffice-letter.rtf")));
+        TestFiles::readAll(TestPaths::testData(QStringLiteral("letters/libreoffice-letter.rtf")));
     for (const char* keyword :
          {"<CLIENT_NAME>", "<PERIOD_ENDING>", "<AMOUNT_DUE>", "<PREPARER_NAME>"})
         EXPECT_TRUE(source.contains(keyword)) << keyword;

@@ -1,5 +1,6 @@
 #include "RtfTestSupport.h"
 #include "letters/RtfWriter.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +8,11 @@
 namespace {
 QList<QByteArray> fixtures() {
     return {
-        RtfTest::fileBytes(QStringLiteral(":/letters/DefaultLetter.rtf")),
-        RtfTest::fileBytes(QStringLiteral(":/letters/ClientLetterHelp.rtf")),
-        RtfTest::fileBytes(
+        TestFiles::readAll(QStringLiteral(":/letters/DefaultLetter.rtf")),
+        TestFiles::readAll(QStringLiteral(":/letters/ClientLetterHelp.rtf")),
+        TestFiles::readAll(
             TestPaths::testData(QStringLiteral("letters/libreoffice-formatted.rtf"))),
-        RtfTest::fileBytes(TestPaths::testData(QStringLiteral("letters/libreoffice-letter.rtf")))};
+        TestFiles::readAll(TestPaths::testData(QStringLiteral("letters/libreoffice-letter.rtf")))};
 }
 
 // Reading must end normally, and whatever was read must write out again.

@@ -2,7 +2,6 @@
 
 #include "letters/RtfReader.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -21,11 +20,6 @@ inline QStringList blockTexts(const QTextDocument& document) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         texts.append(block.text());
     return texts;
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The format of the first character of `text` in the document.

@@ -2,6 +2,7 @@
 
 #include "RtfTestSupport.h"
 #include "letters/LetterGenerator.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <QTextCursor>
@@ -116,7 +117,7 @@ TEST(RtfWriter, OutputIsStableAfterOneRoundTrip) {
         TestPaths::testData(QStringLiteral("letters/libreoffice-letter.rtf")),
     };
     for (const QString& source : sources) {
-        const QByteArray once = RtfWriter::write(*RtfTest::read(RtfTest::fileBytes(source)));
+        const QByteArray once = RtfWriter::write(*RtfTest::read(TestFiles::readAll(source)));
         const QByteArray twice = RtfWriter::write(*RtfTest::read(once));
         EXPECT_EQ(once, twice) << source.toStdString();
     }
@@ -124,7 +125,7 @@ TEST(RtfWriter, OutputIsStableAfterOneRoundTrip) {
 
 TEST(RtfWriter, KeywordsStayUnbrokenAndAreReplacedAfterSaving) {
     const auto letter =
-        RtfTest::read(RtfTest::fileBytes(QStringLiteral(":/letters/DefaultLetter.rtf")));
+        RtfTest::read(TestFiles::readAll(QStringLiteral(":/letters/DefaultLetter.rtf")));
     // The user makes the client's name bold: the keyword is one run, so it stays whole.
     QTextCursor cursor = letter->find(QStringLiteral("<CLIENT_NAME>"));
     QTextCharFormat bold;

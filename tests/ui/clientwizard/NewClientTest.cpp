@@ -1,17 +1,12 @@
 #include "clients/HomeRuleCategory.h"
 #include "letters/LetterGenerator.h"
+#include "support/TestFiles.h"
 #include "ui/clientwizard/ClientWizardFixture.h"
 
 #include <QFile>
 #include <array>
 
 namespace {
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 QByteArray imageOf(const ClientRecord& record) {
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
 }
@@ -74,7 +69,7 @@ TEST_F(NewClientTest, ASingleSiteClientIsWrittenWithExactlyTheEnteredValues) {
 
     const QString path = folder + "Vtb00007.kvr";
     EXPECT_EQ(clients.at(row).path, path);
-    EXPECT_EQ(fileBytes(path), imageOf(*expected));
+    EXPECT_EQ(TestFiles::readAll(path), imageOf(*expected));
     EXPECT_TRUE(QFile::exists(clientLetterPath(path)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "LetterEditorTestSupport.h"
 #include "letters/LetterFormatToolbar.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,18 +21,13 @@
 #include <memory>
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class LetterEditor : public ::testing::Test {
 protected:
     void SetUp() override {
         letterPath_ = folder_.filePath(QStringLiteral("Vtb00001.tlt"));
         QFile::copy(QStringLiteral(":/letters/DefaultLetter.rtf"), letterPath_);
         QFile::setPermissions(letterPath_, QFile::ReadOwner | QFile::WriteOwner);
-        original_ = readAll(letterPath_);
+        original_ = TestFiles::readAll(letterPath_);
     }
 
     LetterEditorDialog& open(LetterEditorMode mode, const QString& path) {
@@ -107,7 +103,7 @@ TEST_F(LetterEditor, LoadsTheLetterOnTheFirstIdleMoment) {
 TEST_F(LetterEditor, MissingLetterShowsTheOpeningErrorAndAnEmptyLetter) {
     open(LetterEditorMode::DefaultLetter, folder_.filePath(QStringLiteral("gone.rtf")));
     ASSERT_EQ(prompts_.messages.size(), 1);
-    EXPECT_EQ(prompts_.messages[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(prompts_.messages[0].icon, MessageIcon::Stop);
     EXPECT_TRUE(prompts_.messages[0].text.startsWith(
         QStringLiteral("An error occurred while opening the customer letter file:\n")));
     EXPECT_GT(prompts_.messages[0].text.size(), 60) << "with the system's description";
@@ -126,34 +122,34 @@ TEST_F(LetterEditor, ClosingAChangedLetterAsksAndCancelKeepsItOpen) {
     open();
     QTest::keyClicks(letter(), QStringLiteral("x"));
     ASSERT_TRUE(letter()->document()->isModified());
-    prompts_.answers = {QMessageBox::Cancel};
+    prompts_.answers = {MessageAnswer::Cancel};
     dialog_->closeButton()->click();
     ASSERT_EQ(prompts_.messages.size(), 1);
-    const MessageRequest& question = prompts_.messages[0];
+    const ShownMessage& question = prompts_.messages[0];
     EXPECT_EQ(question.text,
               QStringLiteral(" Do you want to save the changes made to this letter?"));
     EXPECT_EQ(question.title, QStringLiteral("Vantrobe"));
-    EXPECT_EQ(question.icon, QMessageBox::Question);
+    EXPECT_EQ(question.icon, MessageIcon::Question);
     EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_TRUE(letter()->toPlainText().startsWith(u'x'));
-    EXPECT_EQ(readAll(letterPath_), original_);
+    EXPECT_EQ(TestFiles::readAll(letterPath_), original_);
 }
 
 TEST_F(LetterEditor, ClosingWithNoDiscardsAndWithYesSaves) {
     open();
     QTest::keyClicks(letter(), QStringLiteral("x"));
-    prompts_.answers = {QMessageBox::No};
+    prompts_.answers = {MessageAnswer::No};
     dialog_->reject(); // the title bar's close and Escape end here too
     EXPECT_FALSE(dialog_->isVisible());
-    EXPECT_EQ(readAll(letterPath_), original_);
+    EXPECT_EQ(TestFiles::readAll(letterPath_), original_);
 
     open();
     QTest::keyClicks(letter(), QStringLiteral("Hello "));
-    prompts_.answers = {QMessageBox::Yes};
+    prompts_.answers = {MessageAnswer::Yes};
     dialog_->closeButton()->click();
     EXPECT_FALSE(dialog_->isVisible());
-    const QByteArray saved = readAll(letterPath_);
+    const QByteArray saved = TestFiles::readAll(letterPath_);
     EXPECT_TRUE(saved.startsWith("{\\rtf1"));
     EXPECT_TRUE(saved.contains("Hello "));
     EXPECT_TRUE(saved.contains("<PREPARER_ADDRESS_CITY_STATE_ZIP>"));
@@ -162,18 +158,18 @@ TEST_F(LetterEditor, ClosingWithNoDiscardsAndWithYesSaves) {
 TEST_F(LetterEditor, SaveAsksFirstAndWritesRtf) {
     open();
     QTest::keyClicks(letter(), QStringLiteral("Z"));
-    prompts_.answers = {QMessageBox::No};
+    prompts_.answers = {MessageAnswer::No};
     dialog_->saveButton()->click();
     ASSERT_EQ(prompts_.messages.size(), 1);
     EXPECT_EQ(prompts_.messages[0].text,
               QStringLiteral("Are you sure you want to update this letter?"));
-    EXPECT_EQ(prompts_.messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(prompts_.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(prompts_.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(readAll(letterPath_), original_);
+    EXPECT_EQ(TestFiles::readAll(letterPath_), original_);
 
-    prompts_.answers = {QMessageBox::Yes};
+    prompts_.answers = {MessageAnswer::Yes};
     dialog_->saveButton()->click();
-    EXPECT_TRUE(readAll(letterPath_).contains("Z"));
+    EXPECT_TRUE(TestFiles::readAll(letterPath_).contains("Z"));
     EXPECT_FALSE(letter()->document()->isModified());
     dialog_->closeButton()->click();
     EXPECT_EQ(prompts_.messages.size(), 2) << "a saved letter closes without a question";
@@ -186,7 +182,7 @@ TEST_F(LetterEditor, AFailedSaveReportsAndKeepsTheChanges) {
     open(LetterEditorMode::ClientLetter, unwritable);
     QDir(folder_.filePath(QStringLiteral("missing"))).removeRecursively();
     QTest::keyClicks(letter(), QStringLiteral("x"));
-    prompts_.answers = {QMessageBox::Yes, QMessageBox::Ok};
+    prompts_.answers = {MessageAnswer::Yes};
     dialog_->closeButton()->click();
     ASSERT_EQ(prompts_.messages.size(), 2);
     EXPECT_TRUE(prompts_.messages[1].text.startsWith(
@@ -200,10 +196,10 @@ TEST_F(LetterEditor, PrintModeClosesWithoutAskingAndSavesAs) {
     QTest::keyClicks(letter(), QStringLiteral("P.S. "));
     prompts_.saveFileName = folder_.filePath(QStringLiteral("copy.doc"));
     dialog_->saveButton()->click();
-    const QByteArray copy = readAll(prompts_.saveFileName);
+    const QByteArray copy = TestFiles::readAll(prompts_.saveFileName);
     EXPECT_TRUE(copy.startsWith("{\\rtf1"));
     EXPECT_TRUE(copy.contains("P.S. "));
-    EXPECT_EQ(readAll(letterPath_), original_) << "the generated letter is not touched";
+    EXPECT_EQ(TestFiles::readAll(letterPath_), original_) << "the generated letter is not touched";
 
     QTest::keyClicks(letter(), QStringLiteral("more"));
     dialog_->closeButton()->click();
@@ -395,7 +391,7 @@ TEST_F(LetterEditor, PrintGoesThroughThePrinterChooser) {
     };
     dialog_->printButton()->click();
     EXPECT_EQ(documentName, QStringLiteral("MyRtf"));
-    EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
+    EXPECT_TRUE(TestFiles::readAll(pdf).startsWith("%PDF"));
     EXPECT_TRUE(prompts_.messages.isEmpty());
 }
 

@@ -1,36 +1,68 @@
 #pragma once
 
 #include "letters/LetterPrompts.h"
+#include "ui/MessageBoxes.h"
 
 #include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <deque>
 
+// A message box as a letter screen showed it.
+struct ShownMessage {
+    MessageIcon icon = MessageIcon::None;
+    QString text;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
+    QString title = MessageBoxes::caption();
+};
+
 // Answers the letter screens' message boxes and choosers in tests, and records the messages.
-class ScriptedPrompts {
+// Questions take their answers from `answers` in turn (Cancel, or No where there is no
+// Cancel, once it has run out).
+class ScriptedPrompts final : public MessageBoxes {
 public:
     ScriptedPrompts() {
+        MessageBoxes::install(this);
         LetterPrompts::setHandlers({
-            [this](const MessageRequest& request) {
-                messages.append(request);
-                if (answers.empty())
-                    return QMessageBox::Ok;
-                const QMessageBox::StandardButton answer = answers.front();
-                answers.pop_front();
-                return answer;
-            },
             [this] { return saveFileName; },
             [this](const QColor&) { return colour; },
             [this](QPrinter& printer) { return printerChosen ? printerChosen(printer) : false; },
         });
     }
-    ~ScriptedPrompts() { LetterPrompts::setHandlers({}); }
+    ~ScriptedPrompts() override {
+        LetterPrompts::setHandlers({});
+        MessageBoxes::install(nullptr);
+    }
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    QList<MessageRequest> messages;
-    std::deque<QMessageBox::StandardButton> answers;
+    void inform(QWidget*, const QString& text, MessageIcon icon) override {
+        messages.append({icon, text});
+    }
+    bool confirm(QWidget*, const QString& text, MessageIcon icon, bool noIsDefault) override {
+        messages.append({icon, text, QMessageBox::Yes | QMessageBox::No,
+                         noIsDefault ? QMessageBox::No : QMessageBox::Yes});
+        return nextAnswer() == MessageAnswer::Yes;
+    }
+    MessageAnswer ask(QWidget*, const QString& text, MessageIcon icon) override {
+        messages.append({icon, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                         QMessageBox::Yes});
+        return nextAnswer();
+    }
+
+    QList<ShownMessage> messages;
+    std::deque<MessageAnswer> answers;
     QString saveFileName;
     std::optional<QColor> colour;
     std::function<bool(QPrinter&)> printerChosen;
+
+private:
+    MessageAnswer nextAnswer() {
+        if (answers.empty())
+            return MessageAnswer::Cancel;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };

@@ -1,12 +1,12 @@
 #include "taxtables/TaxTablesDialog.h"
 
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 #include "taxtables/TaxTable.h"
 #include "taxtables/TaxTableModel.h"
 #include "ui/wizard/UiTestHelpers.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,12 +42,10 @@ TEST_F(TaxTablesDialogTest, ListsEveryLocationInTableOrderWithCurrentRates) {
 
 TEST_F(TaxTablesDialogTest, AnEmptyTableShowsNoRowsAndTheTrailerDate) {
     QTemporaryDir dir;
-    QFile file(dir.filePath("Data.tbl"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(60, ' ') + "20050701\n");
-    file.close();
+    const QString path = dir.filePath("Data.tbl");
+    TestFiles::writeAll(path, QByteArray(60, ' ') + "20050701\n");
     TaxTable empty;
-    ASSERT_TRUE(empty.load(file.fileName()));
+    ASSERT_TRUE(empty.load(path));
     TaxTablesDialog dialog(empty);
     EXPECT_EQ(dialog.view()->model()->rowCount(), 0);
     EXPECT_EQ(dialog.dateEdit()->text(), "These tables were last updated :07-2005");

@@ -25,6 +25,9 @@ public:
         shown.push_back({text, icon, true});
         return answer;
     }
+    MessageAnswer ask(QWidget* parent, const QString& text, MessageIcon icon) override {
+        return confirm(parent, text, icon, false) ? MessageAnswer::Yes : MessageAnswer::No;
+    }
     QStringList texts() const {
         QStringList result;
         for (const Shown& message : shown)

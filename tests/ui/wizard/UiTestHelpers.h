@@ -31,6 +31,9 @@ public:
         answers.pop_front();
         return answer;
     }
+    MessageAnswer ask(QWidget* parent, const QString& text, MessageIcon icon) override {
+        return confirm(parent, text, icon, false) ? MessageAnswer::Yes : MessageAnswer::No;
+    }
     void clear() {
         shown.clear();
         asked.clear();
