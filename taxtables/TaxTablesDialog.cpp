@@ -20,7 +20,7 @@
 #include <optional>
 
 namespace {
-constexpr int kColumnWidths[] = {180, 140, 95, 95, 80};
+constexpr int kColumnWidths[] = {215, 140, 95, 95, 80};
 constexpr int kCopiedCharacters = 63;
 
 QLabel* explanation() {
@@ -83,7 +83,7 @@ TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
     layout->addLayout(searchRow);
     layout->addWidget(view_, 1);
     layout->addWidget(buttons);
-    resize(700, 560);
+    resize(740, 560);
     search_->setFocus();
 }
 
