@@ -30,7 +30,6 @@ public:
     const ClientInfo* selectedClient() const;
     bool clientNameExists(const QString& name) const { return clients_.nameExists(name); }
     int findClient(const QString& name) const { return clients_.find(name); }
-    ClientInfo* findClientInfo(const QString& name) { return clients_.findClient(name); }
     // The listed clients and the folder they were read from, for the commands that change
     // them (backup and restore); call showClients() after a change.
     ClientList& clients() { return clients_; }
