@@ -1,6 +1,6 @@
 #include "app/GlobalDoc.h"
 
-#include "app/OptionsSettings.h"
+#include "settings/OptionsSettings.h"
 #include "clients/ClientStore.h"
 #include "forms/filling/FormSet.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PreparerInfoSettings.h"
+#include "settings/PreparerInfoSettings.h"
 #include "clients/ClientRecord.h"
 #include "forms/filling/FillContext.h"
 #include "taxtables/TaxTable.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MailSettings.h"
-#include "app/OptionsSettings.h"
+#include "settings/MailSettings.h"
+#include "settings/OptionsSettings.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 #include "app/OptionsDialog.h"
 
-#include "app/MailSettings.h"
-#include "app/OptionsSettings.h"
+#include "settings/MailSettings.h"
+#include "settings/OptionsSettings.h"
 #include "platform/ProgramFolder.h"
 #include "ui/MessageBoxes.h"
 

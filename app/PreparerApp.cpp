@@ -2,7 +2,7 @@
 
 #include "app/GlobalDoc.h"
 #include "app/MainFrame.h"
-#include "app/SettingsBinder.h"
+#include "settings/SettingsBinder.h"
 #include "app/Version.h"
 #include "clients/ClientsView.h"
 #include "platform/DataFiles.h"

@@ -1,6 +1,6 @@
 #include "app/PreparerInfoDialog.h"
 
-#include "app/PreparerInfoSettings.h"
+#include "settings/PreparerInfoSettings.h"
 #include "ui/MaskedEdit.h"
 
 #include <QDialogButtonBox>

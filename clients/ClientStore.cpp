@@ -1,6 +1,6 @@
 #include "clients/ClientStore.h"
 
-#include "app/SettingsBinder.h"
+#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "platform/FixedText.h"
 #include "taxtables/TaxTable.h"

@@ -1,6 +1,6 @@
 #include "letters/LetterInputs.h"
 
-#include "app/PreparerInfoSettings.h"
+#include "settings/PreparerInfoSettings.h"
 #include "clients/ClientRecord.h"
 #include "platform/FixedText.h"
 

@@ -1,7 +1,7 @@
 #include "forms/filling/FillContext.h"
 
-#include "app/OptionsSettings.h"
-#include "app/PreparerInfoSettings.h"
+#include "settings/OptionsSettings.h"
+#include "settings/PreparerInfoSettings.h"
 
 FillContext FillContext::fromSettings(const OptionsSettings& options,
                                       const PreparerInfoSettings& preparer) {

@@ -1,8 +1,8 @@
 #include "app/GlobalDoc.h"
 
-#include "app/MailSettings.h"
-#include "app/OptionsSettings.h"
-#include "app/SettingsBinder.h"
+#include "settings/MailSettings.h"
+#include "settings/OptionsSettings.h"
+#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "platform/FixedText.h"
 #include "support/TestPaths.h"

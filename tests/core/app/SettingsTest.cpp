@@ -1,5 +1,5 @@
-#include "app/OptionsSettings.h"
-#include "app/PreparerInfoSettings.h"
+#include "settings/OptionsSettings.h"
+#include "settings/PreparerInfoSettings.h"
 #include "platform/Clock.h"
 
 #include <QSettings>

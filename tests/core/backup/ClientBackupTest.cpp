@@ -1,6 +1,6 @@
 #include "clients/backup/ClientBackup.h"
 
-#include "app/SettingsBinder.h"
+#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "platform/FixedText.h"

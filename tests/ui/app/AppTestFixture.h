@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsBinder.h"
+#include "settings/SettingsBinder.h"
 #include "platform/ProgramFolder.h"
 #include "support/TestPaths.h"
 #include "ui/clients/ClientFolder.h"

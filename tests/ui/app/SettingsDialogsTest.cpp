@@ -1,8 +1,8 @@
-#include "app/MailSettings.h"
+#include "settings/MailSettings.h"
 #include "app/OptionsDialog.h"
-#include "app/OptionsSettings.h"
+#include "settings/OptionsSettings.h"
 #include "app/PreparerInfoDialog.h"
-#include "app/PreparerInfoSettings.h"
+#include "settings/PreparerInfoSettings.h"
 #include "ui/MaskedEdit.h"
 #include "ui/app/AppTestFixture.h"
 

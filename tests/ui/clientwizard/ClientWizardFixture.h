@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsBinder.h"
+#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "clients/clientwizard/BusinessStep.h"

@@ -1,4 +1,4 @@
-#include "app/PreparerInfoSettings.h"
+#include "settings/PreparerInfoSettings.h"
 
 PreparerInfoSettings::PreparerInfoSettings() {
     binder_.bindText(name, QStringLiteral("TaxPrepInfo.Name"));

@@ -1,4 +1,4 @@
-#include "app/MailSettings.h"
+#include "settings/MailSettings.h"
 
 MailSettings::MailSettings() {
     binder_.bindText(server, QStringLiteral("Mail.Server"));

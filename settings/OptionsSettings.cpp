@@ -1,4 +1,4 @@
-#include "app/OptionsSettings.h"
+#include "settings/OptionsSettings.h"
 
 #include "platform/Clock.h"
 

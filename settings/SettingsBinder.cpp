@@ -1,4 +1,4 @@
-#include "app/SettingsBinder.h"
+#include "settings/SettingsBinder.h"
 
 #include <QSettings>
 

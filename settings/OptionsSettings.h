@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsBinder.h"
+#include "settings/SettingsBinder.h"
 
 #include <QString>
 
