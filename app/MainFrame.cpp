@@ -12,6 +12,7 @@
 #include "clients/backup/BackupCommands.h"
 #include "letters/DefaultLetter.h"
 #include "letters/LetterCommands.h"
+#include "letters/LetterInputs.h"
 #include "platform/DataFiles.h"
 #include "platform/ProgramFolder.h"
 #include "taxtables/TaxTablesDialog.h"
@@ -51,6 +52,11 @@ CMainFrame::CMainFrame(CGlobalDoc& document, QWidget* parent)
     createStatusBar();
     connect(view_, &CClientsView::selectionChanged, this, &CMainFrame::updateCommandStates);
     connect(view_, &CClientsView::clientCountChanged, this, &CMainFrame::updateCommandStates);
+    view_->setReturnSettings([this] {
+        return ReturnWizardSettings{document_.fillContext(), options_.allowBlankForms == 1,
+                                    options_.printGasoholWorksheet == 1,
+                                    preparerParty(document_.preparerInfo())};
+    });
     updateCommandStates();
 }
 

@@ -2,7 +2,10 @@
 
 #include "clients/ClientStore.h"
 #include "clients/clientwizard/ClientWizardCommands.h"
+#include "forms/filling/FormSet.h"
 #include "platform/FixedText.h"
+#include "returns/ReturnRecord.h"
+#include "returns/returnwizard/ReturnWizard.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
@@ -179,10 +182,23 @@ void CClientsView::newReturn() {
                                          "first.\nIf you don't have any clients yet , please "
                                          "start by creating one.")))
         return;
-    // The wait cursor starts after the message, which would otherwise show it too.
-    WaitCursor wait;
-    // Hand-over point of the return wizards: the forms are brought back to their blank state
-    // and the single-site or multi-site return starts with selectedClient().
+    const ClientInfo* client = selectedClient();
+    if (!client) {
+        MessageBoxes::current().inform(this, QStringLiteral("Failed to run \"New Return\" wizard."),
+                                       MessageIcon::Stop);
+        return;
+    }
+    const ReturnWizardSettings settings =
+        returnSettings_ ? returnSettings_() : ReturnWizardSettings();
+    {
+        // The wait cursor starts after the message, which would otherwise show it too, and
+        // ends when the wizard opens.
+        WaitCursor wait;
+        resetReturnAndForms(currentReturn(), forms(), settings.fill);
+    }
+    if (runReturnWizard(this, *client, false, settings) < 0)
+        MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
+                                       MessageIcon::Stop);
 }
 
 void CClientsView::returnHistory() {

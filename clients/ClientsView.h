@@ -1,8 +1,10 @@
 #pragma once
 
 #include "clients/ClientList.h"
+#include "returns/returnwizard/ReturnWizardSettings.h"
 
 #include <QWidget>
+#include <functional>
 
 class PictureButton;
 class QTreeWidget;
@@ -36,6 +38,11 @@ public:
     const QString& clientDataFolder() const { return folder_; }
     // Shows the list's rows anew and selects `row` (none when -1).
     void showClients(int row);
+    // Where "New Return" takes the settings a return reads (the main window's options and the
+    // preparer's details); without it a return uses the defaults.
+    void setReturnSettings(std::function<ReturnWizardSettings()> source) {
+        returnSettings_ = std::move(source);
+    }
 
 public slots:
     // The client wizard connects here: a new client, or the selected one to modify.
@@ -63,4 +70,5 @@ private:
     PictureButton* newClientButton_;
     QList<PictureButton*> buttons_;
     QTreeWidget* list_;
+    std::function<ReturnWizardSettings()> returnSettings_;
 };

@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/St1Calculation.h"
+#include "support/LoadedForms.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -101,15 +102,6 @@ QJsonObject expectedPages(const QJsonObject& expected) {
 
 class ReturnPageCases : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        set = std::make_unique<FormSet>().release();
-        ASSERT_EQ(loadFormImages(*set), 0);
-    }
-    static void TearDownTestSuite() {
-        delete set;
-        set = nullptr;
-    }
-
     void checkCase(const QJsonObject& testCase, const QString& file) {
         const QJsonObject input = testCase[QStringLiteral("input")].toObject();
         const QJsonObject expected = expectedPages(testCase[QStringLiteral("expected")].toObject());
@@ -126,10 +118,9 @@ protected:
         reportCaseDifference(file, testCase, JsonFirstDifference::find(expected, actual));
     }
 
-    static FormSet* set;
+    FormSet* const set = &loadedForms();
 };
 
-FormSet* ReturnPageCases::set = nullptr;
 } // namespace
 
 TEST_F(ReturnPageCases, FilledPagesMatchEveryCase) {

@@ -5,6 +5,7 @@
 #include "platform/FixedText.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/ReturnRecord.h"
+#include "support/LoadedForms.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,15 +20,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // for February 2005, computed once empty as "New Return" leaves it.
 class FillingTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        set = new FormSet;
-        ASSERT_EQ(loadFormImages(*set), 0);
-    }
-    static void TearDownTestSuite() {
-        delete set;
-        set = nullptr;
-    }
-
     void SetUp() override {
         Clock::setFixedDate(QDate(2005, 3, 15));
         record = std::make_unique<ReturnRecord>();
@@ -63,7 +55,7 @@ protected:
 
     static QString blank(int width) { return QString(width, QLatin1Char(' ')); }
 
-    static FormSet* set;
+    FormSet* const set = &loadedForms();
     std::unique_ptr<ReturnRecord> record;
     FillContext context;
 };

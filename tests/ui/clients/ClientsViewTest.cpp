@@ -1,11 +1,13 @@
 #include "clients/ClientsView.h"
 
+#include "returns/returnwizard/ReturnWizard.h"
 #include "support/TestPaths.h"
 #include "taxtables/TaxTable.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/PictureButton.h"
 #include "ui/clients/ClientFolder.h"
 #include "ui/ui/RecordingMessageBoxes.h"
+#include "ui/wizard/UiTestHelpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -167,7 +169,13 @@ TEST_F(ClientsViewTest, DoubleClickStartsANewReturnOnlyOnARow) {
     EXPECT_FALSE(view.hasSelection());
     const QRect firstRow = list()->visualItemRect(list()->topLevelItem(0));
     QTest::mouseClick(area, Qt::LeftButton, {}, firstRow.center());
+    QString wizardTitle;
+    whenModalOpens<ReturnWizard>([&](ReturnWizard* wizard) {
+        wizardTitle = wizard->windowTitle();
+        wizard->done(CWizardDialog::kCancelled);
+    });
     QTest::mouseDClick(area, Qt::LeftButton, {}, firstRow.center());
+    EXPECT_EQ(wizardTitle, QStringLiteral("Create New Return"));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(view.selectedClient()->path, folder + "Vtb00002.kvr");
 }
