@@ -33,7 +33,7 @@ void ReceiptsPage::buildContents(QVBoxLayout* box) {
     box->addWidget(paragraph(
         QStringLiteral("Please enter the total dollar amount of alcoholic liquor purchased "
                        "(invoiced and delivered) in the") +
-        QLatin1Char('\n') +
+        QLatin1Char(' ') +
         QStringLiteral("field below.If this client is not required to report alcoholic liquor "
                        "purchases, please leave this field empty.")));
     auto* liquor = new QGridLayout;
