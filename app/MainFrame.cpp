@@ -18,6 +18,7 @@
 #include "ui/CalendarDialog.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
+#include "update/UpdateCommands.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -270,7 +271,11 @@ void CMainFrame::onRestoreClientData() {
 }
 
 void CMainFrame::onCheckForUpdates() {
-    // The update check connects here.
+    UpdateCommands::checkForUpdates(this, options_.timeOfLastUpdate);
+}
+
+void CMainFrame::onAutomaticUpdateCheck() {
+    UpdateCommands::automaticCheck(this, options_);
 }
 
 void CMainFrame::onPostStart() {
