@@ -51,7 +51,8 @@ void checkForUpdates(QWidget* parent, int& timeOfLastUpdate) {
 }
 
 void automaticCheck(QWidget* parent, OptionsSettings& options) {
-    if (UpdateSchedule::automaticCheckDue(options.checkForUpdatesFrequency,
+    if (UpdateSchedule::automaticChecksEnabled() &&
+        UpdateSchedule::automaticCheckDue(options.checkForUpdatesFrequency,
                                           options.timeOfLastUpdate, Clock::secondsSinceEpoch()) &&
         !reportsOffline())
         openUpdateDialog(parent, options.timeOfLastUpdate);

@@ -1,7 +1,9 @@
 #include "update/UpdateSchedule.h"
 
 #include "settings/OptionsSettings.h"
+#include "settings/SettingsBinder.h"
 
+#include <QSettings>
 #include <iterator>
 
 namespace UpdateSchedule {
@@ -12,6 +14,12 @@ bool automaticCheckDue(int frequencyIndex, qint64 lastCheckSeconds, qint64 nowSe
         return false;
     const qint64 wholeDays = (nowSeconds - lastCheckSeconds) / kSecondsPerDay;
     return wholeDays >= kUpdateFrequencies[frequencyIndex].days;
+}
+
+bool automaticChecksEnabled() {
+    const QSettings settings(QLatin1String(SettingsStore::kOrganization),
+                             QLatin1String(SettingsStore::kApplication));
+    return settings.value(QStringLiteral("Update/AutomaticCheck"), 1).toInt() != 0;
 }
 
 } // namespace UpdateSchedule

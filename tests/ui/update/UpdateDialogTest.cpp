@@ -1,6 +1,8 @@
 #include "update/UpdateDialog.h"
 
 #include "platform/Clock.h"
+#include "settings/OptionsSettings.h"
+#include "settings/SettingsBinder.h"
 #include "support/TestFiles.h"
 #include "support/TestZip.h"
 #include "support/UpdateTestServer.h"
@@ -8,14 +10,17 @@
 #include "update/UpdateCommands.h"
 #include "update/UpdateSignature.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -205,6 +210,47 @@ TEST_F(UpdateDialogTest, EscapeDuringTheDownloadCancelsIt) {
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(updaterStarts, 0);
+}
+
+// Clicks the update dialog's Close button as soon as it shows.
+void closeUpdateDialogWhenDone(QTimer& poll) {
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        auto* dialog = qobject_cast<UpdateDialog*>(QApplication::activeModalWidget());
+        auto* close =
+            dialog ? dialog->findChild<QPushButton*>(QStringLiteral("closeButton")) : nullptr;
+        if (close && !close->isHidden())
+            close->click();
+    });
+    poll.start(50);
+}
+
+TEST_F(UpdateDialogTest, TheAutomaticCheckOpensTheConfiguredServersDialogOnlyWhenDue) {
+    publishVersion("1\n2.0.97\n");
+    QSettings settings(SettingsStore::kOrganization, SettingsStore::kApplication);
+    settings.setValue(QStringLiteral("Update/ServerUrl"), server.baseUrl());
+    UpdateCommands::setOfflineProbe([] { return false; });
+    QTimer poll;
+    closeUpdateDialogWhenDone(poll);
+    const int now = int(Clock::secondsSinceEpoch());
+    {
+        OptionsSettings options(programFolder.path());
+        options.checkForUpdatesFrequency = 0;
+        options.timeOfLastUpdate = now - 86399;
+        UpdateCommands::automaticCheck(nullptr, options);
+        EXPECT_EQ(options.timeOfLastUpdate, now - 86399);
+
+        settings.setValue(QStringLiteral("Update/AutomaticCheck"), 0);
+        options.timeOfLastUpdate = now - 86400;
+        UpdateCommands::automaticCheck(nullptr, options);
+        EXPECT_EQ(options.timeOfLastUpdate, now - 86400);
+
+        settings.remove(QStringLiteral("Update/AutomaticCheck"));
+        UpdateCommands::automaticCheck(nullptr, options);
+        EXPECT_EQ(options.timeOfLastUpdate, now);
+    }
+    UpdateCommands::setOfflineProbe({});
+    settings.clear();
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST(UpdateCommandsTest, OfflineTheCommandOnlySaysSo) {
