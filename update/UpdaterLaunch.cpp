@@ -6,13 +6,18 @@
 
 namespace UpdaterLaunch {
 
-QString updaterPath() {
+QString siblingProgram(const char* windowsName, const char* otherName) {
 #ifdef Q_OS_WIN
-    const QString name = QStringLiteral("VANTROUPDATE.EXE");
+    const char* name = windowsName;
 #else
-    const QString name = QStringLiteral("vantroupdate");
+    Q_UNUSED(windowsName);
+    const char* name = otherName;
 #endif
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(name));
+}
+
+QString updaterPath() {
+    return siblingProgram("VANTROUPDATE.EXE", "vantroupdate");
 }
 
 bool start(const QString& programFolder) {

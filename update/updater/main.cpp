@@ -6,37 +6,30 @@
 // one (keeping the replaced files in Old, putting them all back when a step fails) and starts
 // <program> (by default the "vantrobe" beside the updater). UpdateLog.txt in the program
 // folder tells what happened.
+#include "update/UpdaterLaunch.h"
 #include "update/updater/ProcessWait.h"
 #include "update/updater/StagedInstall.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
+#include <cstdio>
 
 namespace {
 constexpr int kWaitForProgramMs = 60000;
-
-QString defaultProgram() {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("vantrobe.exe");
-#else
-    const QString name = QStringLiteral("vantrobe");
-#endif
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
-}
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
-        fprintf(stderr, "usage: vantroupdate <process id> <program folder> [<program>]\n");
+        std::fprintf(stderr, "usage: vantroupdate <process id> <program folder> [<program>]\n");
         return 2;
     }
     bool pidValid = false;
     const qint64 pid = arguments[1].toLongLong(&pidValid);
     const QString programFolder = arguments[2];
-    const QString program = arguments.value(3, defaultProgram());
+    const QString program =
+        arguments.value(3, UpdaterLaunch::siblingProgram("vantrobe.exe", "vantrobe"));
     if (!pidValid || !ProcessWait::waitForExit(pid, kWaitForProgramMs)) {
         StagedInstall::log(programFolder,
                            QStringLiteral("the program did not end; nothing was installed"));
