@@ -9,7 +9,7 @@
 
 namespace {
 constexpr char kCredentials[] = "VantroUpdate:vantrob2026";
-constexpr int kStartTimeoutMs = 10000;
+constexpr int kStartTimeoutMs = 30000;
 } // namespace
 
 UpdateTestServer::UpdateTestServer() {

@@ -72,10 +72,11 @@ TEST_F(StagedProgramFolder, AFailedStepPutsEveryReplacedFileBack) {
 
 TEST(ProcessWait, ReturnsOnceTheProcessHasEnded) {
     QProcess sleeper;
-    sleeper.start(QStringLiteral("sleep"), {QStringLiteral("0.3")});
+    sleeper.start(QStringLiteral("sleep"), {QStringLiteral("60")});
     ASSERT_TRUE(sleeper.waitForStarted());
     const qint64 pid = sleeper.processId();
     EXPECT_FALSE(ProcessWait::waitForExit(pid, 0));
+    sleeper.kill();
     EXPECT_TRUE(ProcessWait::waitForExit(pid, 10000));
     sleeper.waitForFinished();
 }
