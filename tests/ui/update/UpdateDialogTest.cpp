@@ -7,10 +7,10 @@
 #include "support/TestZip.h"
 #include "support/UpdateTestServer.h"
 #include "ui/ui/RecordingMessageBoxes.h"
+#include "ui/update/UpdateDialogCloser.h"
 #include "update/UpdateCommands.h"
 #include "update/UpdateSignature.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -21,7 +21,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,9 +30,7 @@ const QString kNothingFound =
 
 class UpdateDialogTest : public ::testing::Test {
 protected:
-    UpdateDialogTest() {
-        Clock::setFixed(QDateTime(QDate(2026, 12, 10), QTime(9, 30), Qt::UTC));
-    }
+    UpdateDialogTest() { Clock::setFixed(QDateTime(QDate(2026, 12, 10), QTime(9, 30), Qt::UTC)); }
     ~UpdateDialogTest() override { Clock::release(); }
     void SetUp() override { ASSERT_TRUE(server.isRunning()); }
 
@@ -217,25 +214,12 @@ TEST_F(UpdateDialogTest, EscapeDuringTheDownloadCancelsIt) {
     EXPECT_EQ(updaterStarts, 0);
 }
 
-// Clicks the update dialog's Close button as soon as it shows.
-void closeUpdateDialogWhenDone(QTimer& poll) {
-    QObject::connect(&poll, &QTimer::timeout, [] {
-        auto* dialog = qobject_cast<UpdateDialog*>(QApplication::activeModalWidget());
-        auto* close =
-            dialog ? dialog->findChild<QPushButton*>(QStringLiteral("closeButton")) : nullptr;
-        if (close && !close->isHidden())
-            close->click();
-    });
-    poll.start(50);
-}
-
 TEST_F(UpdateDialogTest, TheAutomaticCheckOpensTheConfiguredServersDialogOnlyWhenDue) {
     publishVersion("1\n2.0.97\n");
     QSettings settings(SettingsStore::kOrganization, SettingsStore::kApplication);
     settings.setValue(QStringLiteral("Update/ServerUrl"), server.baseUrl());
     UpdateCommands::setOfflineProbe([] { return false; });
-    QTimer poll;
-    closeUpdateDialogWhenDone(poll);
+    const UpdateDialogCloser closer;
     const int now = int(Clock::secondsSinceEpoch());
     {
         OptionsSettings options(programFolder.path());
