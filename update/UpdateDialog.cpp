@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "ui/MessageBoxes.h"
+#include "ui/WaitCursor.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateSignature.h"
 #include "update/UpdaterLaunch.h"
@@ -128,8 +129,12 @@ QGroupBox* UpdateDialog::createStepGroup(const QString& title, const char* name,
 }
 
 void UpdateDialog::runVersionCheck() {
-    const UpdateCheck check = UpdateCheck::run(environment_.job.server.versionFileUrl(),
-                                               environment_.job.programFolder, runningVersion());
+    // The dialog does not respond while the version file is fetched; the cursor says so.
+    const UpdateCheck check = [this] {
+        WaitCursor wait;
+        return UpdateCheck::run(environment_.job.server.versionFileUrl(),
+                                environment_.job.programFolder, runningVersion());
+    }();
     switch (check.outcome) {
     case UpdateCheck::Outcome::NewerFound:
         step1Status_->setText(QStringLiteral("New updates were found."));
