@@ -19,6 +19,7 @@
 #include "ui/CalendarDialog.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
+#include "update/UpdateCommands.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -276,7 +277,11 @@ void CMainFrame::onRestoreClientData() {
 }
 
 void CMainFrame::onCheckForUpdates() {
-    // The update check connects here.
+    UpdateCommands::checkForUpdates(this, options_.timeOfLastUpdate);
+}
+
+void CMainFrame::onAutomaticUpdateCheck() {
+    UpdateCommands::automaticCheck(this, options_);
 }
 
 void CMainFrame::onPostStart() {

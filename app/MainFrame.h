@@ -47,6 +47,8 @@ public slots:
     void onBackupClientData();
     void onRestoreClientData();
     void onCheckForUpdates();
+    // Opens the update dialog when the chosen update frequency's days have passed.
+    void onAutomaticUpdateCheck();
     // Runs once the start-up picture has closed: the free-disk-space check.
     void onPostStart();
 
