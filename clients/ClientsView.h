@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class PictureButton;
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TaxTable;
@@ -51,11 +52,13 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void insertRow(int row);
     bool requireSelection(const QString& message);
     void layOutList();
+    void layOutEmptyHint();
 
     const TaxTable& table_;
     ClientList clients_;
@@ -63,4 +66,5 @@ private:
     PictureButton* newClientButton_;
     QList<PictureButton*> buttons_;
     QTreeWidget* list_;
+    QLabel* emptyHint_;
 };

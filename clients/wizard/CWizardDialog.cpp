@@ -10,10 +10,10 @@
 
 CWizardDialog::CWizardDialog(QWidget* parent)
     : QDialog(parent), frame_(new QWidget(this)),
-      back_(new QPushButton(QStringLiteral("< Back"), this)),
-      next_(new QPushButton(QStringLiteral("Next >"), this)),
-      finish_(new QPushButton(QStringLiteral("Finish"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      back_(new QPushButton(QStringLiteral("< &Back"), this)),
+      next_(new QPushButton(QStringLiteral("&Next >"), this)),
+      finish_(new QPushButton(QStringLiteral("&Finish"), this)),
+      cancel_(new QPushButton(QStringLiteral("&Cancel"), this)) {
     auto* stack = new QStackedLayout(frame_);
     stack->setContentsMargins(0, 0, 0, 0);
 
@@ -78,6 +78,14 @@ CWizardPage* CWizardDialog::activePage() const {
 
 void CWizardDialog::setFinishEnabled(bool enabled) {
     finish_->setEnabled(enabled);
+    updateDefaultButton();
+}
+
+// Enter goes to the next step while there is one, and finishes on the last.
+void CWizardDialog::updateDefaultButton() {
+    const bool finishing = !next_->isEnabled() && finish_->isEnabled();
+    finish_->setDefault(finishing);
+    next_->setDefault(!finishing);
 }
 
 void CWizardDialog::showEvent(QShowEvent* event) {
@@ -95,6 +103,7 @@ void CWizardDialog::start() {
     next_->setEnabled(!singleStep);
     if (!pages_.empty())
         showPage(pages_.front().get());
+    updateDefaultButton();
 }
 
 bool CWizardDialog::createPage(CWizardPage* target) {
@@ -120,6 +129,8 @@ bool CWizardDialog::showPage(CWizardPage* target) {
     target->update();
     target->pageShown();
     target->active_ = true;
+    if (QWidget* field = target->firstField())
+        field->setFocus(Qt::TabFocusReason);
     return true;
 }
 
@@ -155,6 +166,7 @@ void CWizardDialog::next() {
         finish_->setEnabled(true);
     }
     back_->setEnabled(true);
+    updateDefaultButton();
 }
 
 void CWizardDialog::back() {
@@ -167,6 +179,7 @@ void CWizardDialog::back() {
         finish_->setEnabled(false);
     }
     next_->setEnabled(true);
+    updateDefaultButton();
 }
 
 template <typename Predicate>
@@ -183,6 +196,8 @@ void CWizardDialog::finish() {
     if (current && !current->pageLeaving())
         return;
     if (!everyUsedPage([](CWizardPage& page) { return page.finishPressed(); }))
+        return;
+    if (!commitFinish())
         return;
     done(kFinished);
 }
