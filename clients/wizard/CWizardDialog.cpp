@@ -2,6 +2,7 @@
 
 #include "clients/wizard/CWizardPage.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -86,6 +87,22 @@ void CWizardDialog::updateDefaultButton() {
     const bool finishing = !next_->isEnabled() && finish_->isEnabled();
     finish_->setDefault(finishing);
     next_->setDefault(!finishing);
+}
+
+bool CWizardDialog::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        growToFitPage();
+    return handled;
+}
+
+// Wrapped texts do not count in a window's smallest size, so a step that needs more height
+// than the window has (a larger font, a step that shows more fields) would be squeezed: the
+// window grows to fit it instead. It never shrinks under the preparer's hands.
+void CWizardDialog::growToFitPage() {
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void CWizardDialog::showEvent(QShowEvent* event) {

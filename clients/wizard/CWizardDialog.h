@@ -46,12 +46,14 @@ protected:
     // open with everything entered (the subclass has told the preparer why).
     virtual bool commitFinish() { return true; }
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     // The area the steps are placed in, for subclasses that lay out more around it.
     QWidget* pageFrame() const { return frame_; }
 
 private:
     void start();
     void updateDefaultButton();
+    void growToFitPage();
     bool showPage(CWizardPage* target);
     bool createPage(CWizardPage* target);
     // The step that a nextPressed or backPressed result leads to, or none.
