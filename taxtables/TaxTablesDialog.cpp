@@ -16,12 +16,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace {
 constexpr int kColumnWidths[] = {215, 140, 95, 95, 80};
+constexpr int kCellPadding = 12;
 constexpr int kCopiedCharacters = 63;
 
 QLabel* explanation() {
@@ -64,8 +67,11 @@ TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
     view_->setShowGrid(false);
     view_->setAlternatingRowColors(true);
     view_->setWordWrap(false);
-    for (int column = 0; column < TaxTableModel::ColumnCount; ++column)
-        view_->setColumnWidth(column, kColumnWidths[column]);
+    for (int column = 0; column < TaxTableModel::ColumnCount; ++column) {
+        view_->resizeColumnToContents(column);
+        view_->setColumnWidth(
+            column, std::max(kColumnWidths[column], view_->columnWidth(column) + kCellPadding));
+    }
     view_->horizontalHeader()->setStretchLastSection(true);
 
     auto* searchRow = new QFormLayout;
@@ -89,7 +95,13 @@ TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
     layout->addWidget(view_, 1);
     layout->addWidget(status_);
     layout->addWidget(buttons);
-    resize(740, 560);
+    // Wide enough for every column in the font in use.
+    int tableWidth = view_->verticalScrollBar()->sizeHint().width() + 2 * view_->frameWidth();
+    for (int column = 0; column < TaxTableModel::ColumnCount; ++column)
+        tableWidth += view_->columnWidth(column);
+    resize(std::max(740, tableWidth + layout->contentsMargins().left() +
+                             layout->contentsMargins().right()),
+           560);
     search_->setFocus();
 }
 

@@ -60,6 +60,11 @@ void SiteFieldsForm::addExample(Field field, const QString& text) {
     stack->addWidget(edit);
     stack->addWidget(makeExampleLabel(text, cell));
     grid_->addWidget(cell, row, column);
+    // The caption stays level with its field, not with the middle of field and example.
+    if (QLayoutItem* caption = grid_->itemAtPosition(row, column - 1)) {
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption->widget()->setMinimumHeight(edit->sizeHint().height());
+    }
     // Moving the field into its cell must not move it in the Tab order.
     if (field > 0)
         setTabOrder(edits_[field - 1], edit);
