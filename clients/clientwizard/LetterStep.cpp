@@ -44,4 +44,7 @@ void LetterStep::editLetter() {
         return;
     }
     editClientLetter(this, clientFile);
+    // Some window managers leave no window active when the editor closes; the keyboard must
+    // come back to the wizard.
+    window()->activateWindow();
 }
