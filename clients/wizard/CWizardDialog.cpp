@@ -6,8 +6,10 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CWizardDialog::CWizardDialog(QWidget* parent)
     : QDialog(parent), frame_(new QWidget(this)),
@@ -100,7 +102,9 @@ bool CWizardDialog::event(QEvent* event) {
 // than the window has (a larger font, a step that shows more fields) would be squeezed: the
 // window grows to fit it instead. It never shrinks under the preparer's hands.
 void CWizardDialog::growToFitPage() {
-    const int needed = layout()->totalHeightForWidth(width());
+    int needed = layout()->totalHeightForWidth(width());
+    if (const QScreen* display = screen())
+        needed = std::min(needed, display->availableGeometry().height());
     if (needed > height())
         resize(width(), needed);
 }
