@@ -59,6 +59,7 @@ private:
     template <typename Receiver, typename Slot>
     QAction* addCommand(QMenu* menu, const QString& text, const char* name, const QString& prompt,
                         const Receiver* receiver, Slot slot);
+    void prepareDefaultClientFolder();
     void createMenus();
     void createToolBar();
     void createStatusBar();

@@ -12,7 +12,10 @@
 #include "ui/PictureButton.h"
 #include "ui/WaitCursor.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QTreeWidget>
 
 namespace {
@@ -86,9 +89,33 @@ CClientsView::CClientsView(const TaxTable& table, QWidget* parent)
     }
 
     list_ = makeList(this);
+    list_->installEventFilter(this);
+    setFocusProxy(list_);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &CClientsView::selectionChanged);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &CClientsView::newReturn);
+    emptyHint_ =
+        new QLabel(QStringLiteral("No clients yet: click New Client to set up the first business."),
+                   list_->viewport());
+    emptyHint_->setObjectName(QStringLiteral("emptyListHint"));
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setWordWrap(true);
+    list_->viewport()->installEventFilter(this);
+    connect(this, &CClientsView::clientCountChanged, this, &CClientsView::layOutEmptyHint);
     layOutList();
+}
+
+// Enter on a row does what a double click does; the empty-list hint follows the list's size.
+bool CClientsView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize)
+        layOutEmptyHint();
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list_->currentItem()) {
+            newReturn();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CClientsView::loadClients(const QString& folder) {
@@ -167,7 +194,16 @@ void CClientsView::deleteClient() {
             MessageIcon::Warning, true))
         return;
     const int row = selectedRow();
-    ClientStore::deleteClientFile(clients_.at(row));
+    const ClientInfo& client = clients_.at(row);
+    if (const QString failure = ClientStore::deleteClientFile(client); !failure.isEmpty()) {
+        MessageBoxes::current().inform(
+            this,
+            QStringLiteral("The client file \"%1\" could not be deleted: %2\nThe client stays in "
+                           "the list.")
+                .arg(QDir::toNativeSeparators(client.path), failure),
+            MessageIcon::Stop);
+        return;
+    }
     clients_.removeAt(row);
     delete list_->takeTopLevelItem(row);
     // No other client becomes selected, so a second Delete cannot hit a client by surprise.
@@ -226,4 +262,11 @@ void CClientsView::resizeEvent(QResizeEvent* event) {
 void CClientsView::layOutList() {
     const int top = newClientButton_->height() * 3 / 2;
     list_->setGeometry(0, top, width() - kListMargin, height() - kListMargin - top);
+    layOutEmptyHint();
+}
+
+// An empty list says what to do first, across the middle of the list.
+void CClientsView::layOutEmptyHint() {
+    emptyHint_->setVisible(clients_.size() == 0);
+    emptyHint_->setGeometry(list_->viewport()->rect().adjusted(kListMargin, 0, -kListMargin, 0));
 }

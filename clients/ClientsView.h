@@ -7,6 +7,7 @@
 #include <functional>
 
 class PictureButton;
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TaxTable;
@@ -58,11 +59,13 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void insertRow(int row);
     bool requireSelection(const QString& message);
     void layOutList();
+    void layOutEmptyHint();
 
     const TaxTable& table_;
     ClientList clients_;
@@ -70,5 +73,6 @@ private:
     PictureButton* newClientButton_;
     QList<PictureButton*> buttons_;
     QTreeWidget* list_;
+    QLabel* emptyHint_;
     std::function<ReturnWizardSettings()> returnSettings_;
 };

@@ -41,6 +41,17 @@ QLabel* ClientWizardStep::paragraph(const QString& text) {
     return label;
 }
 
+QLabel* ClientWizardStep::numberedList(const QString& lead, const QStringList& items) {
+    QString html = QStringLiteral("<p>%1</p><table cellspacing=\"2\">").arg(lead.toHtmlEscaped());
+    for (int index = 0; index < items.size(); ++index)
+        html += QStringLiteral("<tr><td align=\"right\">&nbsp;&nbsp;%1.&nbsp;</td><td>%2</td></tr>")
+                    .arg(index + 1)
+                    .arg(items[index].toHtmlEscaped());
+    auto* label = paragraph(html + QStringLiteral("</table>"));
+    label->setTextFormat(Qt::RichText);
+    return label;
+}
+
 bool ClientWizardStep::endReached() const {
     return wizard() && wizard()->endReached();
 }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +21,22 @@ using TestApplication = QGuiApplication;
 using TestApplication = QCoreApplication;
 #endif
 
+// Widgets are tested on the offscreen platform with one screen of 1280 x 800, the smallest
+// desktop the program is laid out for (the platform's own default is 800 x 600).
+void useOffscreenScreen(const QTemporaryDir& home) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return;
+    const QString config = home.filePath("offscreen.json");
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(
+        R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1280, "height": 800}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+}
+
 int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
@@ -27,8 +44,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
     QDir().mkpath(home.filePath("tmp"));
     qputenv("TMPDIR", home.filePath("tmp").toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenScreen(home);
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.filePath("settings"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath("settings"));

@@ -9,7 +9,9 @@
 #include "ui/ui/RecordingMessageBoxes.h"
 #include "ui/wizard/UiTestHelpers.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -188,5 +190,49 @@ TEST_F(ClientsViewTest, ReloadingReadsTheNewFolder) {
     EXPECT_EQ(row(0)[0], QStringLiteral("Other Folder Client"));
     view.loadClients(other.path() + QStringLiteral("/missing/"));
     EXPECT_EQ(view.clientCount(), 0);
+}
+
+TEST_F(ClientsViewTest, AFileThatCannotBeDeletedIsReportedAndItsClientStaysListed) {
+    // A folder in the client file's place cannot be removed as a file.
+    const QString path = folder + "Vtb00003.kvr";
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkpath(path + "/inside"));
+    select(1);
+    boxes.answer = true;
+    view.deleteClient();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_TRUE(boxes.shown[1].text.contains(QDir::toNativeSeparators(path)))
+        << boxes.shown[1].text.toStdString();
+    EXPECT_TRUE(boxes.shown[1].text.contains("could not be deleted"));
+    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Stop);
+    EXPECT_EQ(view.clientCount(), 3);
+    EXPECT_EQ(list()->topLevelItemCount(), 3);
+    EXPECT_TRUE(view.clientNameExists(QStringLiteral("Midway Fuel")));
+    EXPECT_EQ(view.selectedRow(), 1);
+}
+
+TEST_F(ClientsViewTest, EnterOnARowDoesWhatADoubleClickDoes) {
+    // A current row that is not selected: New Return asks for a selection, which shows that
+    // Enter reached it.
+    list()->setCurrentItem(list()->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    pressKey(list(), Qt::Key_Return);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith("Please select a client from the list of clients"));
+    select(0);
+    pressKey(list(), Qt::Key_Enter);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(ClientsViewTest, AnEmptyListSaysWhatToDoFirst) {
+    auto* hint = view.findChild<QLabel*>(QStringLiteral("emptyListHint"));
+    ASSERT_TRUE(hint);
+    EXPECT_FALSE(hint->isVisible());
+    QTemporaryDir empty;
+    view.loadClients(empty.path() + u'/');
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "No clients yet: click New Client to set up the first business.");
+    EXPECT_TRUE(list()->viewport()->rect().contains(hint->geometry()));
+    view.loadClients(folder);
+    EXPECT_FALSE(hint->isVisible());
 }
 } // namespace
