@@ -2,6 +2,7 @@
 
 #include "clients/ClientStore.h"
 #include "clients/clientwizard/ClientWizardCommands.h"
+#include "history/ReturnHistoryDialog.h"
 #include "platform/FixedText.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
@@ -9,7 +10,6 @@
 #include "ui/PictureButton.h"
 #include "ui/WaitCursor.h"
 
-#include <QFileInfo>
 #include <QTreeWidget>
 
 namespace {
@@ -188,16 +188,7 @@ void CClientsView::newReturn() {
 void CClientsView::returnHistory() {
     if (!requireSelection(kSelectClient))
         return;
-    const QString historyPath = QString(selectedClient()->path).replace(".kvr", ".rhi");
-    if (!QFileInfo::exists(historyPath)) {
-        MessageBoxes::current().inform(
-            this,
-            QStringLiteral("Sorry there is no return history for this client.\nPlease start by "
-                           "creating a new return for this client and try again."),
-            MessageIcon::Information);
-        return;
-    }
-    // Hand-over point of the return history: open historyPath and show its dialog.
+    showReturnHistory(this, *selectedClient());
 }
 
 void CClientsView::resizeEvent(QResizeEvent* event) {

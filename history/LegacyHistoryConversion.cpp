@@ -6,6 +6,7 @@
 #include "history/LegacyHistoryReader.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <filesystem>
 #include <sqlite3.h>
 
@@ -57,7 +58,10 @@ void keepOriginal(const QString& path, const QByteArray& original) {
             refuse(QStringLiteral("another file already has the name %1").arg(copyPath));
         return;
     }
-    if (!QFile::copy(path, copyPath))
+    // Written in full and synced before the original is replaced.
+    QSaveFile copy(copyPath);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(original) != original.size() ||
+        !copy.commit())
         throw CppSQLiteException(SQLITE_CANTOPEN, QStringLiteral("cannot keep the original"));
 }
 

@@ -5,7 +5,8 @@
 namespace {
 constexpr int kPageHeaderBytes = 8;  // right child, first cell, first free block
 constexpr int kCellHeaderBytes = 12; // left child, key size, next cell, size high bytes, data size
-constexpr int kLocalPayloadBytes = 238;
+// (1016 / 4 - 16) rounded down to a multiple of four.
+constexpr int kLocalPayloadBytes = 236;
 constexpr int kOverflowDataBytes = LegacyPages::kPageSize - 4;
 constexpr int kMaxDepth = 32;
 constexpr int kMaxCellsPerPage = LegacyPages::kPageSize / kCellHeaderBytes;

@@ -15,7 +15,9 @@
 namespace {
 
 QByteArray fixture(const QString& name) {
-    return TestFiles::readAll(TestPaths::shared("fixtures/history-v2/" + name));
+    const QByteArray bytes = TestFiles::readAll(TestPaths::shared("fixtures/history-v2/" + name));
+    EXPECT_FALSE(bytes.isEmpty()) << "missing fixture " << name.toStdString();
+    return bytes;
 }
 
 class LegacyHistoryTest : public ::testing::Test {
@@ -53,6 +55,7 @@ TEST(LegacyHistoryReader, RefusesFilesItCannotReadInFull) {
 // Damaged pages give no rows or some rows, never a crash or a hang.
 TEST(LegacyHistoryReader, SurvivesDamagedPages) {
     const QByteArray whole = fixture("three-returns.rhi");
+    ASSERT_GT(whole.size(), 1024);
     QRandomGenerator random(42);
     for (int round = 0; round < 2000; ++round) {
         QByteArray damaged = whole;

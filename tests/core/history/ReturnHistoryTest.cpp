@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,10 +117,12 @@ TEST_F(ReturnHistoryTest, NothingIsStoredWithoutPagesOrWithAnUnreadablePage) {
 }
 
 TEST_F(ReturnHistoryTest, PageOutsideTheTemporaryFolderFailsTheStore) {
-    QTemporaryDir elsewhere;
+    QTemporaryFile outside(QFileInfo(temp.path()).path() + "/EMFXXXXXX");
+    ASSERT_TRUE(outside.open());
+    outside.write("page");
+    outside.close();
     PageEntry page;
-    page.imagePaths[0] = elsewhere.filePath("EMF1");
-    TestFiles::writeAll(page.path(), "page");
+    page.imagePaths[0] = outside.fileName();
     EXPECT_FALSE(addReturnToHistory(clientPath(), {page}, {}));
     EXPECT_FALSE(QFileInfo::exists(historyPath()));
 }
