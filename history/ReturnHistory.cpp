@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 const QString kInsertEntry = QStringLiteral(
@@ -71,11 +72,15 @@ bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
     const std::optional<QByteArray> archive = pageArchiveBytes(pages);
     if (!archive)
         return false;
+    const QString historyPath = historyFilePath(clientFilePath);
+    const bool existed = QFileInfo::exists(historyPath);
     try {
-        storeEntry(historyFilePath(clientFilePath), historyEntryTexts(Clock::now(), summary),
-                   *archive);
+        storeEntry(historyPath, historyEntryTexts(Clock::now(), summary), *archive);
         return true;
     } catch (const CppSQLiteException&) {
+        // A history file this store began is not left behind empty.
+        if (!existed)
+            QFile::remove(historyPath);
         return false;
     }
 }

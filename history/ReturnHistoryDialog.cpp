@@ -155,7 +155,8 @@ void CReturnHistoryDialog::viewReturn() {
     if (!archive.isEmpty())
         pages = extractHistoryReturn(database_, returnIndex, archive, unzippedPagesFolder());
     if (!pages) {
-        QFile::remove(archive);
+        if (!archive.isEmpty())
+            QFile::remove(archive);
         inform(this, "An error occurred while extracting the return data!", MessageIcon::Stop);
         return;
     }

@@ -7,9 +7,11 @@
 #include "ui/clients/ClientFolder.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -156,8 +158,16 @@ TEST_F(ClientsViewTest, ReturnHistoryNeedsTheClientsHistoryFile) {
     QFile history(folder + "Vtb00001.rhi");
     history.open(QIODevice::WriteOnly);
     history.close();
+    QString shownTitle;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shownTitle = dialog->windowTitle();
+            dialog->close();
+        }
+    });
     view.returnHistory();
     EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(shownTitle, "Return History");
 }
 
 TEST_F(ClientsViewTest, DoubleClickStartsANewReturnOnlyOnARow) {

@@ -3,17 +3,20 @@
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
+#include "history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
 #include "support/HistoryTestFiles.h"
 #include "support/TestFiles.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -77,6 +80,9 @@ TEST_F(ReturnHistoryDialogTest, ListsEveryEntryWithItsColumnsAndNumber) {
     EXPECT_EQ(list->topLevelItem(1)->data(0, Qt::UserRole).toInt(), 3);
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    dialog->show();
+    list->setCurrentItem(list->topLevelItem(0));
+    dialog->grab().save("/tmp/hist-dialog.png");
 }
 
 TEST_F(ReturnHistoryDialogTest, EmptyHistoryAsksForASelectionOnEveryCommand) {
@@ -159,6 +165,41 @@ TEST_F(ReturnHistoryDialogTest, OpeningSaysWhenThereIsNoHistoryOrItCannotBeOpene
               (QStringList{"Sorry there is no return history for this client.\nPlease start by "
                            "creating a new return for this client and try again.",
                            "An error occurred while opening the return history database."}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ReturnHistoryDialogTest, FinishOffersTheStoreOnlyForGeneratedPages) {
+    const QString question = QStringLiteral(
+        "Would you like to add this return to the \"Return History\" of this client?");
+    offerReturnToHistory(nullptr, client.path, {}, {});
+    EXPECT_TRUE(boxes.shown.empty());
+    boxes.answer = false;
+    offerReturnToHistory(nullptr, client.path, HistoryTestFiles::makePages(2), {});
+    EXPECT_FALSE(QFileInfo::exists(historyFilePath(client.path)));
+    boxes.answer = true;
+    offerReturnToHistory(nullptr, client.path, HistoryTestFiles::makePages(2), {});
+    EXPECT_EQ(boxes.texts(), (QStringList{question, question}));
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Question);
+    database.open(historyFilePath(client.path));
+    EXPECT_EQ(listHistoryReturns(database).size(), 1);
+}
+
+TEST_F(ReturnHistoryDialogTest, OpeningAHistoryRunsTheDialogModally) {
+    storeReturns(1);
+    int rows = -1;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CReturnHistoryDialog*>(QApplication::activeModalWidget());
+        if (dialog) {
+            rows = dialog->list()->topLevelItemCount();
+            dialog->close();
+        }
+    });
+    showReturnHistory(nullptr, client);
+    EXPECT_EQ(rows, 1);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace
