@@ -63,7 +63,8 @@ void checkStoredTexts(const QByteArray& original, const QJsonArray& returns) {
         const QByteArray& text = (*rows)[static_cast<std::size_t>(at)].returnData;
         EXPECT_EQ(text.size(), data["stored_text_length"].toInteger());
         EXPECT_EQ(JsonCases::sha256Hex(text), data["stored_text_sha256"].toString());
-        EXPECT_EQ(static_cast<unsigned char>(text.isEmpty() ? 0 : text[0]), data["offset_byte"].toInt());
+        EXPECT_EQ(static_cast<unsigned char>(text.isEmpty() ? 0 : text[0]),
+                  data["offset_byte"].toInt());
     }
 }
 
