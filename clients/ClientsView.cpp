@@ -3,6 +3,7 @@
 #include "clients/ClientStore.h"
 #include "clients/clientwizard/ClientWizardCommands.h"
 #include "forms/filling/FormSet.h"
+#include "history/ReturnHistoryDialog.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
 #include "returns/returnwizard/ReturnWizard.h"
@@ -13,7 +14,6 @@
 #include "ui/WaitCursor.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTreeWidget>
@@ -240,16 +240,7 @@ void CClientsView::newReturn() {
 void CClientsView::returnHistory() {
     if (!requireSelection(kSelectClient))
         return;
-    const QString historyPath = QString(selectedClient()->path).replace(".kvr", ".rhi");
-    if (!QFileInfo::exists(historyPath)) {
-        MessageBoxes::current().inform(
-            this,
-            QStringLiteral("Sorry there is no return history for this client.\nPlease start by "
-                           "creating a new return for this client and try again."),
-            MessageIcon::Information);
-        return;
-    }
-    // Hand-over point of the return history: open historyPath and show its dialog.
+    showReturnHistory(this, *selectedClient());
 }
 
 void CClientsView::resizeEvent(QResizeEvent* event) {

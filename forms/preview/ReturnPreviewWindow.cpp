@@ -2,15 +2,12 @@
 
 #include "forms/preview/PagePrinter.h"
 #include "forms/preview/PageView.h"
-#include "forms/preview/PreviewDocument.h"
 #include "letters/LetterCommands.h"
 #include "letters/LetterPrompts.h"
-#include "platform/Clock.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
-#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -143,18 +140,16 @@ void showReturnPreview(QWidget* parent, const PreviewContext& context) {
     window.exec();
 }
 
-bool openReturnPreview(QWidget* parent, PreviewContext& context) {
-    const QString path = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
-                                             context.businessName(), Clock::today());
-    if (!writePreviewDocument(path, context.pages)) {
+bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& documentPath) {
+    if (!writePreviewDocument(documentPath, context.pages)) {
         MessageBoxes::current().inform(
             parent, QStringLiteral("An error occurred while preparing return preview."),
             MessageIcon::Stop);
         return false;
     }
-    context.documentPath = path;
+    context.documentPath = documentPath;
     showReturnPreview(parent, context);
-    QFile::remove(path);
+    QFile::remove(documentPath);
     context.documentPath.clear();
     return true;
 }

@@ -47,8 +47,7 @@ private:
 // user closes it.
 void showReturnPreview(QWidget* parent, const PreviewContext& context);
 
-// A generated return's preview: writes the preview document in the temporary folder under the
-// client's name and today's date, shows the window and deletes the document when it closes.
-// False, after "An error occurred while preparing return preview.", when the document cannot
-// be written.
-bool openReturnPreview(QWidget* parent, PreviewContext& context);
+// Writes the preview document of the context's pages to `documentPath`, shows the window and
+// deletes the document when it closes. False, after "An error occurred while preparing return
+// preview.", when the document cannot be written.
+bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& documentPath);

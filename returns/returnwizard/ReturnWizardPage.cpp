@@ -37,17 +37,6 @@ bool ReturnWizardPage::pageCreated() {
     return true;
 }
 
-// The first enabled field takes the focus, so the preparer can type at once.
-void ReturnWizardPage::pageShown() {
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (child->isEnabled() && child->isVisibleTo(this) && child->focusPolicy() & Qt::TabFocus &&
-            (qobject_cast<QLineEdit*>(child))) {
-            child->setFocus();
-            return;
-        }
-    }
-}
-
 QLabel* ReturnWizardPage::paragraph(const QString& text) {
     auto* label = new QLabel(text);
     label->setWordWrap(true);

@@ -21,7 +21,6 @@ public:
                      ReturnWizardState& state);
 
     bool pageCreated() override;
-    void pageShown() override;
 
 protected:
     virtual void buildContents(QVBoxLayout* box) = 0;

@@ -1,7 +1,10 @@
 #include "returns/returnwizard/SummaryPage.h"
 
+#include "forms/preview/PreviewDocument.h"
 #include "forms/preview/ReturnGeneration.h"
 #include "forms/preview/ReturnPreviewWindow.h"
+#include "history/ReturnHistoryOffer.h"
+#include "platform/Clock.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/ReturnRecord.h"
@@ -12,6 +15,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -134,13 +138,18 @@ void SummaryPage::previewReturn() {
     context.periodText = record().texts.periodText;
     context.paymentDue = record().st1.line25;
     context.preparer = state().settings.preparer;
-    if (openReturnPreview(this, context))
+    const QString document = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
+                                                 context.businessName(), Clock::today());
+    if (openReturnPreview(this, context, document))
         state().previewed = true;
 }
 
 bool SummaryPage::finishPressed() {
-    if (!state().locationMode)
+    if (!state().locationMode) {
+        if (state().previewed)
+            offerReturnToHistory(this, state().client.path, state().pages, record().summary);
         return true;
+    }
     if (st1Status_ == kSt1BasesDoNotAddUp) {
         MessageBoxes::current().inform(this, QString::fromLatin1(kSt1BasesMessage),
                                        MessageIcon::Stop);

@@ -4,10 +4,17 @@
 #include "app/OptionsDialog.h"
 #include "app/PreparerInfoDialog.h"
 #include "clients/backup/BackupDialog.h"
+#include "forms/filling/FormSet.h"
+#include "forms/preview/ReturnGeneration.h"
+#include "forms/preview/ReturnPreviewWindow.h"
 #include "letters/LetterEditorDialog.h"
+#include "returns/ReturnRecord.h"
+#include "returns/returnwizard/PageKeys.h"
+#include "returns/returnwizard/ReturnWizard.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
 #include "settings/PreparerInfoSettings.h"
+#include "support/LoadedForms.h"
 #include "taxtables/TaxTablesDialog.h"
 #include "ui/CalendarDialog.h"
 #include "ui/clientwizard/ClientWizardFixture.h"
@@ -135,6 +142,46 @@ TEST_P(DialogSweepTest, TheLocationsStepOfAMultiSiteClient) {
     next();
     addLocation(named("North Side"));
     expectStepReadable();
+}
+
+// A client that files every return and has every deduction group: the return wizard shows
+// all of its steps.
+TEST_P(DialogSweepTest, EveryStepOfAReturn) {
+    for (const bool locationMode : {false, true}) {
+        ClientInfo client;
+        initClientRecord(client.record);
+        client.record.deductionGroup1 = client.record.deductionGroup2 = 1;
+        client.record.deductionGroup3 = client.record.motorFuel.sellsMotorFuel = 1;
+        client.record.filesST14 = client.record.filesST4 = client.record.filesST8 = 1;
+        ReturnWizardSettings settings;
+        settings.allowBlankForms = true;
+        auto record = std::make_unique<ReturnRecord>();
+        resetReturnAndForms(*record, loadedForms(), settings.fill);
+        ReturnWizard returnWizard(
+            ReturnWizardState{*record, loadedForms(), settings, client, locationMode, false, {}});
+        returnWizard.show();
+        for (int presses = 0; presses < 25; ++presses) {
+            const int key = returnWizard.activePage()->key();
+            expectReadable(&returnWizard,
+                           returnWizard.windowTitle() + " step " + QString::number(key));
+            if (key == PageKeys::kSummary)
+                break;
+            returnWizard.nextButton()->click();
+        }
+        EXPECT_EQ(returnWizard.activePage()->key(), PageKeys::kSummary);
+    }
+}
+
+TEST_P(DialogSweepTest, ThePreviewWindow) {
+    auto record = std::make_unique<ReturnRecord>();
+    resetReturnAndForms(*record, loadedForms(), {});
+    record->st1.totalReceipts = 1000;
+    PreviewContext context;
+    context.pages = generateSingleSiteReturn(loadedForms(), *record, {}, false).pages;
+    ReturnPreviewWindow preview(context);
+    preview.resize(1200, 760);
+    expectReadable(preview);
+    deletePageFiles(context.pages);
 }
 
 INSTANTIATE_TEST_SUITE_P(FontSizes, DialogSweepTest, ::testing::ValuesIn(kFontSizes),

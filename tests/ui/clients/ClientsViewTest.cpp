@@ -9,11 +9,13 @@
 #include "ui/ui/RecordingMessageBoxes.h"
 #include "ui/wizard/UiTestHelpers.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -160,8 +162,16 @@ TEST_F(ClientsViewTest, ReturnHistoryNeedsTheClientsHistoryFile) {
     QFile history(folder + "Vtb00001.rhi");
     history.open(QIODevice::WriteOnly);
     history.close();
+    QString shownTitle;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shownTitle = dialog->windowTitle();
+            dialog->close();
+        }
+    });
     view.returnHistory();
     EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(shownTitle, "Return History");
 }
 
 TEST_F(ClientsViewTest, DoubleClickStartsANewReturnOnlyOnARow) {

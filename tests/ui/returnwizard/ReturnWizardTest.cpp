@@ -4,6 +4,9 @@
 #include "forms/preview/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryFilePath.h"
+#include "history/ReturnHistory.h"
 #include "returns/ReturnRecord.h"
 #include "returns/returnwizard/PageKeys.h"
 #include "returns/returnwizard/SummaryPage.h"
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -330,6 +334,8 @@ TEST_F(ReturnWizardTest, ALocationWhoseBasesMissLineThreeCannotBeFinished) {
 }
 
 TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
+    QTemporaryDir clientFolder;
+    client.path = clientFolder.filePath(QStringLiteral("Vtb00001.kvr"));
     client.record.filesST8 = 1;
     open();
     nextUntil(kTotalReceipts);
@@ -353,11 +359,18 @@ TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
     EXPECT_EQ(shown[2].caption, QStringLiteral("ID: 4178"));
     for (const PageEntry& page : shown)
         EXPECT_TRUE(QFile::exists(page.path()));
-    // Finished: no question about printing, and the page files go with the wizard.
+    // Finished: no question about printing, the offer of the history, whose Yes stores the
+    // return, and the page files go with the wizard.
     wizard->finishButton()->click();
-    EXPECT_FALSE(messages.asked.contains(
-        QStringLiteral("Are you sure you want to close this wizard without printing the return?")));
+    EXPECT_EQ(messages.asked,
+              QStringList{QStringLiteral("Would you like to add this return to the \"Return "
+                                         "History\" of this client?")});
     wizard.reset();
     for (const PageEntry& page : shown)
         EXPECT_FALSE(QFile::exists(page.path()));
+    HistoryDatabase history;
+    history.open(historyFilePath(client.path));
+    const QList<QStringList> entries = listHistoryReturns(history);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].mid(3), (QStringList{"2,500", "0", "2,500", "0"}));
 }
