@@ -7,6 +7,7 @@
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
+#include "returns/GroupThousands.h"
 #include "returns/ReturnRecord.h"
 #include "returns/returnwizard/PageKeys.h"
 #include "returns/returnwizard/SummaryPage.h"
@@ -372,5 +373,10 @@ TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
     history.open(historyFilePath(client.path));
     const QList<QStringList> entries = listHistoryReturns(history);
     ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].mid(3), (QStringList{"2,500", "0", "2,500", "0"}));
+    const ReturnSummary& summary = record->summary;
+    EXPECT_EQ(entries[0].mid(3), (QStringList{groupThousands(summary.summaryTotalReceipts),
+                                              groupThousands(summary.summaryDeductions),
+                                              groupThousands(summary.summaryTaxableReceipts),
+                                              groupThousands(summary.summaryPaymentDue)}));
+    EXPECT_EQ(entries[0][3], QStringLiteral("2,500"));
 }
