@@ -11,18 +11,31 @@ namespace {
 // A pixel is black when its grey level is below the middle.
 constexpr int kBlackBelow = 128;
 
+uchar inkBit(QRgb pixel, int position) {
+    return uchar(uchar(qGray(pixel) < kBlackBelow) << (7 - position));
+}
+
+// Packs eight pixels at a time, without a branch per pixel, so the compiler can vectorise.
+void packRow(const QRgb* pixels, int width, uchar* row) {
+    const int whole = width / 8;
+    for (int byte = 0; byte < whole; ++byte) {
+        const QRgb* eight = pixels + byte * 8;
+        uchar bits = 0;
+        for (int position = 0; position < 8; ++position)
+            bits |= inkBit(eight[position], position);
+        row[byte] = bits;
+    }
+    for (int x = whole * 8; x < width; ++x)
+        row[whole] |= inkBit(pixels[x], x & 7);
+}
+
 MonoRaster packBlackPixels(const QImage& page) {
     MonoRaster raster{page.width(), page.height(), {}};
     raster.bits = QByteArray(qsizetype(raster.bytesPerRow()) * raster.height, '\0');
     auto* out = reinterpret_cast<uchar*>(raster.bits.data());
-    for (int y = 0; y < raster.height; ++y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(page.constScanLine(y));
-        uchar* row = out + qsizetype(y) * raster.bytesPerRow();
-        for (int x = 0; x < raster.width; ++x) {
-            if (qGray(pixels[x]) < kBlackBelow)
-                row[x >> 3] |= uchar(0x80 >> (x & 7));
-        }
-    }
+    for (int y = 0; y < raster.height; ++y)
+        packRow(reinterpret_cast<const QRgb*>(page.constScanLine(y)), raster.width,
+                out + qsizetype(y) * raster.bytesPerRow());
     return raster;
 }
 

@@ -36,6 +36,13 @@ void PdfObjectWriter::textStream(const QByteArray& text) {
     line("endstream");
 }
 
+void PdfObjectWriter::dataStream(const QByteArray& data) {
+    bytes("stream\r\n");
+    bytes(data);
+    bytes("\r");
+    line("endstream");
+}
+
 void PdfObjectWriter::finish(int catalog, int info) {
     const qint64 xref = position_;
     const QByteArray size = QByteArray::number(qulonglong(offsets_.size()));

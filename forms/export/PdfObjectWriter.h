@@ -21,6 +21,8 @@ public:
     // A dictionary with the stream's /Length counted without its final line end, then the
     // stream itself; `text` ends with a carriage return.
     void textStream(const QByteArray& text);
+    // A stream of binary data after its dictionary, closed on a line of its own.
+    void dataStream(const QByteArray& data);
     // The cross-reference table and the trailer with the catalog and information objects.
     void finish(int catalog, int info);
 

@@ -202,10 +202,7 @@ void writeImageObjects(PdfObjectWriter& writer, const PageObjects& objects, cons
     writer.line("/BitsPerComponent " + QByteArray::number(page.bitsPerSample));
     writer.line("/Length " + pdfReference(objects.imageLength()));
     writer.line(">>");
-    writer.bytes("stream\r\n");
-    writer.bytes(data);
-    writer.bytes("\r");
-    writer.line("endstream");
+    writer.dataStream(data);
     writer.endObject();
     check(writer, "tiff_writePDFXObject");
     writer.beginObject(objects.imageLength());
@@ -229,10 +226,7 @@ void writeColourSpaceObjects(PdfObjectWriter& writer, const PageObjects& objects
         writer.line("<<");
         writer.line("/Length " + pdfReference(objects.paletteLength()));
         writer.line(">>");
-        writer.bytes("stream\r\n");
-        writer.bytes(page.paletteRgb);
-        writer.bytes("\r");
-        writer.line("endstream");
+        writer.dataStream(page.paletteRgb);
         writer.endObject();
         writer.beginObject(objects.paletteLength());
         writer.line(QByteArray::number(page.paletteRgb.size()));
