@@ -130,7 +130,7 @@ void sendDraft(QWidget* parent, const PreviewContext& context, const MailSetting
 
 void emailReturn(QWidget* parent, const PreviewContext& context) {
     const MailSettings settings;
-    if (settings.server.trimmed().isEmpty() && !DesktopMail::available()) {
+    if (!mailAvailable(settings)) {
         MessageBoxes::current().inform(parent, QLatin1String(kNoMailProgram), MessageIcon::Stop);
         return;
     }

@@ -1,5 +1,7 @@
 #include "forms/mail/DesktopMail.h"
 
+#include "settings/MailSettings.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -34,3 +36,7 @@ bool compose(const QString& to, const QString& subject, const QString& body,
 }
 
 } // namespace DesktopMail
+
+bool mailAvailable(const MailSettings& settings) {
+    return !settings.server.trimmed().isEmpty() || DesktopMail::available();
+}

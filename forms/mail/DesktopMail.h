@@ -15,3 +15,8 @@ QStringList arguments(const QString& to, const QString& subject, const QString& 
 bool compose(const QString& to, const QString& subject, const QString& body,
              const QStringList& attachmentPaths);
 } // namespace DesktopMail
+
+class MailSettings;
+
+// Whether e-mail can be offered: a mail server is set up, or the desktop has a mail program.
+bool mailAvailable(const MailSettings& settings);
