@@ -2,6 +2,7 @@
 
 #include "forms/export/ExportCommands.h"
 #include "forms/preview/PagePrinter.h"
+#include "forms/preview/PreviewDocument.h"
 #include "forms/preview/PageView.h"
 #include "letters/LetterCommands.h"
 #include "letters/LetterPrompts.h"
