@@ -276,18 +276,18 @@ MethodPage::Spec softDrinkTax() {
             QStringLiteral("On the forms: ST-14 lines 1 to 6; the tax goes into item 16c of the "
                            "ST-1 worksheet."),
             QStringLiteral("st14Amount"),
-            {{QStringLiteral("Method 1 (Total Chicago Soft Drink Receipts)"),
+            {{QStringLiteral("Method &1 (Total Chicago Soft Drink Receipts)"),
               QStringLiteral("Enter the soft drink sales with the 3 % soft drink tax included. "
                              "Example: sales of $10,000 plus $300 of soft drink tax are entered "
                              "as 10300."),
               QStringLiteral("Part 2: Since you chose \"Method 1\", please specify \"Total "
                              "Chicago Soft Drink Receipts\" in the field below:")},
-             {QStringLiteral("Method 2 (Chicago Soft Drink Taxable Receipts)"),
+             {QStringLiteral("Method &2 (Chicago Soft Drink Taxable Receipts)"),
               QStringLiteral("Enter the soft drink sales without any tax. Example: sales of "
                              "$10,000 are entered as 10000."),
               QStringLiteral("Part 2: Since you chose \"Method 2\", please specify \"Chicago "
                              "Soft Drink Taxable Receipts\" in the field below:")},
-             {QStringLiteral("Method 3 (Chicago Soft Drink Sales Plus All Types Of Tax)"),
+             {QStringLiteral("Method &3 (Chicago Soft Drink Sales Plus All Types Of Tax)"),
               QStringLiteral("Enter the soft drink sales with every tax collected on them. "
                              "Example: sales of $10,000 plus $300 soft drink tax, $700 sales "
                              "tax and $100 MPEA tax are entered as 11100."),
@@ -305,18 +305,18 @@ MethodPage::Spec mpeaTax() {
             QStringLiteral("On the forms: ST-4 lines 1 to 6; the tax goes into item 16c of the "
                            "ST-1 worksheet."),
             QStringLiteral("st4Amount"),
-            {{QStringLiteral("Method 1 (Total MPEA Receipts)"),
+            {{QStringLiteral("Method &1 (Total MPEA Receipts)"),
               QStringLiteral("Enter the food and beverage sales with the 1 % MPEA tax "
                              "included. Example: sales of $10,000 plus $100 of MPEA tax are "
                              "entered as 10100."),
               QStringLiteral("Part 2: Since you chose \"Method 1\", please specify \"Total MPEA "
                              "Receipts\" in the following field:")},
-             {QStringLiteral("Method 2 (MPEA Taxable Receipts)"),
+             {QStringLiteral("Method &2 (MPEA Taxable Receipts)"),
               QStringLiteral("Enter the food and beverage sales without any tax. Example: sales "
                              "of $10,000 are entered as 10000."),
               QStringLiteral("Part 2: Since you chose \"Method 2\", please specify \"Total MPEA "
                              "Taxable Receipts \" in the following field:")},
-             {QStringLiteral("Method 3 (MPEA Sales Plus All Types Of Tax)"),
+             {QStringLiteral("Method &3 (MPEA Sales Plus All Types Of Tax)"),
               QStringLiteral("Enter the food and beverage sales with every tax collected on "
                              "them. Example: sales of $10,000 plus $100 MPEA tax, $700 sales "
                              "tax and $300 soft drink tax are entered as 11100."),

@@ -229,8 +229,14 @@ TEST_F(ClientsViewTest, EnterOnARowDoesWhatADoubleClickDoes) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].text.startsWith("Please select a client from the list of clients"));
     select(0);
+    QString wizardTitle;
+    whenModalOpens<ReturnWizard>([&](ReturnWizard* wizard) {
+        wizardTitle = wizard->windowTitle();
+        wizard->done(CWizardDialog::kCancelled);
+    });
     pressKey(list(), Qt::Key_Enter);
     EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(wizardTitle, QStringLiteral("Create New Return"));
 }
 
 TEST_F(ClientsViewTest, AnEmptyListSaysWhatToDoFirst) {

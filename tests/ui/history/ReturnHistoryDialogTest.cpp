@@ -4,11 +4,14 @@
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
 #include "history/ReturnHistoryOffer.h"
+#include "forms/preview/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
+#include "support/BlankReturnPages.h"
 #include "support/HistoryTestFiles.h"
 #include "support/TestFiles.h"
 #include "ui/ui/RecordingMessageBoxes.h"
+#include "ui/wizard/UiTestHelpers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,13 +98,32 @@ TEST_F(ReturnHistoryDialogTest, EmptyHistoryAsksForASelectionOnEveryCommand) {
     EXPECT_EQ(boxes.texts(), (QStringList{kSelectReturn, kSelectReturn, kSelectReturn}));
 }
 
+// View shows the stored pages in the preview window of a history return (no transmittal
+// letter), through a preview document that is gone when the window closes.
 TEST_F(ReturnHistoryDialogTest, ViewUnpacksThePagesAndCleansUpAfterwards) {
-    storeReturns(2);
+    const BlankReturnPages returnPages;
+    ASSERT_EQ(returnPages.pages().size(), 5u);
+    for (int entry = 0; entry < 2; ++entry)
+        ASSERT_TRUE(addReturnToHistory(client.path, returnPages.pages(), {}));
     auto dialog = openDialog();
     for (int row : {0, 1}) {
         dialog->list()->setCurrentItem(dialog->list()->topLevelItem(row));
+        bool letterOffered = true;
+        QString document;
+        std::size_t shownPages = 0;
+        whenModalOpens<ReturnPreviewWindow>([&](ReturnPreviewWindow* preview) {
+            letterOffered = preview->letterButton()->isVisibleTo(preview);
+            document = preview->context().documentPath;
+            shownPages = preview->context().pages.size();
+            EXPECT_TRUE(QFileInfo::exists(document)) << row;
+            preview->accept();
+        });
         dialog->viewReturn();
-        EXPECT_EQ(QDir(pagesFolder()).entryList(QDir::Files).size(), 2) << row;
+        EXPECT_EQ(QDir(pagesFolder()).entryList(QDir::Files).size(), 5) << row;
+        EXPECT_EQ(shownPages, 5u) << row;
+        EXPECT_FALSE(letterOffered) << row;
+        EXPECT_TRUE(document.endsWith(".doc")) << document.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(document)) << row;
     }
     EXPECT_TRUE(boxes.texts().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(temp.path() + "/Zephyr_Foods-3-5-2005.zip"));
