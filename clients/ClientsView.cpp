@@ -111,6 +111,9 @@ bool CClientsView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list_->currentItem()) {
+            // The row with the focus is the one meant, selected or not (with one client
+            // the arrow keys have no other row to move to).
+            list_->setCurrentItem(list_->currentItem());
             newReturn();
             return true;
         }
