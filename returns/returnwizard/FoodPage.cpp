@@ -54,6 +54,10 @@ void FoodPage::enableChosenField() {
     amountWithTax_->setEnabled(taxIncluded_->isChecked());
 }
 
+QWidget* FoodPage::firstField() const {
+    return taxExcluded_->isChecked() ? baseAmount_ : amountWithTax_;
+}
+
 bool FoodPage::refuse(AmountEdit* field, const QString& text) {
     field->setFocus();
     BalloonTip::showFor(field, QStringLiteral("Please enter a proper value."), text,

@@ -13,6 +13,8 @@ public:
     explicit FoodPage(ReturnWizardState& state);
 
     int nextPressed() override;
+    // The amount of the chosen method, ready to be typed into.
+    QWidget* firstField() const override;
 
 protected:
     void buildContents(QVBoxLayout* box) override;

@@ -27,27 +27,31 @@ const char* const kForms[] = {
     "ST-1 \n(Sales and Use Tax Return)", "ST-8 (Tire User Fee)",
     "ST-14 (Chicago Soft Drink Tax Return)",
     "ST-4 (Metropolitan Pier and Exposition Authority Food and Beverage Tax Return)"};
-const char* const kColumns[] = {"Total Receipts", "Deductions", "Taxable Receipts", "Payment Due"};
-constexpr int kPaymentDueColumn = 3;
+// The form names stand in the first column, where they wrap, then the four amounts.
+const char* const kColumns[] = {"Form", "Total Receipts", "Deductions", "Taxable Receipts",
+                                "Payment Due"};
+constexpr int kPaymentDueColumn = 4;
 
 QTableWidget* makeTable() {
-    auto* table = new QTableWidget(4, 4);
+    auto* table = new QTableWidget(4, 5);
     table->setObjectName(QStringLiteral("summaryTable"));
-    QStringList rows;
-    for (const char* form : kForms)
-        rows << QString::fromLatin1(form);
     QStringList columns;
     for (const char* column : kColumns)
         columns << QString::fromLatin1(column);
-    table->setVerticalHeaderLabels(rows);
     table->setHorizontalHeaderLabels(columns);
+    table->verticalHeader()->hide();
+    for (int row = 0; row < 4; ++row)
+        table->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(kForms[row])));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setMaximumWidth(230);
     table->setWordWrap(true);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return table;
 }
 
@@ -76,7 +80,7 @@ void SummaryPage::buildContents(QVBoxLayout* box) {
                            "export or e-mail the generated forms and transmittal letter.")));
     }
     table_ = makeTable();
-    box->addWidget(table_, 1);
+    box->addWidget(table_);
     if (!state().locationMode) {
         preview_ = new QPushButton(QStringLiteral("&Preview Return"));
         preview_->setObjectName(QStringLiteral("previewReturn"));
@@ -109,10 +113,9 @@ void SummaryPage::pageShown() {
 }
 
 void SummaryPage::showSummary(const SummaryTexts& texts) {
-    table_->clearContents();
-    setCell(table_, 0, 0, texts.totalReceipts);
-    setCell(table_, 0, 1, texts.deductions);
-    setCell(table_, 0, 2, texts.taxableReceipts);
+    setCell(table_, 0, 1, texts.totalReceipts);
+    setCell(table_, 0, 2, texts.deductions);
+    setCell(table_, 0, 3, texts.taxableReceipts);
     setCell(table_, 0, kPaymentDueColumn, texts.paymentDue);
     setCell(table_, 1, kPaymentDueColumn, texts.st8PaymentDue);
     setCell(table_, 2, kPaymentDueColumn, texts.st14PaymentDue);

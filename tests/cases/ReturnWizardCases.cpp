@@ -62,13 +62,13 @@ QString cell(const QTableWidget* table, int row, int column) {
 }
 
 QJsonObject shownSummaryTable(const QTableWidget* table) {
-    return {{QStringLiteral("totalReceipts"), cell(table, 0, 0)},
-            {QStringLiteral("deductions"), cell(table, 0, 1)},
-            {QStringLiteral("taxableReceipts"), cell(table, 0, 2)},
-            {QStringLiteral("paymentDue"), cell(table, 0, 3)},
-            {QStringLiteral("st8PaymentDue"), cell(table, 1, 3)},
-            {QStringLiteral("st14PaymentDue"), cell(table, 2, 3)},
-            {QStringLiteral("st4PaymentDue"), cell(table, 3, 3)}};
+    return {{QStringLiteral("totalReceipts"), cell(table, 0, 1)},
+            {QStringLiteral("deductions"), cell(table, 0, 2)},
+            {QStringLiteral("taxableReceipts"), cell(table, 0, 3)},
+            {QStringLiteral("paymentDue"), cell(table, 0, 4)},
+            {QStringLiteral("st8PaymentDue"), cell(table, 1, 4)},
+            {QStringLiteral("st14PaymentDue"), cell(table, 2, 4)},
+            {QStringLiteral("st4PaymentDue"), cell(table, 3, 4)}};
 }
 
 // One form of the return: its page kind, the page section of the case and the form whose

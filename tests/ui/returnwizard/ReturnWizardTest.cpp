@@ -81,7 +81,7 @@ protected:
         auto* table = step()->findChild<QTableWidget*>(QStringLiteral("summaryTable"));
         QStringList cells;
         for (const auto& [row, column] :
-             {std::pair{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}})
+             {std::pair{0, 1}, {0, 2}, {0, 3}, {0, 4}, {1, 4}, {2, 4}, {3, 4}})
             cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
         return cells;
     }
