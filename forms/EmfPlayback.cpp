@@ -632,10 +632,11 @@ void EmfPlayback::drawShape(const QPainterPath& shape, bool stroke, bool fill) {
         pen.setWidthF(kLargestDrawing);
     }
     painter_->setTransform(toTarget * base_);
-    painter_->setRenderHint(QPainter::Antialiasing, smoothed);
     painter_->setPen(pen);
     painter_->setBrush(fill ? state_.brush : QBrush(Qt::NoBrush));
+    painter_->setRenderHint(QPainter::Antialiasing, smoothed);
     painter_->drawPath(shape);
+    painter_->setRenderHint(QPainter::Antialiasing); // text and the next shape are smoothed
 }
 
 bool EmfPlayback::playText(const EmfRecord& record) {

@@ -1,10 +1,12 @@
 // Every save of a file the preparer keeps (a client file, a letter, the default letter, a
-// backup) is run in a child process that is killed at a random moment, or that may not write
-// more than a few hundred bytes. The file on disk is afterwards the previous one or the
-// complete new one, never a mixture, and a save that could not write says so.
+// backup, a filled page image) is run in a child process that is killed at a random moment, or that
+// may not write more than a few hundred bytes. The file on disk is afterwards the previous one or
+// the complete new one, never a mixture, and a save that could not write says so.
 
 #include "clients/ClientFile.h"
 #include "clients/backup/ClientBackup.h"
+#include "forms/FormImages.h"
+#include "forms/FormPage.h"
 #include "letters/DefaultLetter.h"
 #include "platform/FixedText.h"
 #include "platform/ProgramFolder.h"
@@ -77,6 +79,7 @@ protected:
         const QString letter = folder_.filePath("Vtb00001.tlt");
         const QString backup = folder_.filePath("backup.kvr");
         const QString source = folder_.filePath("source.kvr");
+        const QString page = folder_.filePath("page.emf");
         TestFiles::writeAll(source, clientFileBytes("Restored Name"));
         return {
             {"client file", client, clientFileBytes("Old Name"), clientFileBytes("New Name"),
@@ -92,6 +95,14 @@ protected:
              [] { return ensureDefaultLetter(true); }},
             {"backup", backup, clientFileBytes("Old Backup"), clientFileBytes("Restored Name"),
              [backup, source] { return !ClientBackup::copyClientFile(source, backup); }},
+            {"page image", page, TestFiles::readAll(FormImages::path(FormImages::kSt14)),
+             TestFiles::readAll(FormImages::path(FormImages::kGasoholWorksheet)),
+             [page] {
+                 FormPage form;
+                 return form.loadImage(FormImages::path(FormImages::kGasoholWorksheet)) ==
+                            kFormPageOk &&
+                        form.saveImage(page) == kFormPageOk;
+             }},
         };
     }
 
