@@ -69,7 +69,7 @@ TEST(RtfRobustness, HostileInputs) {
         "{\\rtf1 {\\*\\listtable{\\list\\listlevel\\levelnfc23\\listid5}}{\\listoverridetable"
         "{\\listoverride\\listid5\\ls1}}\\ls1\\ilvl99 item\\par\\ls77 item\\par}",
         "{\\rtf1 {\\*\\pn\\pnlvlblt}{\\*\\pn\\pnlvlbody}" + QByteArray(5000, 'x') + "\\par}",
-        QByteArray("{\\rtf1 \x00\x01\x02\x1f text\x00}", 20),
+        QByteArray("{\\rtf1 \x00\x01\x02\x1f text\x00}", 18),
         "{\\rtf1 \\tx100\\tx200" + QByteArray(20000, 'x').replace("x", "\\tx1") + " x\\par}",
     };
     for (const QByteArray& input : inputs)
