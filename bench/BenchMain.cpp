@@ -1,11 +1,11 @@
-// The benchmarks need a GUI application object for painting (offscreen is enough).
-#include <QGuiApplication>
+// The benchmarks need an application object for painting and windows (offscreen is enough).
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::benchmark::Initialize(&argc, argv);
     if (::benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

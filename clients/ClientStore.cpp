@@ -12,6 +12,14 @@
 namespace {
 const QString kCounterSection = QStringLiteral("Private Data");
 const QString kCounterKey = QStringLiteral("Client Count");
+// The largest counter that still leaves a next number; a stored value outside 0 .. this (a
+// damaged or hand-edited setting) counts from 0 again.
+constexpr int kLargestCounter = 99'999'998;
+
+int storedCounter() {
+    const int count = SettingsStore::readInt(kCounterSection, kCounterKey, 0);
+    return count < 0 || count > kLargestCounter ? 0 : count;
+}
 } // namespace
 
 QString ClientStore::clientFileName(const QString& folder, int number) {
@@ -20,12 +28,7 @@ QString ClientStore::clientFileName(const QString& folder, int number) {
 }
 
 QString ClientStore::newClientFileName(const QString& folder) {
-    int count = SettingsStore::readInt(kCounterSection, kCounterKey, -1);
-    if (count == -1) {
-        count = 0;
-        SettingsStore::writeInt(kCounterSection, kCounterKey, count);
-    }
-    int number = count + 1;
+    int number = storedCounter() + 1;
     while (QFileInfo::exists(clientFileName(folder, number)))
         ++number;
     SettingsStore::writeInt(kCounterSection, kCounterKey, number);

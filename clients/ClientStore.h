@@ -16,7 +16,8 @@ namespace ClientStore {
 QString clientFileName(const QString& folder, int number);
 
 // Hands out the next unused client file name. The counter "Client Count" in section
-// "Private Data" only grows; a name already taken in the folder is skipped.
+// "Private Data" only grows; a name already taken in the folder is skipped. A stored counter
+// outside 0 .. 99,999,998 is read as 0.
 QString newClientFileName(const QString& folder);
 
 // Writes the client to `path`, or to a new name when `path` is empty. On success the client

@@ -147,8 +147,9 @@ bool isFinite(const QTransform& transform) {
 } // namespace
 
 EmfPlayback::EmfPlayback(const EmfHeader& header, QPainter* painter,
-                         const QTransform& deviceToTarget)
-    : header_(header), painter_(painter), deviceToTarget_(deviceToTarget) {
+                         const QTransform& deviceToTarget, const QRectF& page)
+    : header_(header), painter_(painter), deviceToTarget_(deviceToTarget), page_(page),
+      budget_(page) {
     if (painter_)
         base_ = painter_->transform();
 }
@@ -158,6 +159,10 @@ QTransform EmfPlayback::logicalToTarget() const {
 }
 
 bool EmfPlayback::play(const EmfRecord& record) {
+    return playRecord(record) && !budget_.exceeded();
+}
+
+bool EmfPlayback::playRecord(const EmfRecord& record) {
     switch (record.type()) {
     case Emf::kHeader:
     case Emf::kEof:
@@ -594,17 +599,33 @@ bool EmfPlayback::playPath(const EmfRecord& record) {
     return true;
 }
 
+// How far a pen's ink reaches beyond the outline, in target units: mitred corners reach out up
+// to twice the pen's width.
+qreal EmfPlayback::penReach(const QPen& pen, const QTransform& transform) {
+    if (pen.style() == Qt::NoPen)
+        return 0;
+    const qreal scale = std::hypot(transform.m11(), transform.m12());
+    return 2 * (pen.isCosmetic() ? pen.widthF() : pen.widthF() * scale);
+}
+
 void EmfPlayback::drawShape(const QPainterPath& shape, bool stroke, bool fill) {
     if (inPath_) {
         path_.addPath(shape);
+        budget_.chargePath(path_.elementCount());
         return;
     }
-    if (!painter_)
-        return;
     const QTransform toTarget = logicalToTarget();
     if (!isFinite(toTarget) || !toTarget.isInvertible())
         return; // a collapsed or broken mapping shows nothing
     QPen pen = stroke ? state_.pen : QPen(Qt::NoPen);
+    const QPainterPath onTarget = toTarget.map(shape);
+    const qreal reach = penReach(pen, toTarget);
+    const bool smoothed = budget_.chargeShape(onTarget, reach);
+    // A shape wholly off the page (antialiasing reaches a pixel further) is not drawn.
+    const QRectF ink =
+        onTarget.controlPointRect().adjusted(-reach - 1, -reach - 1, reach + 1, reach + 1);
+    if (!painter_ || budget_.exceeded() || !ink.intersects(page_))
+        return;
     const qreal scale = std::hypot(toTarget.m11(), toTarget.m12());
     if (pen.widthF() * scale > kLargestDrawing) {
         pen.setCosmetic(true);
@@ -613,7 +634,9 @@ void EmfPlayback::drawShape(const QPainterPath& shape, bool stroke, bool fill) {
     painter_->setTransform(toTarget * base_);
     painter_->setPen(pen);
     painter_->setBrush(fill ? state_.brush : QBrush(Qt::NoBrush));
+    painter_->setRenderHint(QPainter::Antialiasing, smoothed);
     painter_->drawPath(shape);
+    painter_->setRenderHint(QPainter::Antialiasing); // text and the next shape are smoothed
 }
 
 bool EmfPlayback::playText(const EmfRecord& record) {
@@ -621,7 +644,8 @@ bool EmfPlayback::playText(const EmfRecord& record) {
     if (!text)
         return false;
     const QRectF box = boxAt(record, 56);
-    if (!painter_ || text->text.isEmpty())
+    budget_.chargeText(text->text.size());
+    if (!painter_ || text->text.isEmpty() || budget_.exceeded())
         return true;
     painter_->save();
     painter_->setTransform(logicalToTarget() * base_);
@@ -643,7 +667,9 @@ void EmfPlayback::drawText(const EmfText& text) {
     const qreal scaleX = std::hypot(toTarget.m11(), toTarget.m12());
     const qreal scaleY = std::hypot(toTarget.m21(), toTarget.m22());
     const EmfFont& font = state_.font;
-    qreal emPixels = font.height < 0 ? -font.height * scaleY : kDefaultEmPixels;
+    qreal emPixels = font.height < 0 ? -qreal(font.height) * scaleY : kDefaultEmPixels;
+    if (emPixels > kLargestDrawing)
+        return;
     QRawFont raw = fonts_.rawFont(font, qMax<qreal>(emPixels, 1));
     if (font.height > 0 && raw.isValid()) {
         // A positive height is the cell height: ascent plus descent.
@@ -692,7 +718,8 @@ void EmfPlayback::drawText(const EmfText& text) {
     run.setPositions(positions);
     const QPointF origin = toTarget.map(reference);
     painter_->setTransform(
-        QTransform::fromTranslate(origin.x(), origin.y()).rotate(-font.escapement / 10.0) * base_);
+        QTransform::fromTranslate(origin.x(), origin.y()).rotate(-qreal(font.escapement) / 10.0) *
+        base_);
     painter_->setPen(state_.textColor);
     painter_->drawGlyphRun(QPointF(0, 0), run);
 }
@@ -731,7 +758,10 @@ bool EmfPlayback::playBitmap(const EmfRecord& record) {
     }
     if (!record.has(headerAt, headerSize) || !record.has(bitsAt, bitsSize))
         return false;
-    if (painter_)
+    QPainterPath area;
+    area.addRect(target.normalized());
+    budget_.chargeShape(logicalToTarget().map(area), 0);
+    if (painter_ && !budget_.exceeded())
         drawBitmap(target, deviceIndependentBitmap(record, headerAt, headerSize, bitsAt, bitsSize),
                    QRectF(sourceAt, sourceSize));
     return true;

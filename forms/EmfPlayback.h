@@ -4,6 +4,7 @@
 #include "forms/EmfFonts.h"
 #include "forms/EmfRecordReader.h"
 #include "forms/EmfTextRecord.h"
+#include "forms/EmfWorkBudget.h"
 
 #include <QHash>
 #include <QList>
@@ -15,17 +16,23 @@ class QPainter;
 
 // One run of a page image's records against a device context. Without a painter the run only
 // checks that every record it knows can be read; with one it draws. Unknown records are
-// skipped; a known record whose fields do not fit inside it stops the run.
+// skipped; a known record whose fields do not fit inside it stops the run, and so does the
+// record that takes the page past its work budget. Shapes wholly outside the page are not
+// drawn.
 class EmfPlayback {
 public:
-    // `deviceToTarget` maps the reference device's pixels to the painter's coordinates.
-    EmfPlayback(const EmfHeader& header, QPainter* painter, const QTransform& deviceToTarget);
+    // `deviceToTarget` maps the reference device's pixels to the painter's coordinates, where
+    // the page covers `page`.
+    EmfPlayback(const EmfHeader& header, QPainter* painter, const QTransform& deviceToTarget,
+                const QRectF& page);
 
-    // False for a malformed record.
+    // False for a malformed record or one past the page's work budget.
     bool play(const EmfRecord& record);
 
 private:
     using GdiObject = std::variant<QPen, QBrush, EmfFont>;
+
+    bool playRecord(const EmfRecord& record);
 
     bool playState(const EmfRecord& record);
     bool playMapping(const EmfRecord& record);
@@ -52,10 +59,13 @@ private:
     void resetClip();
 
     QTransform logicalToTarget() const;
+    static qreal penReach(const QPen& pen, const QTransform& transform);
 
     EmfHeader header_;
     QPainter* painter_;
     QTransform deviceToTarget_;
+    QRectF page_;
+    EmfWorkBudget budget_;
     QTransform base_;
     EmfDeviceState state_;
     QList<EmfDeviceState> saved_;

@@ -8,8 +8,10 @@
 namespace {
 
 constexpr qreal kHundredthsOfMillimetrePerInch = 2540;
-// The largest raster side renderPage makes (a letter page at 1200 dpi is 10200 x 13200).
+// The largest raster renderPage makes: 64 million pixels (256 MB), a legal page at 600 dpi and
+// then some, and no side longer than 16000 pixels.
 constexpr qreal kLargestRasterSide = 16000;
+constexpr qreal kLargestRasterPixels = 64'000'000;
 
 // The page rectangle in the reference device's pixels: the frame, or the bounds when the
 // frame is empty.
@@ -27,7 +29,7 @@ QRectF pageInDevicePixels(const EmfHeader& header) {
     }
     const QRect bounds = header.bounds;
     return QRectF(QPointF(bounds.left(), bounds.top()),
-                  QPointF(bounds.right() + 1, bounds.bottom() + 1));
+                  QPointF(bounds.right() + 1.0, bounds.bottom() + 1.0));
 }
 
 QTransform deviceToTarget(const QRectF& page, const QRectF& target) {
@@ -41,7 +43,7 @@ QString playRecords(const EmfRecordReader& reader, QPainter* painter, const QRec
     const QRectF page = pageInDevicePixels(reader.header());
     if (page.isEmpty() || !page.isValid())
         return QStringLiteral("The page image has no page size.");
-    EmfPlayback playback(reader.header(), painter, deviceToTarget(page, target));
+    EmfPlayback playback(reader.header(), painter, deviceToTarget(page, target), target);
     for (const EmfRecord& record : reader.records()) {
         if (!playback.play(record))
             return QStringLiteral("The page image has a damaged record at byte %1.")
@@ -89,8 +91,9 @@ QImage renderPage(const QByteArray& image, int dotsPerInch, QString* error) {
         return {};
     }
     const QSize pixels = (inches * dotsPerInch).toSize();
-    if (inches.width() * dotsPerInch > kLargestRasterSide ||
-        inches.height() * dotsPerInch > kLargestRasterSide || pixels.isEmpty()) {
+    const QSizeF size = inches * dotsPerInch;
+    if (size.width() > kLargestRasterSide || size.height() > kLargestRasterSide ||
+        size.width() * size.height() > kLargestRasterPixels || pixels.isEmpty()) {
         if (error)
             *error = QStringLiteral("The page is too large to draw at this resolution.");
         return {};

@@ -11,9 +11,10 @@ class QPainter;
 // Plays a page image (an enhanced metafile) onto any QPainter: a widget for the preview, a
 // printer, or an image. It plays the records the program's own page images use and the common
 // drawing records of pages written by other programs; unknown records are skipped. The whole
-// image is checked before anything is drawn, so a truncated or garbled file is refused with a
-// message and draws nothing. Text is drawn glyph by glyph at the positions the image gives, so
-// every character lands in its cell whatever the font's own advances are.
+// image is checked before anything is drawn, so a truncated or garbled file, or one asking for
+// far more drawing than a page needs, is refused with a message and draws nothing. Text is drawn
+// glyph by glyph at the positions the image gives, so every character lands in its cell whatever
+// the font's own advances are.
 class EmfPlayer {
 public:
     explicit EmfPlayer(QByteArray image);

@@ -8,6 +8,9 @@ namespace {
 
 constexpr qsizetype kRecordPrefix = 8;
 constexpr qsizetype kMicrometreExtensionEnd = 108;
+// A form page has a few hundred records; a page with more than this is not one, and reading
+// it would only cost memory and time.
+constexpr qsizetype kMostRecords = 100'000;
 
 EmfRecord recordAt(QByteArrayView image, qsizetype offset, qsizetype size) {
     return EmfRecord(qFromLittleEndian<quint32>(image.data() + offset), image.sliced(offset, size),
@@ -55,7 +58,8 @@ bool EmfRecordReader::readRecords(QByteArrayView image) {
     qsizetype offset = records_.first().size();
     while (image.size() - offset >= kRecordPrefix) {
         const quint32 size = qFromLittleEndian<quint32>(image.data() + offset + 4);
-        if (size < kRecordPrefix || size % 4 != 0 || size > quint64(image.size() - offset))
+        if (size < kRecordPrefix || size % 4 != 0 || size > quint64(image.size() - offset) ||
+            records_.size() >= kMostRecords)
             return fail(
                 QStringLiteral("The page image has a damaged record at byte %1.").arg(offset));
         const EmfRecord record = recordAt(image, offset, size);

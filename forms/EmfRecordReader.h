@@ -20,9 +20,9 @@ struct EmfHeader {
 
 // Splits an enhanced metafile into its records after checking the whole chain: the header
 // record with its signature, every record's size (at least 8, a multiple of 4, inside the
-// image) and an end-of-file record. A truncated or garbled image is refused with a message
-// before anything is drawn from it. The records refer to the image's bytes, which must outlive
-// the reader.
+// image), at most 100,000 records and an end-of-file record. A truncated or garbled image is
+// refused with a message before anything is drawn from it. The records refer to the image's bytes,
+// which must outlive the reader.
 class EmfRecordReader {
 public:
     explicit EmfRecordReader(QByteArrayView image);

@@ -2,10 +2,10 @@
 
 #include "forms/PlaceholderSearch.h"
 #include "platform/Cp1252.h"
+#include "platform/SafeWrite.h"
 #include "platform/TempFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstring>
 
 namespace {
@@ -81,11 +81,7 @@ int FormPage::setField(int key, const QString& text) {
 int FormPage::saveImage(const QString& path) const {
     if (workingImage_.isEmpty())
         return kFormPageFailed;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(workingImage_) != workingImage_.size() ||
-        !file.commit())
-        return kFormPageFailed;
-    return kFormPageOk;
+    return SafeWrite::replace(path, workingImage_) ? kFormPageFailed : kFormPageOk;
 }
 
 QString FormPage::saveTemporaryImage() const {

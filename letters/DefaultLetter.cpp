@@ -1,9 +1,9 @@
 #include "letters/DefaultLetter.h"
 
 #include "platform/ProgramFolder.h"
+#include "platform/SafeWrite.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 const QString kFactoryLetter = QStringLiteral(":/letters/DefaultLetter.rtf");
@@ -20,14 +20,6 @@ bool ensureDefaultLetter(bool force) {
     QFile factory(kFactoryLetter);
     if (!factory.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = factory.readAll();
-    // Written beside the target and renamed over it, so a failed reset keeps the old letter.
-    QSaveFile letter(path);
-    if (!letter.open(QIODevice::WriteOnly))
-        return false;
-    if (letter.write(bytes) != bytes.size()) {
-        letter.cancelWriting();
-        return false;
-    }
-    return letter.commit();
+    // A failed reset keeps the old letter.
+    return !SafeWrite::replace(path, factory.readAll()).has_value();
 }

@@ -2,9 +2,9 @@
 
 #include "letters/LetterFormatToolbar.h"
 #include "letters/LetterPrinter.h"
-#include "letters/LetterPrompts.h"
 #include "letters/RtfReader.h"
 #include "letters/RtfWriter.h"
+#include "platform/SafeWrite.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
@@ -15,7 +15,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
@@ -114,7 +113,9 @@ void LetterEditorDialog::loadLetter() {
 
 void LetterEditorDialog::saveClicked() {
     if (settings_.printMode) {
-        const QString chosen = LetterPrompts::saveFileName(this);
+        const QString chosen = MessageBoxes::current().chooseSaveFile(
+            this, {QStringLiteral("Word Document (*.doc)"), QStringLiteral("All Files (*.*)")},
+            QStringLiteral("doc"));
         if (!chosen.isEmpty())
             saveTo(chosen);
         return;
@@ -125,20 +126,16 @@ void LetterEditorDialog::saveClicked() {
         saveTo(path_);
 }
 
-// The file is written beside the target and renamed over it, so a failed save never leaves
-// a half-written letter; the letter stays modified then.
+// A failed save never leaves a half-written letter; the letter stays modified then.
 bool LetterEditorDialog::saveTo(const QString& path) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(RtfWriter::write(*letter_->document()));
-        if (file.commit()) {
-            letter_->document()->setModified(false);
-            return true;
-        }
+    const std::optional<QString> error =
+        SafeWrite::replace(path, RtfWriter::write(*letter_->document()));
+    if (!error) {
+        letter_->document()->setModified(false);
+        return true;
     }
     MessageBoxes::current().inform(
-        this,
-        QStringLiteral("An error occurred while opening the file:\n%1").arg(file.errorString()),
+        this, QStringLiteral("An error occurred while opening the file:\n%1").arg(*error),
         MessageIcon::Stop);
     return false;
 }
@@ -146,7 +143,7 @@ bool LetterEditorDialog::saveTo(const QString& path) {
 void LetterEditorDialog::printClicked() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("MyRtf"));
-    if (!LetterPrompts::choosePrinter(this, printer))
+    if (!MessageBoxes::current().choosePrinter(this, printer))
         return;
     WaitCursor wait;
     if (!printLetter(*letter_->document(), printer))

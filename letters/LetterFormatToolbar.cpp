@@ -1,6 +1,6 @@
 #include "letters/LetterFormatToolbar.h"
 
-#include "letters/LetterPrompts.h"
+#include "ui/MessageBoxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -202,7 +202,8 @@ void LetterFormatToolbar::alternate(bool& next, void (QTextCharFormat::*setter)(
 void LetterFormatToolbar::chooseColour() {
     const QBrush current = letter_->currentCharFormat().foreground();
     const QColor initial = current.style() == Qt::NoBrush ? QColor(Qt::black) : current.color();
-    if (const std::optional<QColor> chosen = LetterPrompts::colour(window(), initial)) {
+    if (const std::optional<QColor> chosen =
+            MessageBoxes::current().chooseColour(window(), initial)) {
         QTextCharFormat format;
         format.setForeground(*chosen);
         merge(format);

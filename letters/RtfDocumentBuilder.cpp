@@ -9,7 +9,11 @@ QTextListFormat::Style listStyle(RtfListKind kind) {
 }
 } // namespace
 
-RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& document) : cursor_(&document) {}
+// One edit block around the whole document: the layout is told of the new content once, at
+// the end, instead of laying the paragraph out again after every run of text.
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& document) : cursor_(&document) {
+    cursor_.beginEditBlock();
+}
 
 void RtfDocumentBuilder::appendText(const QString& text, const QTextCharFormat& format,
                                     const RtfParagraph& paragraph) {
@@ -27,6 +31,7 @@ void RtfDocumentBuilder::endParagraph(const RtfParagraph& paragraph) {
 void RtfDocumentBuilder::finish(const RtfParagraph& paragraph) {
     if (!blockPending_)
         formatBlock(paragraph);
+    cursor_.endEditBlock();
 }
 
 void RtfDocumentBuilder::openBlock() {

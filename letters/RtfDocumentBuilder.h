@@ -25,7 +25,8 @@ public:
     void appendText(const QString& text, const QTextCharFormat& format,
                     const RtfParagraph& paragraph);
     void endParagraph(const RtfParagraph& paragraph);
-    // Formats the last paragraph when the source did not end it with \par.
+    // Formats the last paragraph when the source did not end it with \par, and hands the
+    // whole content to the document's layout. Called once, after everything else.
     void finish(const RtfParagraph& paragraph);
 
 private:

@@ -45,6 +45,8 @@ RtfToken RtfTokenizer::next() {
 }
 
 void RtfTokenizer::skipBytes(qint64 count) {
+    if (count <= 0)
+        return; // a negative count would move back over source already read
     position_ += static_cast<qsizetype>(std::min<qint64>(count, source_.size() - position_));
 }
 

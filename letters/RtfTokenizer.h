@@ -25,7 +25,7 @@ class RtfTokenizer {
 public:
     explicit RtfTokenizer(const QByteArray& source) : source_(source) {}
     RtfToken next();
-    // Skips the binary data of \binN (at most what is left).
+    // Skips the binary data of \binN (at most what is left; nothing for N <= 0).
     void skipBytes(qint64 count);
 
 private:

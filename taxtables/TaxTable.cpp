@@ -4,15 +4,17 @@
 #include "taxtables/RateText.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace {
 // Lines are read with a 200-byte buffer: a longer line is taken in pieces of 199 characters.
 constexpr std::size_t kMaxReadLength = 199;
 constexpr std::size_t kCodeLength = 10;
+// The state's table is about 60 kB; a file many times that size is not a tax table.
+constexpr qint64 kLargestTableBytes = 1 << 20;
 
 // The file read the way a text-mode stream reads it: CR LF pairs become LF.
-std::string readText(QFile& file) {
-    const QByteArray bytes = file.readAll();
+std::string textOf(const QByteArray& bytes) {
     std::string text;
     text.reserve(static_cast<std::size_t>(bytes.size()));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -27,9 +29,11 @@ std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        end = std::min(end, start + kMaxReadLength);
+        // Only the next piece is searched for its line end, so splitting stays linear however
+        // long a line is.
+        const auto pieceEnd = text.begin() + std::min(text.size(), start + kMaxReadLength);
+        const auto lineEnd = std::find(text.begin() + start, pieceEnd, '\n');
+        const std::size_t end = (lineEnd == pieceEnd ? pieceEnd : lineEnd + 1) - text.begin();
         lines.emplace_back(text, start, end - start);
         start = end;
     }
@@ -54,7 +58,10 @@ bool TaxTable::load(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    std::vector<std::string> lines = splitLines(readText(file));
+    const QByteArray bytes = file.read(kLargestTableBytes + 1);
+    if (bytes.size() > kLargestTableBytes)
+        return false;
+    std::vector<std::string> lines = splitLines(textOf(bytes));
     if (lines.empty())
         return false;
 

@@ -25,7 +25,8 @@ struct TableDate {
 class TaxTable {
 public:
     // Reads the table file. The last line is the trailer, which only gives the last-updated
-    // date. Returns false when the file cannot be read or holds no line at all.
+    // date. Returns false when the file cannot be read, holds no line at all or is larger than
+    // 1 MB (many times the real table).
     bool load(const QString& fileName);
     bool isLoaded() const { return loaded_; }
 

@@ -1,6 +1,11 @@
 #include "ui/MessageBoxes.h"
 
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 
 namespace {
 QMessageBox::Icon boxIcon(MessageIcon icon) {
@@ -48,6 +53,30 @@ public:
             return MessageAnswer::Cancel;
         }
     }
+    QString chooseSaveFile(QWidget* parent, const QStringList& nameFilters,
+                           const QString& defaultSuffix) override {
+        QFileDialog chooser(parent);
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+        chooser.setNameFilters(nameFilters);
+        chooser.setDefaultSuffix(defaultSuffix);
+        chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+            return {};
+        return chooser.selectedFiles().first();
+    }
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override {
+        const QColor chosen = QColorDialog::getColor(initial, parent);
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    }
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog chooser(&printer, parent);
+        chooser.setOption(QAbstractPrintDialog::PrintToFile, false);
+        chooser.setOption(QAbstractPrintDialog::PrintSelection, false);
+        chooser.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        return chooser.exec() == QDialog::Accepted;
+    }
 };
 
 MessageBoxes*& installed() {
@@ -55,6 +84,18 @@ MessageBoxes*& installed() {
     return replacement;
 }
 } // namespace
+
+QString MessageBoxes::chooseSaveFile(QWidget*, const QStringList&, const QString&) {
+    return {};
+}
+
+std::optional<QColor> MessageBoxes::chooseColour(QWidget*, const QColor&) {
+    return std::nullopt;
+}
+
+bool MessageBoxes::choosePrinter(QWidget*, QPrinter&) {
+    return false;
+}
 
 QString MessageBoxes::caption() {
     return QStringLiteral("Vantrobe");

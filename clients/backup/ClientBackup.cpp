@@ -3,10 +3,10 @@
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "clients/ClientStore.h"
+#include "platform/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 QString ClientBackup::proposedFolder(const QString& fallback) {
@@ -23,10 +23,7 @@ std::optional<QString> ClientBackup::copyClientFile(const QString& source, const
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return in.errorString();
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return out.errorString();
-    return std::nullopt;
+    return SafeWrite::replace(target, bytes);
 }
 
 ClientBackup::RestoreOutcome

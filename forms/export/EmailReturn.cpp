@@ -5,7 +5,7 @@
 #include "forms/mail/MailMessage.h"
 #include "forms/mail/ReturnMail.h"
 #include "forms/mail/SmtpSender.h"
-#include "platform/AtomicFile.h"
+#include "platform/SafeWrite.h"
 #include "platform/Clock.h"
 #include "settings/MailSettings.h"
 #include "ui/MessageBoxes.h"
@@ -52,7 +52,7 @@ std::optional<AttachmentFiles> writeAttachments(QWidget* parent, const PreviewCo
     outcome = exportPdfWithProgress(parent, files.pdf, context.pages);
     if (outcome != ExportOutcome::Written)
         return std::nullopt;
-    if (!AtomicFile::write(files.instructions,
+    if (SafeWrite::replace(files.instructions,
                            ReturnMail::instructionsDocument(
                                context.businessName(), context.periodText, context.paymentDue))) {
         outcome = ExportOutcome::Failed;

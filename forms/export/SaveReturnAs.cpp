@@ -1,7 +1,7 @@
 #include "forms/export/ExportCommands.h"
 #include "forms/export/ExportProgress.h"
 #include "forms/export/ExportPrompts.h"
-#include "platform/AtomicFile.h"
+#include "platform/SafeWrite.h"
 #include "ui/MessageBoxes.h"
 
 #include <QFile>
@@ -25,7 +25,7 @@ bool copyDocument(const QString& from, const QString& to) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    return AtomicFile::write(to, source.readAll());
+    return !SafeWrite::replace(to, source.readAll()).has_value();
 }
 
 } // namespace

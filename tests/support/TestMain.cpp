@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#if defined(VANTROBE_TEST_CHILD_PROCESSES)
+#include "support/ChildProcessMain.h"
+#endif
+
 #if defined(VANTROBE_TEST_APPLICATION_WIDGETS)
 #include <QApplication>
 using TestApplication = QApplication;
@@ -50,6 +54,10 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath("settings"));
 
     TestApplication app(argc, argv);
+#if defined(VANTROBE_TEST_CHILD_PROCESSES)
+    if (const std::optional<int> childExit = runAsChildProcess(argc, argv))
+        return *childExit;
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -186,3 +186,26 @@ TEST(DiskSpaceCheck, WarnsBelowTenMegabytes) {
         text.endsWith("The path of the clients' folder is shown below:\n/home/ann/Clients/"));
     EXPECT_FALSE(DiskSpaceCheck::warning("/no/such/folder/").has_value());
 }
+
+// A damaged counter starts again from 0; the names in use are still skipped.
+TEST_F(ClientStoreTest, CounterOutsideItsRangeCountsFromZero) {
+    const struct {
+        QVariant stored;
+        const char* expected;
+    } cases[] = {
+        {2147483647, "Vtb00002.kvr"},
+        {99999999, "Vtb00002.kvr"},
+        {-100, "Vtb00002.kvr"},
+        {-1, "Vtb00002.kvr"},
+        {"not a number", "Vtb00002.kvr"},
+        {99999998, "Vtb99999999.kvr"},
+        {0, "Vtb00002.kvr"},
+    };
+    touch("Vtb00001.kvr");
+    for (const auto& test : cases) {
+        QSettings(SettingsStore::kOrganization, SettingsStore::kApplication)
+            .setValue("Private Data/Client Count", test.stored);
+        EXPECT_EQ(ClientStore::newClientFileName(folder_), folder_ + test.expected)
+            << test.stored.toString().toStdString();
+    }
+}

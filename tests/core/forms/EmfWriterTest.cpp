@@ -46,7 +46,8 @@ TEST(EmfWriter, HeaderDescribesALetterPageAndTheWholeFile) {
 }
 
 TEST(EmfWriter, TheMappingIsAnisotropicInLogicalUnitsOf288PerInch) {
-    const EmfRecordReader reader(samplePage());
+    const QByteArray page = samplePage(); // the records refer to these bytes
+    const EmfRecordReader reader(page);
     const QList<EmfRecord>& records = reader.records();
     ASSERT_GE(records.size(), 4);
     EXPECT_EQ(records[1].type(), Emf::kSetMapMode);

@@ -218,3 +218,31 @@ TEST(SampleTable, ShipsTheDocumentedCodes) {
         EXPECT_TRUE(table.lookup(code, record)) << code;
     EXPECT_GT(table.lastUpdated().year, 2000);
 }
+
+// Hostile tables: very long lines are split in one pass into the 199-character pieces a fixed
+// read buffer gives, and a file far larger than any real table is refused.
+TEST(TaxTable, HostileTablesLoadInPiecesOrAreRefused) {
+    constexpr std::size_t kLargest = 1 << 20;
+    struct Case {
+        const char* name;
+        std::string text;
+        bool loads;
+        int count; // location lines, the trailer excluded
+    };
+    const Case cases[] = {
+        {"a line without a line end", std::string(1000, 'x'), true, 5},
+        {"a line end as the 199th character", std::string(198, 'x') + "\n" + trailer("x"), true, 1},
+        {"a line end as the 200th character", std::string(199, 'x') + "\n", true, 1},
+        {"bare line ends", std::string(5000, '\n'), true, 4999},
+        {"a table of the largest size", std::string(kLargest, 'x'), true, 5269},
+        {"one byte more", std::string(kLargest + 1, 'x'), false, 0},
+        {"ten megabytes without a line end", std::string(10 << 20, 'x'), false, 0},
+        {"ten megabytes of line ends", std::string(10 << 20, '\n'), false, 0},
+    };
+    for (const Case& test : cases) {
+        const TableFile file(test.text);
+        TaxTable table;
+        EXPECT_EQ(table.load(file.path()), test.loads) << test.name;
+        EXPECT_EQ(table.count(), test.count) << test.name;
+    }
+}

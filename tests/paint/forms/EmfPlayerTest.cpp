@@ -1,5 +1,6 @@
 #include "forms/EmfPlayer.h"
 
+#include "ForeignPages.h"
 #include "forms/EmfFormat.h"
 #include "forms/FormImages.h"
 #include "forms/FormPage.h"
@@ -12,9 +13,10 @@
 
 namespace {
 
-QByteArray pageImage(int id) {
-    return TestFiles::readAll(FormImages::path(id));
-}
+using ForeignPages::appendU32;
+using ForeignPages::foreignPage;
+using ForeignPages::pageImage;
+using ForeignPages::record;
 
 bool isInk(QRgb pixel) {
     return qGray(pixel) < 128;
@@ -44,32 +46,6 @@ FormField st1Fields[] = {
     {57, "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA", -1},
     {62, "111111111111157", -1},
 };
-
-void appendU32(QByteArray& bytes, quint32 value) {
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 4);
-}
-
-QByteArray record(quint32 type, const QList<qint32>& values) {
-    QByteArray bytes;
-    appendU32(bytes, type);
-    appendU32(bytes, quint32(8 + 4 * values.size()));
-    for (const qint32 value : values)
-        appendU32(bytes, quint32(value));
-    return bytes;
-}
-
-// A page image made of the header of one of ours and the given records, as another program
-// might write them.
-QByteArray foreignPage(const QByteArray& records) {
-    const QByteArray ours = pageImage(FormImages::kGasoholWorksheet);
-    QByteArray image = ours.left(qFromLittleEndian<quint32>(ours.constData() + 4));
-    image += records;
-    image += record(Emf::kEof, {0, 16, 20});
-    qToLittleEndian(quint32(image.size()), image.data() + 48);
-    return image;
-}
 
 class EveryPage : public ::testing::TestWithParam<int> {};
 

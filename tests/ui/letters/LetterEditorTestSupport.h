@@ -1,12 +1,13 @@
 #pragma once
 
-#include "letters/LetterPrompts.h"
 #include "ui/MessageBoxes.h"
 
 #include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <deque>
+#include <functional>
+#include <optional>
 
 // A message box as a letter screen showed it.
 struct ShownMessage {
@@ -22,18 +23,8 @@ struct ShownMessage {
 // Cancel, once it has run out).
 class ScriptedPrompts final : public MessageBoxes {
 public:
-    ScriptedPrompts() {
-        MessageBoxes::install(this);
-        LetterPrompts::setHandlers({
-            [this] { return saveFileName; },
-            [this](const QColor&) { return colour; },
-            [this](QPrinter& printer) { return printerChosen ? printerChosen(printer) : false; },
-        });
-    }
-    ~ScriptedPrompts() override {
-        LetterPrompts::setHandlers({});
-        MessageBoxes::install(nullptr);
-    }
+    ScriptedPrompts() { MessageBoxes::install(this); }
+    ~ScriptedPrompts() override { MessageBoxes::install(nullptr); }
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
@@ -49,6 +40,13 @@ public:
         messages.append({icon, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                          QMessageBox::Yes});
         return nextAnswer();
+    }
+    QString chooseSaveFile(QWidget*, const QStringList&, const QString&) override {
+        return saveFileName;
+    }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
+    bool choosePrinter(QWidget*, QPrinter& printer) override {
+        return printerChosen ? printerChosen(printer) : false;
     }
 
     QList<ShownMessage> messages;

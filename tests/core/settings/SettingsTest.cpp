@@ -1,6 +1,6 @@
+#include "platform/Clock.h"
 #include "settings/OptionsSettings.h"
 #include "settings/PreparerInfoSettings.h"
-#include "platform/Clock.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+
+// The entry function of every fuzz target. Each feeds the bytes to one reader of the program
+// and does with the result what the program does with it. None may crash, trip a sanitizer's
+// check, or run for long, whatever the bytes.
+namespace FuzzEntries {
+// A client file read, and written back when it reads.
+void clientFile(const QByteArray& input);
+// A sales tax table loaded, every line parsed and a location looked up.
+void taxTable(const QByteArray& input);
+// A page image checked, drawn at 200 dpi and played onto a small picture.
+void emfPlayer(const QByteArray& input);
+// A page image loaded as a form page: placeholders searched, every field blanked and written.
+void formPage(const QByteArray& input);
+// RTF read into a document and written out again.
+void rtfReader(const QByteArray& input);
+// A letter template with its keywords replaced by hostile values.
+void letterKeywords(const QByteArray& input);
+} // namespace FuzzEntries
