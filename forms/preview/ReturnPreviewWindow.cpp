@@ -5,7 +5,6 @@
 #include "forms/preview/PreviewDocument.h"
 #include "forms/preview/PageView.h"
 #include "letters/LetterCommands.h"
-#include "letters/LetterPrompts.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
@@ -109,7 +108,7 @@ void ReturnPreviewWindow::print() {
     if (context_.pages.empty())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!LetterPrompts::choosePrinter(this, printer))
+    if (!MessageBoxes::current().choosePrinter(this, printer))
         return;
     WaitCursor wait;
     if (!printPages(context_.pages, printer))
