@@ -19,7 +19,11 @@ public:
     // stands in the template; a null text when the image lacks the placeholder.
     QString fieldText(int key) const;
     // The key whose write failed in the last fill; none when the last fill wrote every field.
-    std::optional<int> failedKey() const { return failedKey_; }
+    std::optional<int> failedKey() const {
+        return failure_ ? std::optional<int>(failure_->key) : std::nullopt;
+    }
+    // The write that stopped the last fill, with the text that did not fit.
+    const std::optional<FieldFailure>& failure() const { return failure_; }
 
 protected:
     // Blanks every field and returns the writer of the fill.
@@ -29,5 +33,5 @@ protected:
 
 private:
     std::span<FormField> table_;
-    std::optional<int> failedKey_;
+    std::optional<FieldFailure> failure_;
 };

@@ -5,6 +5,7 @@
 #include "platform/FixedText.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/ReturnRecord.h"
+#include "support/FormSetFixture.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -17,17 +18,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // The program's page images loaded into a form set of the tests' own, the clock pinned to
 // 15 March 2005, and a return for a single-site Springfield client (rates of 8.75 % and 2.25 %)
 // for February 2005, computed once empty as "New Return" leaves it.
-class FillingTest : public ::testing::Test {
+class FillingTest : public FormSetFixture {
 protected:
-    static void SetUpTestSuite() {
-        set = new FormSet;
-        ASSERT_EQ(loadFormImages(*set), 0);
-    }
-    static void TearDownTestSuite() {
-        delete set;
-        set = nullptr;
-    }
-
     void SetUp() override {
         Clock::setFixedDate(QDate(2005, 3, 15));
         record = std::make_unique<ReturnRecord>();
@@ -63,7 +55,6 @@ protected:
 
     static QString blank(int width) { return QString(width, QLatin1Char(' ')); }
 
-    static FormSet* set;
     std::unique_ptr<ReturnRecord> record;
     FillContext context;
 };

@@ -1,3 +1,0 @@
-#include "FillingFixture.h"
-
-FormSet* FillingTest::set = nullptr;
