@@ -69,5 +69,6 @@ CombinedFills combineLocations(ReturnRecord& record, FormSet& set, const ClientR
     keepCombinedValues(set.st1, results);
     fills.st1Page1 = set.st1.fillCombined(context);
     fills.st1Page2 = set.st1Worksheet.fill(record, St1WorksheetForm::Totals::AsCombined);
+    takeClient(record, client);
     return fills;
 }

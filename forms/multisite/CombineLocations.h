@@ -18,6 +18,7 @@ struct ReturnRecord;
 // 4. the ST-2 pages are filled with five sites each, stopping at a page that fails;
 // 5. page 1 is written from the summed figures with the primary location's texts, the six
 //    rates blank and the location line of a combined return; page 2 from the summed items.
-// The record's summary holds the combined lines 1, 2, 3 and 25.
+// The record's summary holds the combined lines 1, 2, 3 and 25; its client is the multi-site
+// client again once the pages are filled.
 CombinedFills combineLocations(ReturnRecord& record, FormSet& set, const ClientRecord& client,
                                const LocationResults& results, const FillContext& context);
