@@ -1,6 +1,7 @@
 #include "app/AboutDialog.h"
 
 #include "app/Version.h"
+#include "ui/AccessKeys.h"
 #include "ui/Icons.h"
 
 #include <QDialogButtonBox>
@@ -37,6 +38,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(warning, 2, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    AccessKeys::giveStandardButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons, 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);

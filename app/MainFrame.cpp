@@ -7,17 +7,20 @@
 #include "app/OptionsDialog.h"
 #include "app/PreparerInfoDialog.h"
 #include "app/SplashPicture.h"
+#include "clients/ClientDataFolder.h"
 #include "clients/ClientsView.h"
 #include "clients/DiskSpaceCheck.h"
 #include "clients/backup/BackupCommands.h"
 #include "letters/DefaultLetter.h"
 #include "letters/LetterCommands.h"
+#include "letters/LetterInputs.h"
 #include "platform/DataFiles.h"
 #include "platform/ProgramFolder.h"
 #include "taxtables/TaxTablesDialog.h"
 #include "ui/CalendarDialog.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
+#include "update/UpdateCommands.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -51,6 +54,11 @@ CMainFrame::CMainFrame(CGlobalDoc& document, QWidget* parent)
     createStatusBar();
     connect(view_, &CClientsView::selectionChanged, this, &CMainFrame::updateCommandStates);
     connect(view_, &CClientsView::clientCountChanged, this, &CMainFrame::updateCommandStates);
+    view_->setReturnSettings([this] {
+        return ReturnWizardSettings{document_.fillContext(), options_.allowBlankForms == 1,
+                                    options_.printGasoholWorksheet == 1,
+                                    preparerParty(document_.preparerInfo())};
+    });
     updateCommandStates();
 }
 
@@ -60,7 +68,21 @@ bool CMainFrame::create() {
 }
 
 void CMainFrame::initialUpdate() {
+    prepareDefaultClientFolder();
     view_->loadClients(options_.clientDataPath);
+    view_->setFocus();
+}
+
+void CMainFrame::prepareDefaultClientFolder() {
+    const QString defaultFolder = OptionsSettings::defaultClientDataPath(ProgramFolder::path());
+    if (ClientDataFolder::ensureDefault(options_.clientDataPath, defaultFolder))
+        return;
+    MessageBoxes::current().inform(
+        this,
+        QStringLiteral("The folder for clients data \"%1\" could not be created.\nPlease choose "
+                       "another folder under Edit > Preferences > General.")
+            .arg(options_.clientDataPath),
+        MessageIcon::Warning);
 }
 
 void CMainFrame::showSplash() {
@@ -87,20 +109,23 @@ QAction* CMainFrame::addCommand(QMenu* menu, const QString& text, const char* na
 void CMainFrame::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     addCommand(file, QStringLiteral("&New Client..."), "newClient",
-               QStringLiteral("Create a new client"), view_, &CClientsView::newClient);
+               QStringLiteral("Create a new client"), view_, &CClientsView::newClient)
+        ->setShortcut(QKeySequence::New);
     modifyClient_ = addCommand(file, QStringLiteral("&Modify Client..."), "modifyClient",
                                QStringLiteral("Change the selected client"), view_,
                                &CClientsView::modifyClient);
     deleteClient_ = addCommand(file, QStringLiteral("&Delete Client"), "deleteClient",
                                QStringLiteral("Delete the selected client"), view_,
                                &CClientsView::deleteClient);
+    deleteClient_->setShortcut(QKeySequence::Delete);
     file->addSeparator();
     newReturn_ = addCommand(file, QStringLiteral("New &Return..."), "newReturn",
                             QStringLiteral("Prepare a new return for the selected client"), view_,
                             &CClientsView::newReturn);
     file->addSeparator();
     addCommand(file, QStringLiteral("&Exit"), "exit", QStringLiteral("Quit Vantrobe"), this,
-               &QWidget::close);
+               &QWidget::close)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* preferences =
         menuBar()->addMenu(QStringLiteral("&Edit"))->addMenu(QStringLiteral("Prefere&nces"));
@@ -131,7 +156,7 @@ void CMainFrame::createMenus() {
     addCommand(tools, QStringLiteral("&Check For New Updates"), "checkForUpdates",
                QStringLiteral("Look for a newer version of Vantrobe"), this,
                &CMainFrame::onCheckForUpdates);
-    QMenu* advanced = tools->addMenu(QStringLiteral("Advanced"));
+    QMenu* advanced = tools->addMenu(QStringLiteral("&Advanced"));
     addCommand(advanced, QStringLiteral("&Reset Default Transmittal Letter"), "resetDefaultLetter",
                QStringLiteral("Bring back the original default transmittal letter"), this,
                &CMainFrame::onResetDefaultLetter);
@@ -187,6 +212,12 @@ void CMainFrame::createStatusBar() {
         statusBar()->addPermanentWidget(pane);
         lockKeyPanes_ << pane;
     }
+    // Where the windowing system does not tell the lock state, the panes would stay empty.
+    if (!readLockKeyState()) {
+        for (QLabel* pane : lockKeyPanes_)
+            pane->hide();
+        return;
+    }
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, &CMainFrame::updateLockKeyPanes);
     poll->start(kLockKeyPollMs);
@@ -239,15 +270,15 @@ void CMainFrame::onCalendar() {
 }
 
 void CMainFrame::onCalculator() {
-    DesktopCommands::runCalculator();
+    DesktopCommands::runCalculator(this);
 }
 
 void CMainFrame::onHelp() {
-    DesktopCommands::openHelp();
+    DesktopCommands::openHelp(this);
 }
 
 void CMainFrame::onWebSite() {
-    DesktopCommands::openWebSite();
+    DesktopCommands::openWebSite(this);
 }
 
 void CMainFrame::onAbout() {
@@ -260,7 +291,7 @@ void CMainFrame::onSalesTaxTables() {
 }
 
 void CMainFrame::onBackupClientData() {
-    backupClientCommand(this, view_->clients());
+    backupClientCommand(this, view_->clients(), options_.clientDataPath);
 }
 
 void CMainFrame::onRestoreClientData() {
@@ -270,7 +301,11 @@ void CMainFrame::onRestoreClientData() {
 }
 
 void CMainFrame::onCheckForUpdates() {
-    // The update check connects here.
+    UpdateCommands::checkForUpdates(this, options_.timeOfLastUpdate);
+}
+
+void CMainFrame::onAutomaticUpdateCheck() {
+    UpdateCommands::automaticCheck(this, options_);
 }
 
 void CMainFrame::onPostStart() {

@@ -47,6 +47,8 @@ public slots:
     void onBackupClientData();
     void onRestoreClientData();
     void onCheckForUpdates();
+    // Opens the update dialog when the chosen update frequency's days have passed.
+    void onAutomaticUpdateCheck();
     // Runs once the start-up picture has closed: the free-disk-space check.
     void onPostStart();
 
@@ -57,6 +59,7 @@ private:
     template <typename Receiver, typename Slot>
     QAction* addCommand(QMenu* menu, const QString& text, const char* name, const QString& prompt,
                         const Receiver* receiver, Slot slot);
+    void prepareDefaultClientFolder();
     void createMenus();
     void createToolBar();
     void createStatusBar();

@@ -1,8 +1,10 @@
 #include "app/OptionsDialog.h"
 
+#include "clients/ClientDataFolder.h"
+#include "platform/ProgramFolder.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
-#include "platform/ProgramFolder.h"
+#include "ui/AccessKeys.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -47,6 +49,7 @@ OptionsDialog::OptionsDialog(OptionsSettings& options, MailSettings& mail, QWidg
     layout->addWidget(makeFormsGroup());
     layout->addWidget(makeMailGroup());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AccessKeys::giveStandardButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -59,14 +62,14 @@ QWidget* OptionsDialog::makeClientGroup() {
     layout->addWidget(new QLabel(QStringLiteral("Folder for Clients Data:"), group));
     auto* folderLine = new QHBoxLayout;
     folder_ = lineEdit(options_.clientDataPath, "clientFolder", group);
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), group);
+    auto* browse = new QPushButton(QStringLiteral("&Browse..."), group);
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &OptionsDialog::browseForFolder);
     folderLine->addWidget(folder_, 1);
     folderLine->addWidget(browse);
     layout->addLayout(folderLine);
     destroyPermanently_ =
-        checkBox(QStringLiteral("Destroy client data permanently when deleting a client."),
+        checkBox(QStringLiteral("&Destroy client data permanently when deleting a client."),
                  options_.destroyClientDataPermanently, "destroyPermanently", group);
     layout->addWidget(destroyPermanently_);
     return group;
@@ -75,13 +78,14 @@ QWidget* OptionsDialog::makeClientGroup() {
 QWidget* OptionsDialog::makeFormsGroup() {
     auto* group = new QGroupBox(QStringLiteral("Forms and updates"), this);
     auto* layout = new QVBoxLayout(group);
-    allowBlankForms_ = checkBox(QStringLiteral("Allow creation of blank forms."),
+    allowBlankForms_ = checkBox(QStringLiteral("A&llow creation of blank forms."),
                                 options_.allowBlankForms, "allowBlankForms", group);
-    printGasohol_ = checkBox(QStringLiteral("Print Gasohol Exemption Worksheet (single site only)"),
-                             options_.printGasoholWorksheet, "printGasohol", group);
-    printDateTaxPayer_ = checkBox(QStringLiteral("Print date on Tax Payer signature line"),
+    printGasohol_ =
+        checkBox(QStringLiteral("Print &Gasohol Exemption Worksheet (single site only)"),
+                 options_.printGasoholWorksheet, "printGasohol", group);
+    printDateTaxPayer_ = checkBox(QStringLiteral("Print date on Tax &Payer signature line"),
                                   options_.printDateTaxPayer, "printDateTaxPayer", group);
-    printDateTaxPreparer_ = checkBox(QStringLiteral("Print date on Preparer  signature line"),
+    printDateTaxPreparer_ = checkBox(QStringLiteral("Print date on P&reparer  signature line"),
                                      options_.printDateTaxPreparer, "printDateTaxPreparer", group);
     for (QCheckBox* box :
          {allowBlankForms_, printGasohol_, printDateTaxPayer_, printDateTaxPreparer_})
@@ -112,7 +116,7 @@ QWidget* OptionsDialog::makeMailGroup() {
     mailPort_->setRange(1, 65535);
     mailPort_->setValue(mail_.port);
     mailTls_ =
-        checkBox(QStringLiteral("Use a secure connection (TLS)"), mail_.useTls, "mailTls", group);
+        checkBox(QStringLiteral("Use a secure connection (&TLS)"), mail_.useTls, "mailTls", group);
     mailUser_ = lineEdit(mail_.user, "mailUser", group);
     mailSender_ = lineEdit(mail_.sender, "mailSender", group);
     mailSender_->setPlaceholderText(QStringLiteral("name@example.com"));
@@ -131,6 +135,28 @@ void OptionsDialog::browseForFolder() {
         folder_->setText(ProgramFolder::withTrailingSeparator(picked));
 }
 
+// A missing folder is offered for creation; one that cannot be made or written is refused.
+bool OptionsDialog::folderUsable(const QString& folder) {
+    const QString another = QStringLiteral("\nPlease choose another folder for clients data.");
+    MessageBoxes& boxes = MessageBoxes::current();
+    if (ClientDataFolder::check(folder) != ClientDataFolder::State::Missing) {
+        const QString problem = ClientDataFolder::problemText(folder);
+        if (!problem.isEmpty())
+            boxes.inform(this, problem + another, MessageIcon::Warning);
+        return problem.isEmpty();
+    }
+    const QString missing = ClientDataFolder::problemText(folder);
+    if (!boxes.confirm(this, missing + QStringLiteral("\nDo you want to create it?"),
+                       MessageIcon::Question, false))
+        return false;
+    if (ClientDataFolder::create(folder))
+        return true;
+    boxes.inform(this,
+                 QStringLiteral("The folder \"%1\" could not be created.").arg(folder) + another,
+                 MessageIcon::Warning);
+    return false;
+}
+
 void OptionsDialog::accept() {
     const QString typed = folder_->text().trimmed();
     if (typed.isEmpty()) {
@@ -141,6 +167,10 @@ void OptionsDialog::accept() {
         return;
     }
     const QString folder = ProgramFolder::withTrailingSeparator(typed);
+    if (!folderUsable(folder)) {
+        folder_->setFocus();
+        return;
+    }
     clientFolderChanged_ = folder != options_.clientDataPath;
     options_.clientDataPath = folder;
     options_.destroyClientDataPermanently = checkedValue(destroyPermanently_);

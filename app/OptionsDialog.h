@@ -29,6 +29,7 @@ private:
     QWidget* makeFormsGroup();
     QWidget* makeMailGroup();
     void browseForFolder();
+    bool folderUsable(const QString& folder);
 
     OptionsSettings& options_;
     MailSettings& mail_;

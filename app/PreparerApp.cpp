@@ -2,10 +2,10 @@
 
 #include "app/GlobalDoc.h"
 #include "app/MainFrame.h"
-#include "settings/SettingsBinder.h"
 #include "app/Version.h"
 #include "clients/ClientsView.h"
 #include "platform/DataFiles.h"
+#include "settings/SettingsBinder.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
@@ -13,10 +13,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 
 StartupFiles StartupFiles::standard() {
     return {DataFiles::locate(QStringLiteral("Data.tbl")),
             QDir::current().filePath(QStringLiteral("ErrorLog.txt"))};
+}
+
+QRect CPreparerApp::normalGeometry(const QRect& available, const QWidget& window) {
+    constexpr int kFrame = 4;
+    const int titleBar = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight),
+                                  2 * window.fontMetrics().height());
+    return available.adjusted(kFrame, titleBar + kFrame, -kFrame, -kFrame);
 }
 
 CPreparerApp::CPreparerApp(StartupFiles files) : files_(std::move(files)) {}
@@ -42,9 +51,9 @@ bool CPreparerApp::initInstance() {
     }
     mainFrame_->initialUpdate();
     // The available area first, so the window fills the screen even where no window manager
-    // honours the maximized state.
+    // honours the maximized state; restored to normal size it keeps its title bar on screen.
     if (const QScreen* screen = mainFrame_->screen())
-        mainFrame_->setGeometry(screen->availableGeometry());
+        mainFrame_->setGeometry(normalGeometry(screen->availableGeometry(), *mainFrame_));
     mainFrame_->showMaximized();
     mainFrame_->repaint();
     // Created when missing, never truncated; the program writes nothing into it.

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QFile>
+#include <QRect>
 #include <QString>
 #include <memory>
 
 class CGlobalDoc;
 class CMainFrame;
+class QWidget;
 
 // The files start-up reads and opens; tests point them elsewhere.
 struct StartupFiles {
@@ -30,6 +32,10 @@ public:
 
     CGlobalDoc* document() const { return document_.get(); }
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
+
+    // The main window's normal-size geometry on a screen's available area: as large as it
+    // goes with room left for the window manager's title bar and frame.
+    static QRect normalGeometry(const QRect& available, const QWidget& window);
 
 private:
     bool loadSharedData();

@@ -1,6 +1,8 @@
 #include "app/PreparerInfoDialog.h"
 
 #include "settings/PreparerInfoSettings.h"
+#include "ui/AccessKeys.h"
+#include "ui/ExampleLabel.h"
 #include "ui/MaskedEdit.h"
 
 #include <QDialogButtonBox>
@@ -14,12 +16,6 @@ template <typename Edit>
 Edit* named(Edit* edit, const char* name) {
     edit->setObjectName(QLatin1String(name));
     return edit;
-}
-
-QLabel* exampleLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setEnabled(false);
-    return label;
 }
 } // namespace
 
@@ -45,13 +41,14 @@ PreparerInfoDialog::PreparerInfoDialog(PreparerInfoSettings& info, QWidget* pare
         grid->addWidget(label, row, 0);
         grid->addWidget(rows[row].second, row, 1, 1, row < 3 ? 2 : 1);
     }
-    grid->addWidget(exampleLabel(QStringLiteral("e.g. Springfield"), this), 3, 2);
-    grid->addWidget(exampleLabel(QStringLiteral("e.g. 62701"), this), 4, 2);
+    grid->addWidget(makeExampleLabel(QStringLiteral("e.g. Springfield"), this), 3, 2);
+    grid->addWidget(makeExampleLabel(QStringLiteral("e.g. 62701"), this), 4, 2);
     grid->setColumnMinimumWidth(1, 220);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AccessKeys::giveStandardButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PreparerInfoDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -1,4 +1,5 @@
 // The program's entry point: the Qt application object, then start-up in its fixed order.
+#include "app/MainFrame.h"
 #include "app/PreparerApp.h"
 
 #include <QApplication>
@@ -8,5 +9,10 @@ int main(int argc, char** argv) {
     CPreparerApp application;
     if (!application.initInstance())
         return 1;
+    // The automatic update check belongs to a real start only, so tests never meet it: once
+    // the start-up checks are done.
+    CMainFrame* mainFrame = application.mainFrame();
+    QObject::connect(mainFrame, &CMainFrame::postStartCheckDone, mainFrame,
+                     &CMainFrame::onAutomaticUpdateCheck, Qt::SingleShotConnection);
     return QApplication::exec();
 }

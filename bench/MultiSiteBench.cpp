@@ -4,6 +4,7 @@
 #include "forms/multisite/CombineLocations.h"
 #include "forms/multisite/LocationPreparation.h"
 #include "forms/multisite/MultiSiteGeneration.h"
+#include "forms/preview/ReturnGeneration.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"

@@ -1,8 +1,8 @@
 #include "clients/ClientStore.h"
 
-#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "platform/FixedText.h"
+#include "settings/SettingsBinder.h"
 #include "taxtables/TaxTable.h"
 
 #include <QDir>
@@ -74,11 +74,14 @@ QString ClientStore::deletedCopyName(const QString& path) {
     return path.chopped(3) + "del";
 }
 
-void ClientStore::deleteClientFile(const ClientInfo& client) {
+QString ClientStore::deleteClientFile(const ClientInfo& client) {
     if (client.path.isEmpty())
-        return;
+        return {};
     const QString copy = deletedCopyName(client.path);
     if (!QFileInfo::exists(copy))
         QFile::copy(client.path, copy);
-    QFile::remove(client.path);
+    QFile file(client.path);
+    if (file.remove() || !QFileInfo::exists(client.path))
+        return {};
+    return file.errorString();
 }

@@ -35,7 +35,8 @@ std::vector<std::unique_ptr<ClientInfo>> loadClients(const QString& folder, cons
 QString deletedCopyName(const QString& path);
 
 // Keeps a ".del" copy of the client's file (an older copy of that name is kept instead) and
-// removes the file. A client that was never saved has nothing to delete.
-void deleteClientFile(const ClientInfo& client);
+// removes the file. A client that was never saved has nothing to delete. Returns why the file
+// could not be removed, or an empty text when it is gone.
+QString deleteClientFile(const ClientInfo& client);
 
 } // namespace ClientStore

@@ -2,14 +2,21 @@
 
 #include "clients/ClientStore.h"
 #include "clients/clientwizard/ClientWizardCommands.h"
+#include "forms/filling/FormSet.h"
+#include "history/ReturnHistoryDialog.h"
 #include "platform/FixedText.h"
+#include "returns/ReturnRecord.h"
+#include "returns/multisitewizard/MultiSiteWizard.h"
+#include "returns/returnwizard/ReturnWizard.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureButton.h"
 #include "ui/WaitCursor.h"
 
-#include <QFileInfo>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QTreeWidget>
 
 namespace {
@@ -83,9 +90,33 @@ CClientsView::CClientsView(const TaxTable& table, QWidget* parent)
     }
 
     list_ = makeList(this);
+    list_->installEventFilter(this);
+    setFocusProxy(list_);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &CClientsView::selectionChanged);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &CClientsView::newReturn);
+    emptyHint_ =
+        new QLabel(QStringLiteral("No clients yet: click New Client to set up the first business."),
+                   list_->viewport());
+    emptyHint_->setObjectName(QStringLiteral("emptyListHint"));
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setWordWrap(true);
+    list_->viewport()->installEventFilter(this);
+    connect(this, &CClientsView::clientCountChanged, this, &CClientsView::layOutEmptyHint);
     layOutList();
+}
+
+// Enter on a row does what a double click does; the empty-list hint follows the list's size.
+bool CClientsView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize)
+        layOutEmptyHint();
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list_->currentItem()) {
+            newReturn();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CClientsView::loadClients(const QString& folder) {
@@ -164,7 +195,16 @@ void CClientsView::deleteClient() {
             MessageIcon::Warning, true))
         return;
     const int row = selectedRow();
-    ClientStore::deleteClientFile(clients_.at(row));
+    const ClientInfo& client = clients_.at(row);
+    if (const QString failure = ClientStore::deleteClientFile(client); !failure.isEmpty()) {
+        MessageBoxes::current().inform(
+            this,
+            QStringLiteral("The client file \"%1\" could not be deleted: %2\nThe client stays in "
+                           "the list.")
+                .arg(QDir::toNativeSeparators(client.path), failure),
+            MessageIcon::Stop);
+        return;
+    }
     clients_.removeAt(row);
     delete list_->takeTopLevelItem(row);
     // No other client becomes selected, so a second Delete cannot hit a client by surprise.
@@ -179,25 +219,32 @@ void CClientsView::newReturn() {
                                          "first.\nIf you don't have any clients yet , please "
                                          "start by creating one.")))
         return;
-    // The wait cursor starts after the message, which would otherwise show it too.
-    WaitCursor wait;
-    // Hand-over point of the return wizards: the forms are brought back to their blank state
-    // and the single-site or multi-site return starts with selectedClient().
+    const ClientInfo* client = selectedClient();
+    if (!client) {
+        MessageBoxes::current().inform(this, QStringLiteral("Failed to run \"New Return\" wizard."),
+                                       MessageIcon::Stop);
+        return;
+    }
+    const ReturnWizardSettings settings =
+        returnSettings_ ? returnSettings_() : ReturnWizardSettings();
+    {
+        // The wait cursor starts after the message, which would otherwise show it too, and
+        // ends when the wizard opens.
+        WaitCursor wait;
+        resetReturnAndForms(currentReturn(), forms(), settings.fill);
+    }
+    const int result = client->record.multiSite == 1
+                           ? runMultiSiteWizard(this, *client, settings)
+                           : runReturnWizard(this, *client, false, settings);
+    if (result < 0)
+        MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
+                                       MessageIcon::Stop);
 }
 
 void CClientsView::returnHistory() {
     if (!requireSelection(kSelectClient))
         return;
-    const QString historyPath = QString(selectedClient()->path).replace(".kvr", ".rhi");
-    if (!QFileInfo::exists(historyPath)) {
-        MessageBoxes::current().inform(
-            this,
-            QStringLiteral("Sorry there is no return history for this client.\nPlease start by "
-                           "creating a new return for this client and try again."),
-            MessageIcon::Information);
-        return;
-    }
-    // Hand-over point of the return history: open historyPath and show its dialog.
+    showReturnHistory(this, *selectedClient());
 }
 
 void CClientsView::resizeEvent(QResizeEvent* event) {
@@ -210,4 +257,11 @@ void CClientsView::resizeEvent(QResizeEvent* event) {
 void CClientsView::layOutList() {
     const int top = newClientButton_->height() * 3 / 2;
     list_->setGeometry(0, top, width() - kListMargin, height() - kListMargin - top);
+    layOutEmptyHint();
+}
+
+// An empty list says what to do first, across the middle of the list.
+void CClientsView::layOutEmptyHint() {
+    emptyHint_->setVisible(clients_.size() == 0);
+    emptyHint_->setGeometry(list_->viewport()->rect().adjusted(kListMargin, 0, -kListMargin, 0));
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "clients/ClientList.h"
+#include "returns/returnwizard/ReturnWizardSettings.h"
 
 #include <QWidget>
+#include <functional>
 
 class PictureButton;
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TaxTable;
@@ -36,6 +39,11 @@ public:
     const QString& clientDataFolder() const { return folder_; }
     // Shows the list's rows anew and selects `row` (none when -1).
     void showClients(int row);
+    // Where "New Return" takes the settings a return reads (the main window's options and the
+    // preparer's details); without it a return uses the defaults.
+    void setReturnSettings(std::function<ReturnWizardSettings()> source) {
+        returnSettings_ = std::move(source);
+    }
 
 public slots:
     // The client wizard connects here: a new client, or the selected one to modify.
@@ -51,11 +59,13 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void insertRow(int row);
     bool requireSelection(const QString& message);
     void layOutList();
+    void layOutEmptyHint();
 
     const TaxTable& table_;
     ClientList clients_;
@@ -63,4 +73,6 @@ private:
     PictureButton* newClientButton_;
     QList<PictureButton*> buttons_;
     QTreeWidget* list_;
+    QLabel* emptyHint_;
+    std::function<ReturnWizardSettings()> returnSettings_;
 };

@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -35,15 +36,17 @@ LetterEditorDialog::LetterEditorDialog(LetterEditorMode mode, const QString& pat
     : QDialog(parent), settings_(letterEditorSettings(mode)), path_(path),
       letter_(new QTextEdit(this)), help_(new QTextEdit(this)),
       toolbar_(new LetterFormatToolbar(letter_, this)),
-      print_(new QPushButton(QStringLiteral("Print"), this)),
+      print_(new QPushButton(QStringLiteral("&Print"), this)),
       save_(new QPushButton(
-          settings_.printMode ? QStringLiteral("Save As") : QStringLiteral("Save"), this)),
-      close_(new QPushButton(QStringLiteral("Close"), this)) {
+          settings_.printMode ? QStringLiteral("Save &As") : QStringLiteral("&Save"), this)),
+      close_(new QPushButton(QStringLiteral("&Close"), this)) {
     setWindowTitle(settings_.title);
     buildLayout();
     loadHelp();
     connect(print_, &QPushButton::clicked, this, &LetterEditorDialog::printClicked);
     connect(save_, &QPushButton::clicked, this, &LetterEditorDialog::saveClicked);
+    auto* saveKey = new QShortcut(QKeySequence::Save, this);
+    connect(saveKey, &QShortcut::activated, this, &LetterEditorDialog::saveClicked);
     connect(close_, &QPushButton::clicked, this, &LetterEditorDialog::reject);
     for (QTextEdit* area : {letter_, help_}) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -14,7 +14,7 @@ packages=(
   # run time: Qt's offscreen and X11 platform plugins
   qt6-qpa-plugins
   # test-only checkers
-  poppler-utils qpdf libtiff-tools sqlite3 unzip python3 python3-aiosmtpd xvfb xauth
+  poppler-utils qpdf libtiff-tools sqlite3 zip unzip python3 python3-aiosmtpd xvfb xauth
 )
 
 missing=()

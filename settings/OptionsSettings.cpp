@@ -2,9 +2,13 @@
 
 #include "platform/Clock.h"
 
+QString OptionsSettings::defaultClientDataPath(const QString& programFolder) {
+    return programFolder + QStringLiteral("Clients/");
+}
+
 OptionsSettings::OptionsSettings(const QString& programFolder) {
     binder_.bindText(clientDataPath, QStringLiteral("Options.ClientDataPath"),
-                     programFolder + QStringLiteral("Clients/"));
+                     defaultClientDataPath(programFolder));
     binder_.bindInt(destroyClientDataPermanently,
                     QStringLiteral("Options.DestroyClientDataPermanently"), 0);
     binder_.bindInt(allowBlankForms, QStringLiteral("Options.AllowBlankForms"), 0);

@@ -11,6 +11,9 @@ public:
     // `programFolder` ends with '/'; the default client folder is its "Clients" subfolder.
     explicit OptionsSettings(const QString& programFolder);
 
+    // The default client folder: "Clients/" in the program folder (ending with '/').
+    static QString defaultClientDataPath(const QString& programFolder);
+
     QString clientDataPath; // always ends with '/'
     int destroyClientDataPermanently = 0;
     int allowBlankForms = 0;

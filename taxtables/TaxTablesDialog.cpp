@@ -1,6 +1,8 @@
 #include "taxtables/TaxTablesDialog.h"
 
+#include "taxtables/TaxTableFilter.h"
 #include "taxtables/TaxTableModel.h"
+#include "ui/AccessKeys.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
@@ -14,13 +16,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace {
 constexpr int kColumnWidths[] = {215, 140, 95, 95, 80};
+constexpr int kCellPadding = 12;
 constexpr int kCopiedCharacters = 63;
 
 QLabel* explanation() {
@@ -37,10 +41,10 @@ QLabel* explanation() {
 } // namespace
 
 TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
-    : QDialog(parent), model_(new TaxTableModel(table, this)),
-      filter_(new QSortFilterProxyModel(this)), search_(new QLineEdit),
-      date_(new QLineEdit(TaxTableModel::lastUpdatedText(table))), view_(new QTableView),
-      copy_(new QPushButton(QStringLiteral("Copy Location Code"))) {
+    : QDialog(parent), model_(new TaxTableModel(table, this)), filter_(new TaxTableFilter(this)),
+      search_(new QLineEdit), date_(new QLineEdit(TaxTableModel::lastUpdatedText(table))),
+      view_(new QTableView), copy_(new QPushButton(QStringLiteral("C&opy Location Code"))),
+      status_(new QLabel) {
     setWindowTitle(QStringLiteral("Illinois Sales Tax Tables"));
 
     date_->setReadOnly(true);
@@ -48,12 +52,10 @@ TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
     date_->setFocusPolicy(Qt::NoFocus);
 
     filter_->setSourceModel(model_);
-    filter_->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    filter_->setFilterKeyColumn(-1);
     search_->setPlaceholderText(QStringLiteral("Type a place, county or location code"));
     search_->setClearButtonEnabled(true);
-    connect(search_, &QLineEdit::textChanged, filter_,
-            &QSortFilterProxyModel::setFilterFixedString);
+    connect(search_, &QLineEdit::textChanged, filter_, &TaxTableFilter::setSearchText);
+    connect(search_, &QLineEdit::returnPressed, this, &TaxTablesDialog::goToFirstFound);
 
     view_->setModel(filter_);
     view_->setHorizontalHeader(new FlatHeaderView(view_));
@@ -65,15 +67,24 @@ TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
     view_->setShowGrid(false);
     view_->setAlternatingRowColors(true);
     view_->setWordWrap(false);
-    for (int column = 0; column < TaxTableModel::ColumnCount; ++column)
-        view_->setColumnWidth(column, kColumnWidths[column]);
+    for (int column = 0; column < TaxTableModel::ColumnCount; ++column) {
+        view_->resizeColumnToContents(column);
+        view_->setColumnWidth(
+            column, std::max(kColumnWidths[column], view_->columnWidth(column) + kCellPadding));
+    }
     view_->horizontalHeader()->setStretchLastSection(true);
 
     auto* searchRow = new QFormLayout;
-    searchRow->addRow(QStringLiteral("Find:"), search_);
+    searchRow->addRow(QStringLiteral("&Find:"), search_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(copy_, QDialogButtonBox::ActionRole);
+    AccessKeys::giveStandardButtons(buttons);
+    // Enter belongs to the search field and the list: no button closes the dialog on it.
+    for (QAbstractButton* button : buttons->buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            push->setAutoDefault(false);
+    }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(copy_, &QPushButton::clicked, this, &TaxTablesDialog::copyLocationCode);
 
@@ -82,8 +93,15 @@ TaxTablesDialog::TaxTablesDialog(const TaxTable& table, QWidget* parent)
     layout->addWidget(date_);
     layout->addLayout(searchRow);
     layout->addWidget(view_, 1);
+    layout->addWidget(status_);
     layout->addWidget(buttons);
-    resize(740, 560);
+    // Wide enough for every column in the font in use.
+    int tableWidth = view_->verticalScrollBar()->sizeHint().width() + 2 * view_->frameWidth();
+    for (int column = 0; column < TaxTableModel::ColumnCount; ++column)
+        tableWidth += view_->columnWidth(column);
+    resize(std::max(740, tableWidth + layout->contentsMargins().left() +
+                             layout->contentsMargins().right()),
+           560);
     search_->setFocus();
 }
 
@@ -98,7 +116,24 @@ void TaxTablesDialog::copyLocationCode() {
     }
     const QString code = selected.front().data().toString().left(kCopiedCharacters);
     QApplication::clipboard()->setText(code);
+    status_->setText(
+        QStringLiteral("Location code %1 copied to the clipboard.").arg(code.trimmed()));
     view_->setFocus();
+}
+
+void TaxTablesDialog::goToFirstFound() {
+    if (filter_->rowCount() == 0)
+        return;
+    view_->selectRow(0);
+    view_->setFocus();
+}
+
+QPushButton* makeViewTaxTablesButton(const TaxTable& table, QWidget* parent) {
+    auto* button = new QPushButton(QStringLiteral("&View Sales Tax Tables"), parent);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [button, &table] { showTaxTablesDialog(button->window(), table); });
+    return button;
 }
 
 void showTaxTablesDialog(QWidget* parent, const TaxTable& table) {

@@ -14,7 +14,7 @@ CalendarDialog::CalendarDialog(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calendar_, 1);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -7,6 +7,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace {
@@ -21,8 +22,10 @@ QStringList clientNames(const ClientList& clients) {
 }
 } // namespace
 
-void backupClientCommand(QWidget* parent, const ClientList& clients) {
-    BackupDialog dialog(clientNames(clients), BackupDialog::defaultTargetPath(), parent);
+void backupClientCommand(QWidget* parent, const ClientList& clients,
+                         const QString& clientDataFolder) {
+    BackupDialog dialog(clientNames(clients), BackupDialog::defaultTargetPath(clientDataFolder),
+                        parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     backupClient(parent, clients, dialog.clientName(), dialog.targetPath());
@@ -44,9 +47,12 @@ void backupClient(QWidget* parent, const ClientList& clients, const QString& nam
         error = ClientBackup::copyClientFile(clients.at(row).path, target);
     }
     if (error) {
-        MessageBoxes::current().inform(
-            parent, QStringLiteral("Backup failed:\n") + error->left(kShownErrorCharacters),
-            MessageIcon::Stop);
+        MessageBoxes::current().inform(parent,
+                                       QStringLiteral("Backup failed:\n") +
+                                           QStringLiteral("%1: %2")
+                                               .arg(QDir::toNativeSeparators(target), *error)
+                                               .left(kShownErrorCharacters),
+                                       MessageIcon::Stop);
         return;
     }
     MessageBoxes::current().inform(parent, QStringLiteral("Client data was backup successfully"),
@@ -54,8 +60,9 @@ void backupClient(QWidget* parent, const ClientList& clients, const QString& nam
 }
 
 int restoreClientCommand(QWidget* parent, ClientList& clients, const QString& clientDataFolder) {
-    const QString path = QFileDialog::getOpenFileName(parent, QStringLiteral("Restore Client Data"),
-                                                      QString(), ClientFileFilter::kFilters);
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Restore Client Data"),
+        ClientBackup::proposedFolder(clientDataFolder), ClientFileFilter::kFilters);
     if (path.isEmpty())
         return -1;
     return restoreClientFrom(parent, clients, clientDataFolder, path);
@@ -64,23 +71,31 @@ int restoreClientCommand(QWidget* parent, ClientList& clients, const QString& cl
 int restoreClientFrom(QWidget* parent, ClientList& clients, const QString& clientDataFolder,
                       const QString& path) {
     MessageBoxes& messages = MessageBoxes::current();
+    const QString shown = QDir::toNativeSeparators(path);
     const auto outcome = ClientBackup::restoreClient(path, clients, clientDataFolder, [&] {
         return messages.confirm(
             parent,
             QStringLiteral("Client already exists, would like to update his or her information?"),
-            MessageIcon::Information, false);
+            MessageIcon::Information, true);
     });
     switch (outcome.result) {
     case ClientBackup::RestoreResult::Restored:
+        messages.inform(parent,
+                        QStringLiteral("Client data was restored successfully from\n") + shown,
+                        MessageIcon::None);
         return outcome.row;
     case ClientBackup::RestoreResult::NotAClientFile:
         messages.inform(parent,
                         QStringLiteral("Restoring client data failed:\nThe file you selected is "
-                                       "either corrupted or is not a Vantrobe file"),
+                                       "either corrupted or is not a Vantrobe file\n") +
+                            shown,
                         MessageIcon::Stop);
         break;
     case ClientBackup::RestoreResult::Failed:
-        messages.inform(parent, kRestoreError, MessageIcon::None);
+        messages.inform(parent,
+                        kRestoreError + QStringLiteral("\n%1\ninto the folder %2")
+                                            .arg(shown, QDir::toNativeSeparators(clientDataFolder)),
+                        MessageIcon::Stop);
         break;
     case ClientBackup::RestoreResult::Declined:
         break;

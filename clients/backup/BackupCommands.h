@@ -6,8 +6,10 @@ class ClientList;
 class QWidget;
 
 // Tools "Backup Client Data...": asks for a client and a backup file and copies the client's
-// file there.
-void backupClientCommand(QWidget* parent, const ClientList& clients);
+// file there. The backup file is proposed in the documents folder, or in the client data
+// folder when there is no documents folder.
+void backupClientCommand(QWidget* parent, const ClientList& clients,
+                         const QString& clientDataFolder);
 // Copies the listed client `name` to `target` and tells the preparer how it went. An empty
 // name does nothing.
 void backupClient(QWidget* parent, const ClientList& clients, const QString& name,

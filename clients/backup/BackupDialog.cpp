@@ -1,6 +1,8 @@
 #include "clients/backup/BackupDialog.h"
 
+#include "clients/backup/ClientBackup.h"
 #include "clients/backup/ClientFileFilter.h"
+#include "ui/AccessKeys.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,13 +12,12 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 BackupDialog::BackupDialog(const QStringList& clientNames, const QString& targetPath,
                            QWidget* parent)
     : QDialog(parent), names_(new QComboBox), path_(new QLineEdit(targetPath)),
-      browse_(new QPushButton(QStringLiteral("Browse..."))) {
+      browse_(new QPushButton(QStringLiteral("&Browse..."))) {
     setWindowTitle(QStringLiteral("Client Data Backup "));
     QStringList sorted = clientNames;
     sorted.sort(Qt::CaseInsensitive);
@@ -35,6 +36,7 @@ BackupDialog::BackupDialog(const QStringList& clientNames, const QString& target
     form->addRow(QStringLiteral("Backup File:"), pathRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    AccessKeys::giveStandardButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -51,10 +53,9 @@ QString BackupDialog::targetPath() const {
     return path_->text();
 }
 
-QString BackupDialog::defaultTargetPath() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents.isEmpty() ? QDir::homePath() : documents)
-        .filePath(QStringLiteral("Client1.kvr"));
+QString BackupDialog::defaultTargetPath(const QString& fallbackFolder) {
+    const QString fallback = fallbackFolder.isEmpty() ? QDir::homePath() : fallbackFolder;
+    return QDir(ClientBackup::proposedFolder(fallback)).filePath(QStringLiteral("Client1.kvr"));
 }
 
 void BackupDialog::browse() {

@@ -21,8 +21,9 @@ public:
     QLineEdit* pathEdit() const { return path_; }
     QPushButton* browseButton() const { return browse_; }
 
-    // The initial backup file: "Client1.kvr" in the user's documents folder.
-    static QString defaultTargetPath();
+    // The initial backup file: "Client1.kvr" in the user's documents folder (created when
+    // missing), or in `fallbackFolder` when that folder cannot be had.
+    static QString defaultTargetPath(const QString& fallbackFolder = {});
 
 private:
     void browse();

@@ -4,8 +4,17 @@
 #include "clients/ClientList.h"
 #include "clients/ClientStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QStandardPaths>
+
+QString ClientBackup::proposedFolder(const QString& fallback) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir().mkpath(documents))
+        return documents;
+    return fallback;
+}
 
 std::optional<QString> ClientBackup::copyClientFile(const QString& source, const QString& target) {
     QFile in(source);

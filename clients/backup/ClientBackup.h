@@ -15,6 +15,10 @@ namespace ClientBackup {
 // failure.
 std::optional<QString> copyClientFile(const QString& source, const QString& target);
 
+// The folder a backup is proposed in: the user's documents folder, created when missing, or
+// `fallback` (the client data folder) when there is none or it cannot be made.
+QString proposedFolder(const QString& fallback);
+
 enum class RestoreResult {
     Restored,
     NotAClientFile, // unreadable, or not a client file of a version the program reads

@@ -27,10 +27,7 @@ void BusinessStep::buildContents(QVBoxLayout* box) {
     fields_->setEntry(site);
     box->addWidget(fields_);
 
-    tables_ = new QPushButton(QStringLiteral("View Sales Tax Tables"));
-    tables_->setAutoDefault(false);
-    connect(tables_, &QPushButton::clicked, this,
-            [this] { showTaxTablesDialog(this, state().taxTable); });
+    tables_ = makeViewTaxTablesButton(state().taxTable);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(tables_);

@@ -15,7 +15,7 @@
 
 namespace {
 const QString kDeductionQuestion =
-    QStringLiteral("Do any of the following deductions apply to this client?\n");
+    QStringLiteral("Do any of the following deductions apply to this client?");
 }
 
 ClientWizard::ClientWizard(ClientWizardState& state, QWidget* parent) : CWizardDialog(parent) {
@@ -23,8 +23,9 @@ ClientWizard::ClientWizard(ClientWizardState& state, QWidget* parent) : CWizardD
                                  : QStringLiteral("Modify Client"));
     setWindowIcon(Icons::program());
     ClientRecord& draft = *state.answers.draft;
-    auto yesNo = [&](int key, const QString& title, const QString& question, std::int32_t& answer) {
-        addPage(std::make_unique<YesNoStep>(key, title, question, answer, state));
+    auto yesNo = [&](int key, const QString& title, const QString& question, std::int32_t& answer,
+                     const QStringList& items = {}) {
+        addPage(std::make_unique<YesNoStep>(key, title, question, answer, state, items));
     };
 
     addPage(std::make_unique<WelcomeStep>(state));
@@ -44,25 +45,27 @@ ClientWizard::ClientWizard(ClientWizardState& state, QWidget* parent) : CWizardD
           QStringLiteral("Does this client file form ST-8?"), draft.filesST8);
     addPage(std::make_unique<MotorFuelStep>(state));
     yesNo(StepKeys::kDeductionGroup1,
-          QStringLiteral("Resale,interstate commerce,cash refunds,magazines"),
-          kDeductionQuestion + QStringLiteral("  1. Resale.\n  2. Interstate commerce.\n  3. Cash "
-                                              "refunds.\n  4. Newspapers and magazines.\n"),
-          draft.deductionGroup1);
+          QStringLiteral("Resale,interstate commerce,cash refunds,magazines"), kDeductionQuestion,
+          draft.deductionGroup1,
+          {QStringLiteral("Resale."), QStringLiteral("Interstate commerce."),
+           QStringLiteral("Cash refunds."), QStringLiteral("Newspapers and magazines.")});
     yesNo(StepKeys::kDeductionGroup2,
           QStringLiteral("Exempt organizations,food stamps and enterprise building"),
-          kDeductionQuestion +
-              QStringLiteral("  1. Exempt organizations.\n  2. Food stamps.\n  3. Enterprise zone "
-                             "building materials and consumables or          high impact "
-                             "business building materials.\n"),
-          draft.deductionGroup2);
+          kDeductionQuestion, draft.deductionGroup2,
+          {QStringLiteral("Exempt organizations."), QStringLiteral("Food stamps."),
+           QStringLiteral("Enterprise zone building materials and consumables or high impact "
+                          "business building materials.")});
     yesNo(StepKeys::kDeductionGroup3,
-          QStringLiteral("Manufacturing, farm or Graphic arts machinery"),
-          kDeductionQuestion +
-              QStringLiteral(" 1. Manufacturing machinery and equipment (including               "
-                             "photoprocessing).\n 2. Farm machinery and equipment.\n") +
-              QStringLiteral(" 3-  Graphic arts machinery and equipment."),
-          draft.deductionGroup3);
+          QStringLiteral("Manufacturing, farm or Graphic arts machinery"), kDeductionQuestion,
+          draft.deductionGroup3,
+          {QStringLiteral("Manufacturing machinery and equipment (including photoprocessing)."),
+           QStringLiteral("Farm machinery and equipment."),
+           QStringLiteral("Graphic arts machinery and equipment.")});
     addPage(std::make_unique<LetterStep>(state));
     addPage(std::make_unique<FinishStep>(state));
     resize(620, 460);
+}
+
+bool ClientWizard::commitFinish() {
+    return !finishAction_ || finishAction_();
 }

@@ -1,5 +1,6 @@
 #include "clients/clientwizard/ClientWizardCommands.h"
 
+#include "clients/ClientDataFolder.h"
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "clients/ClientStore.h"
@@ -7,10 +8,26 @@
 #include "clients/clientwizard/ClientWizardState.h"
 #include "ui/MessageBoxes.h"
 
+#include <QFileInfo>
+#include <functional>
+
 namespace {
-bool runWizard(QWidget* parent, ClientWizardState& state) {
+// Runs the wizard; `save` is its Finish: a failed save keeps the wizard open.
+bool runWizard(QWidget* parent, ClientWizardState& state, const std::function<bool()>& save) {
     ClientWizard wizard(state, parent);
+    wizard.setFinishAction(save);
     return wizard.exec() == CWizardDialog::kFinished;
+}
+
+// A failed client file write: the fixed text, then what is wrong with the folder (or the file
+// name when the folder looks fine).
+void reportSaveFailure(QWidget* parent, const QString& text, const QString& path) {
+    const QString folder = QFileInfo(path).path() + u'/';
+    QString cause = ClientDataFolder::problemText(folder);
+    if (cause.isEmpty())
+        cause = QStringLiteral("The file \"%1\" could not be written.").arg(path);
+    MessageBoxes::current().inform(parent, text + QStringLiteral("\n\n") + cause,
+                                   MessageIcon::Stop);
 }
 
 // Puts the changed client into its row. A changed name moves the row to its sorted place.
@@ -27,16 +44,17 @@ int updateRow(ClientList& clients, int row, const ClientInfo& changed) {
 int runNewClientWizard(QWidget* parent, ClientWizardContext& context) {
     const QString path = ClientStore::newClientFileName(context.clientDataFolder);
     ClientWizardState state{ClientWizardMode::New, context.taxTable, context.clients, path, {}, {}};
-    if (!runWizard(parent, state))
-        return -1;
     auto client = std::make_unique<ClientInfo>();
-    fillNewClient(state.answers, client->record);
-    if (ClientStore::saveClient(*client, path, context.clientDataFolder) != kClientFileOk) {
-        MessageBoxes::current().inform(
-            parent, QStringLiteral("An Error occurred while trying to create a new client"),
-            MessageIcon::Stop);
+    const auto save = [&] {
+        fillNewClient(state.answers, client->record);
+        if (ClientStore::saveClient(*client, path, context.clientDataFolder) == kClientFileOk)
+            return true;
+        reportSaveFailure(
+            parent, QStringLiteral("An Error occurred while trying to create a new client"), path);
+        return false;
+    };
+    if (!runWizard(parent, state, save))
         return -1;
-    }
     return context.clients.add(*client);
 }
 
@@ -56,16 +74,19 @@ int runModifyClientWizard(QWidget* parent, ClientWizardContext& context, int row
                             listed.path,
                             ClientAnswers::of(listed.record),
                             {}};
-    if (!runWizard(parent, state))
-        return -1;
     auto changed = std::make_unique<ClientInfo>(listed);
-    applyAnswers(state.answers, changed->record);
-    if (writeClientFile(*changed, changed->path) != kClientFileOk) {
-        MessageBoxes::current().inform(
+    const auto save = [&] {
+        *changed = listed;
+        applyAnswers(state.answers, changed->record);
+        if (writeClientFile(*changed, changed->path) == kClientFileOk)
+            return true;
+        reportSaveFailure(
             parent,
             QStringLiteral("An Error occurred while trying to save the changes of this client"),
-            MessageIcon::Stop);
+            changed->path);
+        return false;
+    };
+    if (!runWizard(parent, state, save))
         return -1;
-    }
     return updateRow(context.clients, row, *changed);
 }

@@ -1,11 +1,9 @@
 #include "clients/clientwizard/ClientWizardStep.h"
 
-#include "clients/clientwizard/WizardPicture.h"
 #include "clients/wizard/CWizardDialog.h"
+#include "clients/wizard/WizardStepFrame.h"
 #include "ui/MessageBoxes.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -13,25 +11,9 @@ ClientWizardStep::ClientWizardStep(int key, const QString& title, ClientWizardSt
     : CWizardPage(key), state_(state), title_(title) {}
 
 bool ClientWizardStep::pageCreated() {
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-
-    auto* group = new QGroupBox(title_, this);
-    auto* box = new QVBoxLayout(group);
-    box->setSpacing(8);
+    QVBoxLayout* box = buildWizardStepFrame(this, title_);
     buildContents(box);
     box->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 12, 6);
-    layout->setSpacing(12);
-    layout->addWidget(new WizardPicture(this));
-    auto* column = new QVBoxLayout;
-    column->setContentsMargins(0, 10, 0, 0);
-    column->addWidget(group);
-    layout->addLayout(column, 1);
     return true;
 }
 
@@ -56,6 +38,17 @@ void ClientWizardStep::refuse(const QString& message) {
 QLabel* ClientWizardStep::paragraph(const QString& text) {
     auto* label = new QLabel(text);
     label->setWordWrap(true);
+    return label;
+}
+
+QLabel* ClientWizardStep::numberedList(const QString& lead, const QStringList& items) {
+    QString html = QStringLiteral("<p>%1</p><table cellspacing=\"2\">").arg(lead.toHtmlEscaped());
+    for (int index = 0; index < items.size(); ++index)
+        html += QStringLiteral("<tr><td align=\"right\">&nbsp;&nbsp;%1.&nbsp;</td><td>%2</td></tr>")
+                    .arg(index + 1)
+                    .arg(items[index].toHtmlEscaped());
+    auto* label = paragraph(html + QStringLiteral("</table>"));
+    label->setTextFormat(Qt::RichText);
     return label;
 }
 

@@ -3,6 +3,7 @@
 #include "clients/wizard/CWizardPage.h"
 
 #include <QLabel>
+#include <QStringList>
 
 class QVBoxLayout;
 struct ClientWizardState;
@@ -30,6 +31,8 @@ protected:
     void refuse(const QString& message);
     // A word-wrapped label for the step's questions and explanations.
     static QLabel* paragraph(const QString& text);
+    // A lead sentence over numbered items, each wrapping under its own first word.
+    static QLabel* numberedList(const QString& lead, const QStringList& items);
     ClientWizardState& state() const { return state_; }
     bool endReached() const;
 

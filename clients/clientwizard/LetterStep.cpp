@@ -5,6 +5,7 @@
 #include "letters/ClientLetters.h"
 #include "letters/LetterCommands.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,7 +23,7 @@ void LetterStep::buildContents(QVBoxLayout* box) {
     box->addSpacing(8);
     box->addWidget(paragraph(
         QStringLiteral("Please click on the \"Edit Letter\" button to change the letter.")));
-    edit_ = new QPushButton(QStringLiteral("Edit Letter"));
+    edit_ = new QPushButton(QStringLiteral("&Edit Letter"));
     edit_->setAutoDefault(false);
     connect(edit_, &QPushButton::clicked, this, &LetterStep::editLetter);
     auto* row = new QHBoxLayout;
@@ -31,6 +32,19 @@ void LetterStep::buildContents(QVBoxLayout* box) {
     box->addLayout(row);
 }
 
+// The editor opens only on a letter that is there: a client folder that cannot take the
+// letter is named instead of showing an empty editor.
 void LetterStep::editLetter() {
-    editClientLetter(this, state().clientFilePath);
+    const QString& clientFile = state().clientFilePath;
+    if (!ensureClientLetter(clientFile)) {
+        refuse(QStringLiteral("The transmittal letter of this client could not be created in the "
+                              "folder \"%1\".\nPlease check the folder for clients data under "
+                              "Edit > Preferences > General.")
+                   .arg(QFileInfo(clientFile).path()));
+        return;
+    }
+    editClientLetter(this, clientFile);
+    // Some window managers leave no window active when the editor closes; the keyboard must
+    // come back to the wizard.
+    window()->activateWindow();
 }

@@ -3,14 +3,18 @@
 #include "clients/ClientRecord.h"
 #include "clients/clientwizard/SiteFieldsForm.h"
 #include "clients/clientwizard/SiteTexts.h"
+#include "taxtables/TaxTablesDialog.h"
+#include "ui/AccessKeys.h"
 #include "ui/MaskedEdit.h"
 #include "ui/MessageBoxes.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
@@ -24,15 +28,12 @@ LocationDialog::LocationDialog(const TaxTable& table, QWidget* parent)
       number_(new QLineEdit) {
     setWindowTitle(QStringLiteral("Specify Location Information"));
 
+    fields_->addExample(SiteFieldsForm::LocationCode, QStringLiteral("Example: 076-5000-3"));
     QGridLayout* grid = fields_->grid();
-    const int codeRow = grid->rowCount() - 2; // the location code's row, above the e-mail
-    auto* example = new QLabel(QStringLiteral("Example: 076-5000-3"));
-    example->setEnabled(false);
-    grid->addWidget(example, codeRow, 2);
-
     number_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), number_));
-    number_->setMaximumWidth(60);
+    number_->setMaximumWidth(number_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                             16);
     const int numberRow = grid->rowCount();
     grid->addWidget(new QLabel(QStringLiteral("Location #:")), numberRow, 0);
     grid->addWidget(number_, numberRow, 1);
@@ -41,7 +42,14 @@ LocationDialog::LocationDialog(const TaxTable& table, QWidget* parent)
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(fields_);
 
+    tables_ = makeViewTaxTablesButton(table);
+    auto* tablesRow = new QHBoxLayout;
+    tablesRow->addStretch();
+    tablesRow->addWidget(tables_);
+    groupLayout->addLayout(tablesRow);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    AccessKeys::giveStandardButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &LocationDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LocationDialog::reject);
 
@@ -78,7 +86,10 @@ QString LocationDialog::problem() {
         fields_->entry(), QStringLiteral("Location Name.\n"), table_, taxRecord_);
     if (!check.problem.isEmpty())
         return check.problem;
-    return EntryChecks::locationNumberProblem(number_->text());
+    if (const QString numberProblem = EntryChecks::locationNumberProblem(number_->text());
+        !numberProblem.isEmpty())
+        return numberProblem;
+    return nameTaken_ && nameTaken_(name()) ? EntryChecks::kDuplicateName : QString();
 }
 
 void LocationDialog::accept() {

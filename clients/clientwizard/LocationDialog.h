@@ -3,8 +3,10 @@
 #include "taxtables/TaxTableRecord.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
+class QPushButton;
 class SiteFieldsForm;
 class TaxTable;
 struct ClientLocation;
@@ -22,9 +24,12 @@ public:
     void storeInto(ClientLocation& location) const;
     QString name() const;
     QString email() const;
+    // A name for which `taken` is true is refused on OK ("a client of that name exists").
+    void setNameTaken(std::function<bool(const QString&)> taken) { nameTaken_ = std::move(taken); }
 
     SiteFieldsForm* fields() const { return fields_; }
     QLineEdit* numberEdit() const { return number_; }
+    QPushButton* tablesButton() const { return tables_; }
 
 public slots:
     void accept() override;
@@ -35,5 +40,7 @@ private:
     const TaxTable& table_;
     SiteFieldsForm* fields_;
     QLineEdit* number_;
+    QPushButton* tables_;
+    std::function<bool(const QString&)> nameTaken_;
     TaxTableRecord taxRecord_{};
 };

@@ -44,9 +44,9 @@ void LocationsStep::buildContents(QVBoxLayout* box) {
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &LocationsStep::modifyLocation);
     box->addWidget(list_, 1);
 
-    add_ = new QPushButton(QStringLiteral("Add"));
-    modify_ = new QPushButton(QStringLiteral("Modify "));
-    remove_ = new QPushButton(QStringLiteral("Remove"));
+    add_ = new QPushButton(QStringLiteral("&Add"));
+    modify_ = new QPushButton(QStringLiteral("&Modify "));
+    remove_ = new QPushButton(QStringLiteral("&Remove"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {add_, modify_, remove_}) {
         button->setAutoDefault(false);
@@ -92,12 +92,9 @@ void LocationsStep::addLocation() {
     LocationDialog dialog(state().taxTable, this);
     dialog.setLocation(*location, LocationNumbers::nextFree(listed),
                        FixedText::get(state().answers.locationsEmail));
+    dialog.setNameTaken([this](const QString& name) { return state().clients.nameExists(name); });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (state().clients.nameExists(dialog.name())) {
-        refuse(EntryChecks::kDuplicateName);
-        return;
-    }
     FixedText::set(state().answers.locationsEmail, dialog.email());
     dialog.storeInto(*location);
     appendRow(std::move(location), static_cast<int>(rows_.size()) + 1);
@@ -137,7 +134,7 @@ void LocationsStep::removeLocation() {
         return;
     if (!MessageBoxes::current().confirm(
             this, QStringLiteral("Are you sure you want to delete this location?"),
-            MessageIcon::Warning, false))
+            MessageIcon::Warning, true))
         return;
     rows_.erase(rows_.begin() + row);
     delete list_->takeTopLevelItem(row);

@@ -1,9 +1,11 @@
 #include "clients/clientwizard/SiteFieldsForm.h"
 
+#include "ui/ExampleLabel.h"
 #include "ui/MaskedEdit.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 SiteFieldsForm::SiteFieldsForm(const QString& nameLabel, int emailLength, QWidget* parent)
     : QWidget(parent), grid_(new QGridLayout(this)) {
@@ -41,6 +43,33 @@ QLineEdit* SiteFieldsForm::addMasked(const QString& label, const QString& patter
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(pattern + "MM") + 12);
     addRow(label, edit);
     return edit;
+}
+
+void SiteFieldsForm::addExample(Field field, const QString& text) {
+    QLineEdit* edit = edits_[field];
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid_->getItemPosition(grid_->indexOf(edit), &row, &column, &rowSpan, &columnSpan);
+    auto* cell = new QWidget(this);
+    auto* stack = new QVBoxLayout(cell);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(1);
+    grid_->removeWidget(edit);
+    stack->addWidget(edit);
+    stack->addWidget(makeExampleLabel(text, cell));
+    grid_->addWidget(cell, row, column);
+    // The caption stays level with its field, not with the middle of field and example.
+    if (QLayoutItem* caption = grid_->itemAtPosition(row, column - 1)) {
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption->widget()->setMinimumHeight(edit->sizeHint().height());
+    }
+    // Moving the field into its cell must not move it in the Tab order.
+    if (field > 0)
+        setTabOrder(edits_[field - 1], edit);
+    if (field + 1 < FieldCount)
+        setTabOrder(edit, edits_[field + 1]);
 }
 
 QString SiteFieldsForm::valueOf(Field field) const {

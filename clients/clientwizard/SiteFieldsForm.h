@@ -22,6 +22,8 @@ public:
     EntryChecks::SiteEntry entry() const;
     void setEntry(const EntryChecks::SiteEntry& site);
 
+    // Shows `text` as an example under the field.
+    void addExample(Field field, const QString& text);
     // The grid, for callers that add rows of their own.
     QGridLayout* grid() const { return grid_; }
     QLineEdit* edit(Field field) const { return edits_[field]; }

@@ -6,8 +6,9 @@
 
 SiteKindStep::SiteKindStep(ClientWizardState& state)
     : YesNoStep(StepKeys::kSiteKind, QStringLiteral("Multiple or Single Site"),
+                // A no-break space keeps "#.?" on the line of "IBT".
                 QStringLiteral("Does this client make sales from more than one site under the "
-                               "same IBT #.?"),
+                               "same IBT\u00a0#.?"),
                 state.answers.draft->multiSite, state) {}
 
 void SiteKindStep::pageShown() {

@@ -30,5 +30,5 @@ void WelcomeStep::buildContents(QVBoxLayout* box) {
 
 bool WelcomeStep::queryCancel() {
     return MessageBoxes::current().confirm(this, QStringLiteral("Are you sure you want to cancel?"),
-                                           MessageIcon::Warning, false);
+                                           MessageIcon::Warning, true);
 }

@@ -6,13 +6,13 @@
 #include <QVBoxLayout>
 
 YesNoStep::YesNoStep(int key, const QString& title, const QString& question, std::int32_t& answer,
-                     ClientWizardState& state)
-    : ClientWizardStep(key, title, state), question_(question), answer_(answer) {}
+                     ClientWizardState& state, const QStringList& items)
+    : ClientWizardStep(key, title, state), question_(question), items_(items), answer_(answer) {}
 
 void YesNoStep::buildContents(QVBoxLayout* box) {
-    box->addWidget(paragraph(question_));
-    yes_ = new QRadioButton(QStringLiteral("YES"));
-    no_ = new QRadioButton(QStringLiteral("NO"));
+    box->addWidget(items_.isEmpty() ? paragraph(question_) : numberedList(question_, items_));
+    yes_ = new QRadioButton(QStringLiteral("&YES"));
+    no_ = new QRadioButton(QStringLiteral("N&O"));
     auto* group = new QButtonGroup(this);
     group->addButton(yes_);
     group->addButton(no_);

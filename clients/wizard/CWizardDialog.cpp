@@ -2,18 +2,21 @@
 
 #include "clients/wizard/CWizardPage.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CWizardDialog::CWizardDialog(QWidget* parent)
     : QDialog(parent), frame_(new QWidget(this)),
-      back_(new QPushButton(QStringLiteral("< Back"), this)),
-      next_(new QPushButton(QStringLiteral("Next >"), this)),
-      finish_(new QPushButton(QStringLiteral("Finish"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      back_(new QPushButton(QStringLiteral("< &Back"), this)),
+      next_(new QPushButton(QStringLiteral("&Next >"), this)),
+      finish_(new QPushButton(QStringLiteral("&Finish"), this)),
+      cancel_(new QPushButton(QStringLiteral("&Cancel"), this)) {
     auto* stack = new QStackedLayout(frame_);
     stack->setContentsMargins(0, 0, 0, 0);
 
@@ -78,6 +81,32 @@ CWizardPage* CWizardDialog::activePage() const {
 
 void CWizardDialog::setFinishEnabled(bool enabled) {
     finish_->setEnabled(enabled);
+    updateDefaultButton();
+}
+
+// Enter goes to the next step while there is one, and finishes on the last.
+void CWizardDialog::updateDefaultButton() {
+    const bool finishing = !next_->isEnabled() && finish_->isEnabled();
+    finish_->setDefault(finishing);
+    next_->setDefault(!finishing);
+}
+
+bool CWizardDialog::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        growToFitPage();
+    return handled;
+}
+
+// Wrapped texts do not count in a window's smallest size, so a step that needs more height
+// than the window has (a larger font, a step that shows more fields) would be squeezed: the
+// window grows to fit it instead. It never shrinks under the preparer's hands.
+void CWizardDialog::growToFitPage() {
+    int needed = layout()->totalHeightForWidth(width());
+    if (const QScreen* display = screen())
+        needed = std::min(needed, display->availableGeometry().height());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void CWizardDialog::showEvent(QShowEvent* event) {
@@ -95,6 +124,7 @@ void CWizardDialog::start() {
     next_->setEnabled(!singleStep);
     if (!pages_.empty())
         showPage(pages_.front().get());
+    updateDefaultButton();
 }
 
 bool CWizardDialog::createPage(CWizardPage* target) {
@@ -120,6 +150,8 @@ bool CWizardDialog::showPage(CWizardPage* target) {
     target->update();
     target->pageShown();
     target->active_ = true;
+    if (QWidget* field = target->firstField())
+        field->setFocus(Qt::TabFocusReason);
     return true;
 }
 
@@ -155,6 +187,7 @@ void CWizardDialog::next() {
         finish_->setEnabled(true);
     }
     back_->setEnabled(true);
+    updateDefaultButton();
 }
 
 void CWizardDialog::back() {
@@ -167,6 +200,7 @@ void CWizardDialog::back() {
         finish_->setEnabled(false);
     }
     next_->setEnabled(true);
+    updateDefaultButton();
 }
 
 template <typename Predicate>
@@ -183,6 +217,8 @@ void CWizardDialog::finish() {
     if (current && !current->pageLeaving())
         return;
     if (!everyUsedPage([](CWizardPage& page) { return page.finishPressed(); }))
+        return;
+    if (!commitFinish())
         return;
     done(kFinished);
 }

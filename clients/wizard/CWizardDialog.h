@@ -8,7 +8,8 @@ class CWizardPage;
 class QPushButton;
 
 // A modal dialog that leads through an ordered list of steps with "< Back", "Next >",
-// "Finish" and "Cancel". exec() gives kFinished or kCancelled.
+// "Finish" and "Cancel". exec() gives kFinished or kCancelled. Each step shown gets the focus
+// in its first field; Enter presses Next, or Finish on the last step.
 class CWizardDialog : public QDialog {
     Q_OBJECT
 public:
@@ -41,12 +42,18 @@ public slots:
     void reject() override;
 
 protected:
+    // Runs once every step agreed to Finish, before the wizard closes; false keeps the wizard
+    // open with everything entered (the subclass has told the preparer why).
+    virtual bool commitFinish() { return true; }
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     // The area the steps are placed in, for subclasses that lay out more around it.
     QWidget* pageFrame() const { return frame_; }
 
 private:
     void start();
+    void updateDefaultButton();
+    void growToFitPage();
     bool showPage(CWizardPage* target);
     bool createPage(CWizardPage* target);
     // The step that a nextPressed or backPressed result leads to, or none.

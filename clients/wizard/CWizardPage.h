@@ -39,6 +39,9 @@ public:
     virtual int nextPressed() { return kMoveOn; }
     // Finish asks every created and enabled step; false keeps the wizard open.
     virtual bool finishPressed() { return true; }
+    // The field that gets the focus when the step is shown: the first one Tab reaches (the
+    // chosen button of a group of options), or none.
+    virtual QWidget* firstField() const;
 
 private:
     friend class CWizardDialog;

@@ -14,11 +14,14 @@ bool FilledForm::endFill(const FieldWriter& writer) {
 }
 
 QString FilledForm::fieldText(int key) const {
+    return fieldTextIn(workingImage(), key);
+}
+
+QString FilledForm::fieldTextIn(const QByteArray& image, int key) const {
     const QString text = placeholder(key);
     const qsizetype position = PlaceholderSearch::find(templateImage(), text);
-    if (text.isEmpty() || position < 0)
+    if (text.isEmpty() || position < 0 || image.size() != templateImage().size())
         return {};
-    const QByteArray& image = workingImage();
     QString field(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype at = position + 2 * i;

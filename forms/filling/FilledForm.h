@@ -18,6 +18,9 @@ public:
     // The text now in a field, read from the working image where the field's placeholder
     // stands in the template; a null text when the image lacks the placeholder.
     QString fieldText(int key) const;
+    // The same from another image of this form, such as a page file the form wrote; a null
+    // text when the image is not as long as the form's template.
+    QString fieldTextIn(const QByteArray& image, int key) const;
     // The key whose write failed in the last fill; none when the last fill wrote every field.
     std::optional<int> failedKey() const {
         return failure_ ? std::optional<int>(failure_->key) : std::nullopt;

@@ -4,11 +4,11 @@
 #include "forms/filling/FormTexts.h"
 #include "forms/multisite/FillFailureMessage.h"
 #include "forms/multisite/LocationPages.h"
+#include "forms/preview/ReturnGeneration.h"
 #include "platform/CFormat.h"
 #include "returns/ReturnRecord.h"
 #include "returns/multisite/LocationResult.h"
 
-#include <QFile>
 #include <memory>
 
 namespace {
@@ -97,7 +97,7 @@ MultiSiteGeneration generateMultiSitePages(FormSet& set, const ReturnRecord& com
                                            const LocationResults& results,
                                            const FillContext& context) {
     PageFiller filler(set, combined, fills, client, results, context);
-    const QString caption = cFormat("ID: %4d", context.vendorId);
+    const QString caption = vendorCaption(context.vendorId);
     MultiSiteGeneration generation;
     for (const MultiSitePage& page : multiSitePageOrder(client, results.count)) {
         generation.error = writePage(generation.pages, filler.fill(page),
@@ -109,9 +109,4 @@ MultiSiteGeneration generateMultiSitePages(FormSet& set, const ReturnRecord& com
         }
     }
     return generation;
-}
-
-void deletePageFiles(const PageList& pages) {
-    for (const PageEntry& page : pages)
-        QFile::remove(page.path());
 }

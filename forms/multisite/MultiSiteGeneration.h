@@ -31,6 +31,3 @@ MultiSiteGeneration generateMultiSitePages(FormSet& set, const ReturnRecord& com
                                            const CombinedFills& fills, const ClientRecord& client,
                                            const LocationResults& results,
                                            const FillContext& context);
-
-// Deletes the page files of a list.
-void deletePageFiles(const PageList& pages);

@@ -2,6 +2,7 @@
 
 #include "clients/ClientRecord.h"
 #include "forms/PageEntry.h"
+#include "letters/LetterInputs.h"
 #include "returns/RoundDollars.h"
 
 #include <QString>
@@ -15,7 +16,11 @@ struct PreviewContext {
     QString periodText;       // "Mar 2005"; empty for a history return
     Dollars paymentDue = -1;  // ST-1 line 25 (combined for multi-site); -1 when unknown
     bool fromHistory = false; // hides "Transmittal Letter"
+    QString documentPath;     // the preview document (.doc) while the window is open
+    LetterParty preparer;     // the sender of the transmittal letter
 
     QString clientEmail() const;
     QString businessName() const;
+    // What the transmittal letter of this return is generated from, dated today.
+    LetterInputs letterInputs() const;
 };

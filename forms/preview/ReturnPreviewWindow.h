@@ -2,9 +2,52 @@
 
 #include "forms/preview/PreviewContext.h"
 
-class QWidget;
+#include <QDialog>
+
+class PageView;
+class QLabel;
+class QPushButton;
 
 // The "Preview Return" window: modal and maximised, the pages drawn by the page image player
 // one below the other, with Print, Save As, E-mail and Transmittal Letter across the top
-// ("Transmittal Letter" hidden for a return from the history). Returns when the user closes it.
+// ("Transmittal Letter" hidden for a return from the history), the zoom buttons and the page
+// number. The pages can be scrolled and zoomed, not changed.
+class ReturnPreviewWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit ReturnPreviewWindow(const PreviewContext& context, QWidget* parent = nullptr);
+
+    const PreviewContext& context() const { return context_; }
+    PageView* pageView() const { return pages_; }
+    QPushButton* letterButton() const { return letterButton_; }
+
+public slots:
+    void print();
+    void saveAs();
+    void email();
+    void transmittalLetter();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* makeCommandBar();
+    QPushButton* addButton(QLayout* bar, const QString& text, const QIcon& icon,
+                           void (ReturnPreviewWindow::*slot)());
+    void showPageNumber(int index, int count);
+
+    const PreviewContext& context_;
+    PageView* pages_;
+    QPushButton* letterButton_ = nullptr;
+    QLabel* pageNumber_ = nullptr;
+};
+
+// Shows the window for the context, whose preview document has been written; returns when the
+// user closes it.
 void showReturnPreview(QWidget* parent, const PreviewContext& context);
+
+// Writes the preview document of the context's pages to `documentPath`, shows the window and
+// deletes the document when it closes. False, after "An error occurred while preparing return
+// preview.", when the document cannot be written.
+bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& documentPath);

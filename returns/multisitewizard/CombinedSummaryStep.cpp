@@ -3,13 +3,18 @@
 #include "clients/wizard/CWizardDialog.h"
 #include "forms/multisite/CombineLocations.h"
 #include "forms/multisite/MultiSiteGeneration.h"
+#include "forms/preview/PreviewDocument.h"
+#include "forms/preview/ReturnGeneration.h"
 #include "forms/preview/ReturnPreviewWindow.h"
+#include "history/ReturnHistoryOffer.h"
+#include "platform/Clock.h"
 #include "returns/GroupThousands.h"
 #include "returns/ReturnRecord.h"
 #include "returns/multisitewizard/MultiSiteWizardState.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -18,8 +23,6 @@
 namespace {
 constexpr const char* kRowTitles[] = {"Total Receipts", "Deductions", "Taxable Receipts",
                                       "Payment Due"};
-constexpr char kNotPrinted[] = "Are you sure you want to close this wizard without printing the "
-                               "return?";
 
 QLabel* paragraph(const char* text) {
     auto* label = new QLabel(QLatin1String(text));
@@ -53,10 +56,10 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
 
 void CombinedSummaryStep::pageShown() {
     MultiSiteWizardState& multiSite = state();
-    multiSite.previewed = false;
-    multiSite.fills = combineLocations(multiSite.record, multiSite.set, multiSite.client.record,
-                                       *multiSite.results, multiSite.context);
-    const ReturnSummary& summary = multiSite.record.summary;
+    multiSite.shared.previewed = false;
+    multiSite.fills = combineLocations(multiSite.record(), multiSite.shared.forms,
+                                       multiSite.client(), *multiSite.results, multiSite.context());
+    const ReturnSummary& summary = multiSite.record().summary;
     const Dollars shown[] = {summary.summaryTotalReceipts, summary.summaryDeductions,
                              summary.summaryTaxableReceipts, summary.summaryPaymentDue};
     for (size_t row = 0; row < amounts_.size(); ++row)
@@ -67,29 +70,36 @@ void CombinedSummaryStep::pageShown() {
 
 void CombinedSummaryStep::previewReturn() {
     MultiSiteWizardState& multiSite = state();
+    ReturnWizardState& shared = multiSite.shared;
     MultiSiteGeneration generation;
     {
         const WaitCursor waiting;
+        deletePageFiles(shared.pages);
+        shared.pages.clear();
         generation =
-            generateMultiSitePages(multiSite.set, multiSite.record, multiSite.fills,
-                                   multiSite.client.record, *multiSite.results, multiSite.context);
+            generateMultiSitePages(shared.forms, multiSite.record(), multiSite.fills,
+                                   multiSite.client(), *multiSite.results, multiSite.context());
     }
     if (!generation.ok()) {
         MessageBoxes::current().inform(this, generation.error, MessageIcon::Stop);
         return;
     }
-    deletePageFiles(multiSite.pages);
-    multiSite.pages = generation.pages;
+    shared.pages = std::move(generation.pages);
     PreviewContext preview;
-    preview.pages = multiSite.pages;
-    preview.client = multiSite.client;
-    preview.periodText = multiSite.record.texts.periodText;
-    preview.paymentDue = multiSite.record.st1.line25;
-    showReturnPreview(this, preview);
-    multiSite.previewed = true;
+    preview.pages = shared.pages;
+    preview.client = shared.client;
+    preview.periodText = multiSite.record().texts.periodText;
+    preview.paymentDue = multiSite.record().st1.line25;
+    preview.preparer = shared.settings.preparer;
+    const QString document = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
+                                                 preview.businessName(), Clock::today());
+    if (openReturnPreview(this, preview, document))
+        shared.previewed = true;
 }
 
 bool CombinedSummaryStep::finishPressed() {
-    return state().previewed || MessageBoxes::current().confirm(this, QLatin1String(kNotPrinted),
-                                                                MessageIcon::Warning, false);
+    const ReturnWizardState& shared = state().shared;
+    if (shared.previewed)
+        offerReturnToHistory(this, shared.client.path, shared.pages, state().record().summary);
+    return true;
 }

@@ -2,13 +2,15 @@
 
 #include "returns/multisitewizard/MultiSiteStep.h"
 
+#include <array>
+
 class QLabel;
 class QPushButton;
 
 // Page 298, the summary of the combined return: each time it is shown it combines the
 // prepared locations (combineLocations) and shows the combined total receipts, deductions,
 // taxable receipts and payment due. "Preview Return" generates the pages and opens the
-// preview; Finish without a preview asks first.
+// preview; Finish after a preview offers to add the return to the client's history.
 class CombinedSummaryStep : public MultiSiteStep {
     Q_OBJECT
 public:

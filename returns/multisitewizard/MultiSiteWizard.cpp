@@ -5,21 +5,34 @@
 #include "returns/ReturnRecord.h"
 #include "returns/multisitewizard/CombinedSummaryStep.h"
 #include "returns/multisitewizard/PrepareLocationsStep.h"
+#include "returns/returnwizard/PeriodPage.h"
+#include "returns/returnwizard/ReturnWizard.h"
+#include "returns/returnwizard/WelcomePage.h"
 
-int runMultiSiteWizard(QWidget* parent, const ClientInfo& client, const FillContext& context,
-                       const MultiSiteWizardParts& parts) {
-    ReturnRecord& record = currentReturn();
-    FormSet& set = forms();
-    if (!resetReturnAndForms(record, set, context) || !parts.runLocationWizard)
+namespace {
+LocationWizardRunner locationReturnWizard(const ReturnWizardSettings& settings) {
+    return [settings](QWidget* parent, const ClientRecord& locationClient) {
+        ClientInfo location;
+        location.record = locationClient;
+        return runReturnWizard(parent, location, true, settings);
+    };
+}
+} // namespace
+
+int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
+                       const ReturnWizardSettings& settings,
+                       LocationWizardRunner runLocationWizard) {
+    if (client.record.multiSite != 1 || client.record.locationCount < 1)
         return -1;
+    ReturnRecord& record = currentReturn();
     takeClient(record, client.record);
-    MultiSiteWizardState state(client, record, set, context, parts.runLocationWizard);
+    MultiSiteWizardState state(
+        ReturnWizardState{record, forms(), settings, client, false, false, {}},
+        runLocationWizard ? std::move(runLocationWizard) : locationReturnWizard(settings));
     CWizardDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Create New Return"));
-    if (parts.leadingPages) {
-        for (auto& page : parts.leadingPages())
-            dialog.addPage(std::move(page));
-    }
+    dialog.addPage(std::make_unique<WelcomePage>(state.shared));
+    dialog.addPage(std::make_unique<PeriodPage>(state.shared));
     dialog.addPage(std::make_unique<PrepareLocationsStep>(state));
     dialog.addPage(std::make_unique<CombinedSummaryStep>(state));
     return dialog.exec();

@@ -1,14 +1,12 @@
 #include "returns/multisitewizard/MultiSiteWizardState.h"
 
-#include "forms/multisite/MultiSiteGeneration.h"
+#include "forms/preview/ReturnGeneration.h"
 
-MultiSiteWizardState::MultiSiteWizardState(const ClientInfo& client, ReturnRecord& record,
-                                           FormSet& set, const FillContext& context,
+MultiSiteWizardState::MultiSiteWizardState(ReturnWizardState shared,
                                            LocationWizardRunner runLocationWizard)
-    : client(client), record(record), set(set), context(context),
-      runLocationWizard(std::move(runLocationWizard)),
+    : shared(std::move(shared)), runLocationWizard(std::move(runLocationWizard)),
       results(std::make_unique<LocationResults>()) {}
 
 MultiSiteWizardState::~MultiSiteWizardState() {
-    deletePageFiles(pages);
+    deletePageFiles(shared.pages);
 }

@@ -1,46 +1,33 @@
 #pragma once
 
-#include "clients/ClientRecord.h"
-#include "forms/PageEntry.h"
-#include "forms/filling/FillContext.h"
 #include "forms/multisite/CombinedFills.h"
 #include "returns/multisite/LocationResult.h"
+#include "returns/returnwizard/ReturnWizardState.h"
 
 #include <functional>
 #include <memory>
-#include <vector>
 
-class CWizardPage;
 class QWidget;
-struct FormSet;
-struct ReturnRecord;
 
-// Runs the location-mode return wizard ("Prepare Location") on a location client record,
-// which the wizard leaves its figures in the current return; its exec() result.
+// Runs the location-mode return wizard ("Prepare Location") on a location client record; it
+// leaves the location's figures in the current return. Its exec() result.
 using LocationWizardRunner =
     std::function<int(QWidget* parent, const ClientRecord& locationClient)>;
 
-// What the multi-site wizard is built from besides its own two steps: the welcome and period
-// steps that open every new return, and the location-mode return wizard.
-struct MultiSiteWizardParts {
-    std::function<std::vector<std::unique_ptr<CWizardPage>>()> leadingPages;
-    LocationWizardRunner runLocationWizard;
-};
-
-// What the steps of one multi-site wizard share: the client, the location result entries, the
-// return and the forms being prepared, and the generated pages.
+// What the steps of one multi-site wizard share. `shared` is what the welcome and period steps
+// work on: the current return, the forms, the settings, the client, the previewed flag (the
+// welcome step's finishing question looks at it) and the page files of the last preview, which
+// are deleted with the state.
 struct MultiSiteWizardState {
-    MultiSiteWizardState(const ClientInfo& client, ReturnRecord& record, FormSet& set,
-                         const FillContext& context, LocationWizardRunner runLocationWizard);
+    MultiSiteWizardState(ReturnWizardState shared, LocationWizardRunner runLocationWizard);
     ~MultiSiteWizardState();
 
-    const ClientInfo client;
-    ReturnRecord& record;
-    FormSet& set;
-    const FillContext context;
+    ReturnWizardState shared;
     const LocationWizardRunner runLocationWizard;
     std::unique_ptr<LocationResults> results;
     CombinedFills fills;
-    PageList pages; // the page files of the last preview, deleted with the state
-    bool previewed = false;
+
+    ReturnRecord& record() const { return shared.record; }
+    const ClientRecord& client() const { return shared.client.record; }
+    const FillContext& context() const { return shared.settings.fill; }
 };

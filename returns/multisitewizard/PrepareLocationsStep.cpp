@@ -46,7 +46,7 @@ void PrepareLocationsStep::buildContents(QVBoxLayout* box) {
 
 void PrepareLocationsStep::listLocations() {
     LocationResults& results = *state().results;
-    bindLocations(results, state().client.record);
+    bindLocations(results, state().client());
     for (int row = 0; row < results.count; ++row) {
         const ClientLocation& location = results.entries[size_t(row)].location;
         auto* item = new QTreeWidgetItem(list_);
@@ -57,7 +57,7 @@ void PrepareLocationsStep::listLocations() {
 }
 
 void PrepareLocationsStep::pageShown() {
-    state().results->period = state().record.period;
+    state().results->period = state().record().period;
 }
 
 int PrepareLocationsStep::nextPressed() {
@@ -79,12 +79,11 @@ void PrepareLocationsStep::prepareLocation() {
 void PrepareLocationsStep::prepare(int row) {
     MultiSiteWizardState& multiSite = state();
     LocationResult& entry = multiSite.results->entries[size_t(row)];
-    const ClientRecord locationClient =
-        locationClientRecord(multiSite.client.record, entry.location);
-    startLocationPreparation(multiSite.record, multiSite.set, multiSite.results->period,
-                             locationClient, multiSite.context);
+    const ClientRecord locationClient = locationClientRecord(multiSite.client(), entry.location);
+    startLocationPreparation(multiSite.record(), multiSite.shared.forms, multiSite.results->period,
+                             locationClient, multiSite.context());
     if (multiSite.runLocationWizard(this, locationClient) != CWizardDialog::kFinished)
         return;
-    if (storePreparedLocation(entry, multiSite.record) == kSt1BasesDoNotAddUp)
+    if (storePreparedLocation(entry, multiSite.record()) == kSt1BasesDoNotAddUp)
         MessageBoxes::current().inform(this, QLatin1String(kSt1BasesMessage), MessageIcon::Stop);
 }

@@ -17,11 +17,12 @@
 #include "forms/multisite/LocationPages.h"
 #include "forms/multisite/LocationPreparation.h"
 #include "forms/multisite/MultiSiteGeneration.h"
+#include "forms/preview/ReturnGeneration.h"
 #include "platform/Clock.h"
 #include "returns/St1Calculation.h"
 #include "returns/multisite/LocationClient.h"
 #include "returns/multisite/LocationResult.h"
-#include "support/FormSetFixture.h"
+#include "support/LoadedForms.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -32,7 +33,7 @@
 namespace {
 using namespace CasePageSections;
 
-class MultiSiteCases : public FormSetFixture {
+class MultiSiteCases : public ::testing::Test {
 protected:
     void checkCase(const QJsonObject& testCase, const QString& file) {
         const QJsonObject input = testCase[QStringLiteral("input")].toObject();
@@ -150,6 +151,7 @@ protected:
         return fails;
     }
 
+    FormSet* const set = &loadedForms();
     FillContext context;
     ClientRecord client{};
     std::unique_ptr<LocationResults> results;

@@ -97,3 +97,14 @@ QJsonObject ReturnCaseResults::calculationSections(const ReturnRecord& record, i
          st1Status == kSt1Ok ? QJsonValue(sectionOf(summary, kSummary)) : QJsonValue()},
     };
 }
+
+QJsonObject ReturnCaseResults::expectedCalculationSections(const QJsonObject& expected) {
+    static const char* const sections[] = {
+        "period", "rateSet",  "rates",     "taxRecordHex", "st1Status",
+        "st1",    "st1Check", "worksheet", "motorFuel",    "gasoholWorksheet",
+        "st14",   "st4",      "st8",       "summary"};
+    QJsonObject part;
+    for (const char* key : sections)
+        part[QLatin1String(key)] = expected[QLatin1String(key)];
+    return part;
+}

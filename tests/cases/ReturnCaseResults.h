@@ -8,4 +8,6 @@
 // that computeAll has computed with `st1Status`, under the case's pinned clock.
 namespace ReturnCaseResults {
 QJsonObject calculationSections(const ReturnRecord& record, int st1Status);
+// The same sections of a case's `expected`.
+QJsonObject expectedCalculationSections(const QJsonObject& expected);
 } // namespace ReturnCaseResults

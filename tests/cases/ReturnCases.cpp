@@ -12,18 +12,6 @@
 #include <memory>
 
 namespace {
-const char* const kCalculationSections[] = {
-    "period", "rateSet",  "rates",     "taxRecordHex", "st1Status",
-    "st1",    "st1Check", "worksheet", "motorFuel",    "gasoholWorksheet",
-    "st14",   "st4",      "st8",       "summary"};
-
-QJsonObject calculationPart(const QJsonObject& expected) {
-    QJsonObject part;
-    for (const char* key : kCalculationSections)
-        part[QLatin1String(key)] = expected[QLatin1String(key)];
-    return part;
-}
-
 void checkCase(const QJsonObject& testCase, const QString& file) {
     auto record = std::make_unique<ReturnRecord>();
     ReturnCaseInput::build(testCase[QStringLiteral("input")].toObject(), *record);
@@ -33,7 +21,8 @@ void checkCase(const QJsonObject& testCase, const QString& file) {
     Clock::release();
     reportCaseDifference(
         file, testCase,
-        JsonFirstDifference::find(calculationPart(testCase[QStringLiteral("expected")].toObject()),
+        JsonFirstDifference::find(ReturnCaseResults::expectedCalculationSections(
+                                      testCase[QStringLiteral("expected")].toObject()),
                                   actual));
 }
 } // namespace

@@ -14,7 +14,7 @@
 #include "platform/Clock.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/St1Calculation.h"
-#include "support/FormSetFixture.h"
+#include "support/LoadedForms.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -68,7 +68,7 @@ QJsonObject expectedPages(const QJsonObject& expected) {
     return pages;
 }
 
-class ReturnPageCases : public FormSetFixture {
+class ReturnPageCases : public ::testing::Test {
 protected:
     void checkCase(const QJsonObject& testCase, const QString& file) {
         const QJsonObject input = testCase[QStringLiteral("input")].toObject();
@@ -85,6 +85,8 @@ protected:
         Clock::release();
         reportCaseDifference(file, testCase, JsonFirstDifference::find(expected, actual));
     }
+
+    FormSet* const set = &loadedForms();
 };
 
 } // namespace

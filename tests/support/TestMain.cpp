@@ -1,8 +1,11 @@
 // The main of every test binary: a Qt application object (a GUI one when the binary links
-// QtGui, so painting works offscreen) and a settings store in a temporary folder, so that no
-// test ever reads or writes the real user's settings.
+// QtGui, so painting works offscreen), a settings store in a temporary folder, so that no
+// test ever reads or writes the real user's settings, and a temporary folder of its own, so
+// a test can tell which temporary files were left behind even while other tests run.
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,13 +21,30 @@ using TestApplication = QGuiApplication;
 using TestApplication = QCoreApplication;
 #endif
 
+// Widgets are tested on the offscreen platform with one screen of 1280 x 800, the smallest
+// desktop the program is laid out for (the platform's own default is 800 x 600).
+void useOffscreenScreen(const QTemporaryDir& home) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return;
+    const QString config = home.filePath("offscreen.json");
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(
+        R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1280, "height": 800}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+}
+
 int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
     qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QDir().mkpath(home.filePath("tmp"));
+    qputenv("TMPDIR", home.filePath("tmp").toLocal8Bit());
+    useOffscreenScreen(home);
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.filePath("settings"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath("settings"));

@@ -1,14 +1,15 @@
 #include "clients/ClientStore.h"
 
-#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "clients/DiskSpaceCheck.h"
 #include "platform/FixedText.h"
+#include "settings/SettingsBinder.h"
 #include "taxtables/TaxTable.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -131,7 +132,7 @@ TEST_F(ClientStoreTest, MissingFolderLoadsEmpty) {
 TEST_F(ClientStoreTest, DeleteKeepsTheOldestDeletedCopy) {
     ClientInfo first = client("First");
     ASSERT_EQ(ClientStore::saveClient(first, folder_ + "Vtb00003.kvr", folder_), 0);
-    ClientStore::deleteClientFile(first);
+    EXPECT_EQ(ClientStore::deleteClientFile(first), QString());
     EXPECT_FALSE(QFile::exists(folder_ + "Vtb00003.kvr"));
     ASSERT_TRUE(QFile::exists(folder_ + "Vtb00003.del"));
 
@@ -143,7 +144,16 @@ TEST_F(ClientStoreTest, DeleteKeepsTheOldestDeletedCopy) {
     ASSERT_EQ(readClientFile(folder_ + "Vtb00003.del", kept), 0);
     EXPECT_EQ(clientName(kept.record), "First");
 
-    ClientStore::deleteClientFile(client("Never saved")); // nothing to do, nothing breaks
+    EXPECT_EQ(ClientStore::deleteClientFile(client("Never saved")), QString()); // nothing to do
+}
+
+TEST_F(ClientStoreTest, AFileThatCannotBeRemovedSaysWhy) {
+    ClientInfo blocked = client("Blocked");
+    blocked.path = folder_ + "Vtb00004.kvr";
+    // A folder in the file's place cannot be removed as a file.
+    ASSERT_TRUE(QDir().mkpath(blocked.path + "/inside"));
+    EXPECT_FALSE(ClientStore::deleteClientFile(blocked).isEmpty());
+    EXPECT_TRUE(QFileInfo(blocked.path).isDir());
 }
 
 TEST(ClientList, KeepsRowsSortedAndComparesNamesExactly) {

@@ -5,7 +5,7 @@
 #include "platform/FixedText.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/ReturnRecord.h"
-#include "support/FormSetFixture.h"
+#include "support/LoadedForms.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -18,7 +18,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // The program's page images loaded into a form set of the tests' own, the clock pinned to
 // 15 March 2005, and a return for a single-site Springfield client (rates of 8.75 % and 2.25 %)
 // for February 2005, computed once empty as "New Return" leaves it.
-class FillingTest : public FormSetFixture {
+class FillingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Clock::setFixedDate(QDate(2005, 3, 15));
@@ -55,6 +55,7 @@ protected:
 
     static QString blank(int width) { return QString(width, QLatin1Char(' ')); }
 
+    FormSet* const set = &loadedForms();
     std::unique_ptr<ReturnRecord> record;
     FillContext context;
 };

@@ -1,6 +1,7 @@
 #include "MultiSiteFixture.h"
 #include "forms/multisite/MultiSiteGeneration.h"
 #include "forms/multisite/MultiSitePageOrder.h"
+#include "forms/preview/ReturnGeneration.h"
 #include "returns/multisite/LocationSums.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "settings/MailSettings.h"
 #include "app/OptionsDialog.h"
-#include "settings/OptionsSettings.h"
 #include "app/PreparerInfoDialog.h"
+#include "settings/MailSettings.h"
+#include "settings/OptionsSettings.h"
 #include "settings/PreparerInfoSettings.h"
 #include "ui/MaskedEdit.h"
 #include "ui/app/AppTestFixture.h"
@@ -37,7 +37,7 @@ TEST_F(OptionsDialogTest, ShowsTheCurrentValues) {
     EXPECT_EQ(frequency->currentText(), QStringLiteral("Week"));
     EXPECT_EQ(frequency->count(), 4);
     EXPECT_EQ(child<QCheckBox>(dialog, "printDateTaxPreparer")->text(),
-              QStringLiteral("Print date on Preparer  signature line"));
+              QStringLiteral("Print date on P&reparer  signature line"));
     EXPECT_EQ(child<QSpinBox>(dialog, "mailPort")->value(), 587);
 }
 

@@ -1,14 +1,15 @@
 #include "clients/backup/BackupCommands.h"
 
-#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "clients/backup/BackupDialog.h"
 #include "platform/FixedText.h"
+#include "settings/SettingsBinder.h"
 #include "support/TestPaths.h"
 #include "ui/wizard/UiTestHelpers.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
@@ -61,7 +62,10 @@ TEST_F(BackupCommandsTest, BackupReportsSuccessAndEachKindOfFailure) {
     ASSERT_EQ(messages.shown.size(), 3);
     EXPECT_EQ(messages.shown[0], "Client data was backup successfully");
     EXPECT_EQ(messages.shown[1], "Backup failed");
-    EXPECT_TRUE(messages.shown[2].startsWith("Backup failed:\n"));
+    EXPECT_TRUE(messages.shown[2].startsWith(
+        "Backup failed:\n" + QDir::toNativeSeparators(elsewhere.filePath("no/folder/acme.kvr")) +
+        ": "))
+        << messages.shown[2].toStdString();
     EXPECT_GT(messages.shown[2].size(), QString("Backup failed:\n").size());
     EXPECT_EQ(messages.icons[2], MessageIcon::Stop);
     EXPECT_TRUE(QFile::exists(elsewhere.filePath("acme.kvr")));
@@ -81,6 +85,10 @@ TEST_F(BackupCommandsTest, RestoreRoundTripAndItsMessages) {
 
     const int row = restoreClientFrom(nullptr, clients, folder, copy);
     ASSERT_GE(row, 0);
+    EXPECT_EQ(messages.shown, QStringList({"Client data was restored successfully from\n" +
+                                           QDir::toNativeSeparators(copy)}));
+    // Replacing the listed client's data is never the default answer.
+    EXPECT_EQ(messages.noDefaults, std::vector<bool>({true, true}));
     EXPECT_EQ(clients.size(), 1);
     EXPECT_EQ(clients.at(row).path, folder + "Vtb00002.kvr");
     EXPECT_FALSE(QFile::exists(folder + "Vtb00001.kvr"));
@@ -89,12 +97,16 @@ TEST_F(BackupCommandsTest, RestoreRoundTripAndItsMessages) {
     EXPECT_EQ(restoreClientFrom(nullptr, clients, folder,
                                 TestPaths::shared("fixtures/clients/version-3.kvr")),
               -1);
+    const QString notAClient = TestPaths::shared("fixtures/clients/version-3.kvr");
     EXPECT_EQ(messages.shown, QStringList({"Restoring client data failed:\nThe file you selected "
-                                           "is either corrupted or is not a Vantrobe file"}));
+                                           "is either corrupted or is not a Vantrobe file\n" +
+                                           QDir::toNativeSeparators(notAClient)}));
 
     messages.clear();
     EXPECT_EQ(restoreClientFrom(nullptr, clients, folder + "missing/", copy), -1);
-    EXPECT_EQ(messages.shown, QStringList({"An Error occurred while trying to restore client"}));
+    EXPECT_EQ(messages.shown, QStringList({"An Error occurred while trying to restore client\n" +
+                                           QDir::toNativeSeparators(copy) + "\ninto the folder " +
+                                           QDir::toNativeSeparators(folder + "missing/")}));
     EXPECT_EQ(clients.size(), 1);
 }
 } // namespace

@@ -1,15 +1,21 @@
 #include "clients/ClientsView.h"
 
+#include "returns/returnwizard/ReturnWizard.h"
 #include "support/TestPaths.h"
 #include "taxtables/TaxTable.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/PictureButton.h"
 #include "ui/clients/ClientFolder.h"
 #include "ui/ui/RecordingMessageBoxes.h"
+#include "ui/wizard/UiTestHelpers.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -156,8 +162,16 @@ TEST_F(ClientsViewTest, ReturnHistoryNeedsTheClientsHistoryFile) {
     QFile history(folder + "Vtb00001.rhi");
     history.open(QIODevice::WriteOnly);
     history.close();
+    QString shownTitle;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shownTitle = dialog->windowTitle();
+            dialog->close();
+        }
+    });
     view.returnHistory();
     EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(shownTitle, "Return History");
 }
 
 TEST_F(ClientsViewTest, DoubleClickStartsANewReturnOnlyOnARow) {
@@ -167,7 +181,13 @@ TEST_F(ClientsViewTest, DoubleClickStartsANewReturnOnlyOnARow) {
     EXPECT_FALSE(view.hasSelection());
     const QRect firstRow = list()->visualItemRect(list()->topLevelItem(0));
     QTest::mouseClick(area, Qt::LeftButton, {}, firstRow.center());
+    QString wizardTitle;
+    whenModalOpens<ReturnWizard>([&](ReturnWizard* wizard) {
+        wizardTitle = wizard->windowTitle();
+        wizard->done(CWizardDialog::kCancelled);
+    });
     QTest::mouseDClick(area, Qt::LeftButton, {}, firstRow.center());
+    EXPECT_EQ(wizardTitle, QStringLiteral("Create New Return"));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(view.selectedClient()->path, folder + "Vtb00002.kvr");
 }
@@ -180,5 +200,49 @@ TEST_F(ClientsViewTest, ReloadingReadsTheNewFolder) {
     EXPECT_EQ(row(0)[0], QStringLiteral("Other Folder Client"));
     view.loadClients(other.path() + QStringLiteral("/missing/"));
     EXPECT_EQ(view.clientCount(), 0);
+}
+
+TEST_F(ClientsViewTest, AFileThatCannotBeDeletedIsReportedAndItsClientStaysListed) {
+    // A folder in the client file's place cannot be removed as a file.
+    const QString path = folder + "Vtb00003.kvr";
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkpath(path + "/inside"));
+    select(1);
+    boxes.answer = true;
+    view.deleteClient();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_TRUE(boxes.shown[1].text.contains(QDir::toNativeSeparators(path)))
+        << boxes.shown[1].text.toStdString();
+    EXPECT_TRUE(boxes.shown[1].text.contains("could not be deleted"));
+    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Stop);
+    EXPECT_EQ(view.clientCount(), 3);
+    EXPECT_EQ(list()->topLevelItemCount(), 3);
+    EXPECT_TRUE(view.clientNameExists(QStringLiteral("Midway Fuel")));
+    EXPECT_EQ(view.selectedRow(), 1);
+}
+
+TEST_F(ClientsViewTest, EnterOnARowDoesWhatADoubleClickDoes) {
+    // A current row that is not selected: New Return asks for a selection, which shows that
+    // Enter reached it.
+    list()->setCurrentItem(list()->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    pressKey(list(), Qt::Key_Return);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith("Please select a client from the list of clients"));
+    select(0);
+    pressKey(list(), Qt::Key_Enter);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(ClientsViewTest, AnEmptyListSaysWhatToDoFirst) {
+    auto* hint = view.findChild<QLabel*>(QStringLiteral("emptyListHint"));
+    ASSERT_TRUE(hint);
+    EXPECT_FALSE(hint->isVisible());
+    QTemporaryDir empty;
+    view.loadClients(empty.path() + u'/');
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "No clients yet: click New Client to set up the first business.");
+    EXPECT_TRUE(list()->viewport()->rect().contains(hint->geometry()));
+    view.loadClients(folder);
+    EXPECT_FALSE(hint->isVisible());
 }
 } // namespace

@@ -1,5 +1,8 @@
 #include "ui/clientwizard/ClientWizardFixture.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 class ModifyClientTest : public ClientWizardFixture {
 protected:
@@ -103,5 +106,32 @@ TEST_F(ModifyClientTest, NoSelectionIsToldAndCancelChangesNothing) {
     whenModalOpens<ClientWizard>([](ClientWizard* running) { running->reject(); });
     EXPECT_EQ(runModifyClientWizard(nullptr, context, 0), -1);
     EXPECT_EQ(clients.nameAt(0), "Alpha");
+}
+
+TEST_F(ModifyClientTest, AFailedSaveKeepsTheWizardOpenWithTheChangesUntilFinishWorks) {
+    listClient(singleSite("Alpha", "(111) 111-1111"), "Vtb00001.kvr");
+    const QString path = clients.at(0).path;
+    // A folder in the file's place: the client file cannot be written until it is gone.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkpath(path));
+    bool stayedOpen = false;
+    const int row = modify(0, [&] {
+        next();
+        next();
+        typeInto(businessFields()->edit(SiteFieldsForm::Phone), "2175550199");
+        nextUntil(StepKeys::kFinish);
+        finish();
+        stayedOpen = wizard->isVisible();
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_TRUE(messages.shown[0].startsWith(
+            "An Error occurred while trying to save the changes of this client"));
+        EXPECT_TRUE(messages.shown[0].contains(path)) << messages.shown[0].toStdString();
+        QDir(path).removeRecursively();
+    });
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(row, 0);
+    ClientInfo saved;
+    ASSERT_EQ(readClientFile(path, saved), kClientFileOk);
+    EXPECT_EQ(FixedText::get(saved.record.phone), "(217) 555-0199");
 }
 } // namespace

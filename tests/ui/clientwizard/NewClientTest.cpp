@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 #include "ui/clientwizard/ClientWizardFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <array>
 
@@ -123,23 +124,38 @@ TEST_F(NewClientTest, AMultiSiteClientStoresItsLocationsInListOrder) {
     EXPECT_EQ(record.motorFuel.homeRuleCategory, kHomeRuleCategoryTyped);
 }
 
-TEST_F(NewClientTest, CancellingSavesNothingAndASaveFailureIsReported) {
+TEST_F(NewClientTest, CancellingAsksWithNoAsTheDefaultAndSavesNothing) {
     context.clientDataFolder = folder;
     whenModalOpens<ClientWizard>([](ClientWizard* running) { running->reject(); });
     EXPECT_EQ(runNewClientWizard(nullptr, context), -1);
     EXPECT_EQ(clients.size(), 0);
     EXPECT_EQ(messages.asked, QStringList({"Are you sure you want to cancel?"}));
+    EXPECT_EQ(messages.noDefaults, std::vector<bool>{true});
+}
 
-    context.clientDataFolder = folder + "missing/";
-    driveWizard([this] {
+TEST_F(NewClientTest, AFailedSaveKeepsTheWizardOpenWithTheEntriesUntilFinishWorks) {
+    const QString missing = folder + "missing/";
+    context.clientDataFolder = missing;
+    bool stayedOpen = false;
+    driveWizard([&] {
         enterSingleSite(named("Corner Store"));
         nextUntil(StepKeys::kFinish);
+        finish();
+        stayedOpen = wizard->isVisible();
+        EXPECT_EQ(businessFields()->entry().name, "Corner Store");
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_TRUE(messages.shown[0].startsWith(
+            "An Error occurred while trying to create a new client\n\n"));
+        EXPECT_TRUE(messages.shown[0].contains(missing)) << messages.shown[0].toStdString();
+        // The preparer mends the cause; the next Finish saves.
+        QDir().mkpath(missing);
     });
-    EXPECT_EQ(runNewClientWizard(nullptr, context), -1);
-    EXPECT_EQ(messages.shown,
-              QStringList({"An Error occurred while trying to create a new client"}));
-    EXPECT_EQ(clients.size(), 0);
-    // Both runs used up a client number.
-    EXPECT_EQ(SettingsStore::readInt("Private Data", "Client Count", -1), 2);
+    const int row = runNewClientWizard(nullptr, context);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(row, 0);
+    EXPECT_EQ(clients.nameAt(0), "Corner Store");
+    EXPECT_TRUE(QFile::exists(clients.at(0).path));
+    EXPECT_TRUE(clients.at(0).path.startsWith(missing));
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 } // namespace

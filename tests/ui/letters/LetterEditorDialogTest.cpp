@@ -70,16 +70,16 @@ TEST_F(LetterEditor, ModesSetTitleButtonsAndHelp) {
         const char* save;
         const char* help;
     } cases[] = {
-        {LetterEditorMode::DefaultLetter, "Transmittal Letter Setup", "Save", "new client"},
-        {LetterEditorMode::ClientLetter, "Transmittal Letter Setup", "Save", "this client only"},
-        {LetterEditorMode::Print, "Print Transmittal Letter", "Save As", "printout only"},
+        {LetterEditorMode::DefaultLetter, "Transmittal Letter Setup", "&Save", "new client"},
+        {LetterEditorMode::ClientLetter, "Transmittal Letter Setup", "&Save", "this client only"},
+        {LetterEditorMode::Print, "Print Transmittal Letter", "Save &As", "printout only"},
     };
     for (const auto& c : cases) {
         LetterEditorDialog& dialog = open(c.mode);
         EXPECT_EQ(dialog.windowTitle(), QLatin1String(c.title));
         EXPECT_EQ(dialog.saveButton()->text(), QLatin1String(c.save));
-        EXPECT_EQ(dialog.printButton()->text(), QStringLiteral("Print"));
-        EXPECT_EQ(dialog.closeButton()->text(), QStringLiteral("Close"));
+        EXPECT_EQ(dialog.printButton()->text(), QStringLiteral("&Print"));
+        EXPECT_EQ(dialog.closeButton()->text(), QStringLiteral("&Close"));
         EXPECT_TRUE(dialog.helpPane()->isReadOnly());
         EXPECT_TRUE(dialog.helpPane()->toPlainText().contains(QLatin1String(c.help)))
             << dialog.helpPane()->toPlainText().toStdString();
@@ -415,4 +415,24 @@ TEST_F(LetterEditor, KeyboardShortcutsFormatTheSelection) {
     EXPECT_EQ(formatOf(QStringLiteral("Dear Sir")).fontWeight(), QFont::Bold);
     QTest::keyClick(letter(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_TRUE(formatOf(QStringLiteral("Dear Sir")).fontUnderline());
+}
+
+TEST_F(LetterEditor, AltSAndCtrlSSaveInsteadOfTypingIntoTheLetter) {
+    open();
+    dialog_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    letter()->setFocus();
+    const QString before = letter()->toPlainText();
+    for (const QKeyCombination key : {Qt::ALT | Qt::Key_S, Qt::CTRL | Qt::Key_S}) {
+        prompts_.messages.clear();
+        prompts_.answers = {MessageAnswer::No};
+        QTest::keyClick(letter(), key.key(), key.keyboardModifiers());
+        // An access key presses its button the way a click does, after a short animation.
+        for (int wait = 0; wait < 50 && prompts_.messages.isEmpty(); ++wait)
+            QTest::qWait(10);
+        ASSERT_EQ(prompts_.messages.size(), 1) << key.toCombined();
+        EXPECT_EQ(prompts_.messages[0].text,
+                  QStringLiteral("Are you sure you want to update this letter?"));
+        EXPECT_EQ(letter()->toPlainText(), before);
+    }
 }

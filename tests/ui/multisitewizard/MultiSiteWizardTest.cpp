@@ -2,14 +2,17 @@
 
 #include "clients/wizard/CWizardDialog.h"
 #include "forms/filling/FormSet.h"
+#include "forms/preview/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
 #include "returns/St1Calculation.h"
 #include "returns/multisitewizard/CombinedSummaryStep.h"
 #include "returns/multisitewizard/PrepareLocationsStep.h"
+#include "returns/returnwizard/ReturnWizardSettings.h"
 #include "ui/wizard/UiTestHelpers.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -45,23 +48,27 @@ protected:
     }
     void TearDown() override { Clock::release(); }
 
-    // Runs the wizard with `script` acting on it once it is open.
+    // Runs the wizard, as "New Return" does after resetting the return, with `script` acting on
+    // it once it has passed the welcome and period steps.
     int run(const std::function<void(CWizardDialog*)>& script) {
         whenModalOpens<CWizardDialog>([script](CWizardDialog* dialog) {
+            dialog->next();
+            dialog->next();
             script(dialog);
             if (dialog->isVisible())
                 dialog->reject();
         });
-        MultiSiteWizardParts parts;
-        parts.runLocationWizard = [this](QWidget*, const ClientRecord& location) {
-            locationsRun << FixedText::get(location.businessName);
-            const double amount = receipts.value(FixedText::get(location.businessName), 1000.0);
-            ReturnRecord& record = currentReturn();
-            record.st1.totalReceipts = amount < 0 ? 1000.0 : amount;
-            record.st1.foodSalesInside = amount < 0 ? 5000.0 : 0.0;
-            return locationResult;
-        };
-        return runMultiSiteWizard(nullptr, client, FillContext(), parts);
+        ReturnWizardSettings settings;
+        resetReturnAndForms(currentReturn(), forms(), settings.fill);
+        return runMultiSiteWizard(
+            nullptr, client, settings, [this](QWidget*, const ClientRecord& location) {
+                locationsRun << FixedText::get(location.businessName);
+                const double amount = receipts.value(FixedText::get(location.businessName), 1000.0);
+                ReturnRecord& record = currentReturn();
+                record.st1.totalReceipts = amount < 0 ? 1000.0 : amount;
+                record.st1.foodSalesInside = amount < 0 ? 5000.0 : 0.0;
+                return locationResult;
+            });
     }
 
     static PrepareLocationsStep* locations(CWizardDialog* dialog) {
@@ -153,7 +160,7 @@ TEST_F(MultiSiteWizardTest, ALocationWhoseBasesDoNotAddUpIsRefused) {
     });
 }
 
-TEST_F(MultiSiteWizardTest, FinishWithoutAPreviewAsksFirst) {
+TEST_F(MultiSiteWizardTest, FinishWithoutAPreviewAsksFirstAndAfterOneOffersTheHistory) {
     const int result = run([this](CWizardDialog* dialog) {
         prepareAll(dialog);
         dialog->next();
@@ -163,11 +170,16 @@ TEST_F(MultiSiteWizardTest, FinishWithoutAPreviewAsksFirst) {
         EXPECT_EQ(messages.asked,
                   QStringList({"Are you sure you want to close this wizard without printing "
                                "the return?"}));
+        whenModalOpens<ReturnPreviewWindow>(
+            [](ReturnPreviewWindow* preview) { preview->reject(); });
         summary(dialog)->previewButton()->click();
-        EXPECT_TRUE(messages.shown.isEmpty());
+        EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("|").toStdString();
+        messages.answers = {false};
         dialog->finish();
-        EXPECT_EQ(messages.asked.size(), 1);
+        EXPECT_EQ(messages.asked.last(),
+                  "Would you like to add this return to the \"Return History\" of this client?");
     });
     EXPECT_EQ(result, CWizardDialog::kFinished);
 }
+
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -67,6 +68,29 @@ TEST_F(TaxTablesDialogTest, CopiesTheSelectedLocationCodeWithItsDashes) {
     dialog.copyButton()->click();
     EXPECT_EQ(QApplication::clipboard()->text(), "022-0068-6");
     EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(dialog.statusLine()->text(), "Location code 022-0068-6 copied to the clipboard.");
+}
+
+TEST_F(TaxTablesDialogTest, CodesAreFoundWithoutTheirDashesOrWithSpaces) {
+    TaxTablesDialog dialog(table);
+    for (const char* search : {"0220068", "022 0068", "022-0068", " 022-00 68 "}) {
+        typeInto(dialog.searchEdit(), search);
+        ASSERT_EQ(dialog.view()->model()->rowCount(), 1) << search;
+        EXPECT_EQ(cell(dialog.view()->model(), 0, TaxTableModel::LocationCode), "022-0068-6");
+    }
+}
+
+TEST_F(TaxTablesDialogTest, EnterInTheSearchGoesToTheFirstRowFoundAndKeepsTheDialogOpen) {
+    TaxTablesDialog dialog(table);
+    dialog.show();
+    typeInto(dialog.searchEdit(), "naperville");
+    pressKey(dialog.searchEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    const QModelIndexList selected = dialog.view()->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front().row(), 0);
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
 }
 
 TEST_F(TaxTablesDialogTest, TheSearchMatchesCountiesAndCodesToo) {

@@ -3,6 +3,7 @@
 #include "ui/ui/RecordingMessageBoxes.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -88,5 +89,80 @@ TEST_F(DateMode, LeavingTheFieldWithABadDateComplainsOnceAndReturnsTheFocus) {
     QTest::qWait(50);
     EXPECT_EQ(boxes.texts(), QStringList{refusal});
     EXPECT_TRUE(date->hasFocus());
+}
+
+// A field with the focus in a window of its own, as the preparer meets it.
+class FocusedField : public ::testing::Test {
+protected:
+    MaskedEdit* open(const QString& pattern) {
+        edit = new MaskedEdit(pattern, &window);
+        other = new QLineEdit(&window);
+        other->move(0, 40);
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        return edit;
+    }
+    QWidget window;
+    MaskedEdit* edit = nullptr;
+    QLineEdit* other = nullptr;
+};
+
+TEST_F(FocusedField, AClickPastTheDigitsLetsTypingStartAtTheFirstEmptyPlace) {
+    open(QStringLiteral("###-####-#"));
+    edit->setValue(QStringLiteral("084"));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+    EXPECT_EQ(edit->cursorPosition(), 4);
+    QTest::keyClicks(edit, QStringLiteral("00019"));
+    EXPECT_EQ(edit->value(), QStringLiteral("084-0001-9"));
+}
+
+TEST_F(FocusedField, TheFocusPutsTheCursorOnTheFirstEmptyPlaceWhateverTheReason) {
+    open(QStringLiteral("(###) ###-####"));
+    edit->setValue(QStringLiteral("217"));
+    for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::OtherFocusReason}) {
+        other->setFocus();
+        edit->setCursorPosition(edit->text().size());
+        edit->setFocus(reason);
+        EXPECT_EQ(edit->cursorPosition(), 6) << reason;
+    }
+}
+
+TEST_F(FocusedField, ADigitTypedAtTheEndLandsInTheFirstEmptyPlaceAndAFullFieldBeeps) {
+    open(QStringLiteral("#####"));
+    edit->setFocus();
+    edit->setValue(QStringLiteral("627"));
+    edit->end(false);
+    QTest::keyClicks(edit, QStringLiteral("01"));
+    EXPECT_EQ(edit->value(), QStringLiteral("62701"));
+    QTest::keyClicks(edit, QStringLiteral("9"));
+    EXPECT_EQ(edit->value(), QStringLiteral("62701"));
+}
+
+TEST_F(FocusedField, APasteTakesTheDigitsWithOrWithoutSeparators) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"08400019", "084-0001-9"},       {"084-0001-9", "084-0001-9"},
+        {" 084 0001 9 ", "084-0001-9"},   {"0840001", "084-0001-_"},
+        {"084-0001-98765", "084-0001-9"},
+    };
+    open(QStringLiteral("###-####-#"));
+    edit->setFocus();
+    for (const auto& [pasted, expected] : cases) {
+        edit->clear();
+        edit->end(false);
+        QGuiApplication::clipboard()->setText(QLatin1String(pasted));
+        QTest::keySequence(edit, QKeySequence::Paste);
+        EXPECT_EQ(edit->displayText(), QLatin1String(expected)) << pasted;
+    }
+}
+
+TEST_F(FocusedField, APasteOverASelectionReplacesIt) {
+    open(QStringLiteral("(###) ###-####"));
+    edit->setFocus();
+    edit->setValue(QStringLiteral("(999) 555-0100"));
+    edit->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("217-555-0199"));
+    QTest::keySequence(edit, QKeySequence::Paste);
+    EXPECT_EQ(edit->value(), QStringLiteral("(217) 555-0199"));
 }
 } // namespace

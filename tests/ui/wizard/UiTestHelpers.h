@@ -23,8 +23,9 @@ public:
         shown.append(text);
         icons.push_back(icon);
     }
-    bool confirm(QWidget*, const QString& text, MessageIcon, bool) override {
+    bool confirm(QWidget*, const QString& text, MessageIcon, bool noIsDefault) override {
         asked.append(text);
+        noDefaults.push_back(noIsDefault);
         if (answers.empty())
             return true;
         const bool answer = answers.front();
@@ -37,11 +38,13 @@ public:
     void clear() {
         shown.clear();
         asked.clear();
+        noDefaults.clear();
         icons.clear();
     }
 
     QStringList shown;
     QStringList asked;
+    std::vector<bool> noDefaults; // per question: whether No was the default button
     std::vector<MessageIcon> icons;
     std::deque<bool> answers;
 };

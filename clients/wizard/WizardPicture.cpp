@@ -1,4 +1,4 @@
-#include "clients/clientwizard/WizardPicture.h"
+#include "clients/wizard/WizardPicture.h"
 
 #include "ui/Icons.h"
 

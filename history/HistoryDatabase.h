@@ -1,0 +1,64 @@
+#pragma once
+
+#include "history/HistoryQuery.h"
+
+#include <QString>
+#include <QVariant>
+
+struct sqlite3;
+
+// One client's history file, open for one sequence of operations and closed when the object
+// goes. History files are SQLite 3 databases marked as ours (application id and user version);
+// an older history file is converted on its first open. Every failure is thrown as a
+// CppSQLiteException.
+class HistoryDatabase {
+public:
+    static constexpr int kApplicationId = 0x56544248;
+    static constexpr int kUserVersion = 1;
+
+    HistoryDatabase() = default;
+    HistoryDatabase(const HistoryDatabase&) = delete;
+    HistoryDatabase& operator=(const HistoryDatabase&) = delete;
+    ~HistoryDatabase();
+
+    // Opens the file, creating an empty one when it is missing. A file that is neither an empty
+    // file, one of ours nor an older history file is refused with SQLITE_NOTADB.
+    void open(const QString& path);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+
+    // Runs the SQL text (one or more statements) to completion; the number of rows changed.
+    int execDML(const QString& sql);
+    // Runs one statement whose "?" parameters take `parameters` in order: integers, texts and
+    // byte arrays (stored as BLOBs).
+    int execDML(const QString& sql, const QVariantList& parameters);
+    HistoryQuery execQuery(const QString& sql);
+
+    // Whether the file holds the return table yet (an empty file gets it with its first entry).
+    bool hasReturnTable();
+    // Creates the tables with the version row and marks the file as a history file.
+    void createSchema();
+
+    // Everything run between its creation and commit() is kept or, when it is left without
+    // commit() (an exception), undone.
+    class Transaction {
+    public:
+        explicit Transaction(HistoryDatabase& database);
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        ~Transaction();
+        void commit();
+
+    private:
+        HistoryDatabase& database_;
+        bool committed_ = false;
+    };
+
+private:
+    sqlite3* connection();
+    sqlite3_stmt* prepare(const QString& sql);
+    void openEngine(const QString& path);
+    void refuseForeignFile();
+
+    sqlite3* db_ = nullptr;
+};

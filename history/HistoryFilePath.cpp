@@ -1,0 +1,5 @@
+#include "history/HistoryFilePath.h"
+
+QString historyFilePath(const QString& clientFilePath) {
+    return QString(clientFilePath).replace(QStringLiteral(".kvr"), QStringLiteral(".rhi"));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The rows of one query on the history database, read one at a time: the first row is current
+// as soon as the query exists. Engine failures are thrown as CppSQLiteException.
+class HistoryQuery {
+public:
+    // Takes over the compiled statement and steps to its first row.
+    HistoryQuery(sqlite3* db, sqlite3_stmt* statement);
+    HistoryQuery(HistoryQuery&& other) noexcept;
+    HistoryQuery(const HistoryQuery&) = delete;
+    HistoryQuery& operator=(const HistoryQuery&) = delete;
+    HistoryQuery& operator=(HistoryQuery&&) = delete;
+    ~HistoryQuery();
+
+    bool eof() const { return eof_; }
+    void nextRow();
+    // The text of the named column in the current row ("Invalid field name requested" when the
+    // query has no such column).
+    QString fieldValue(const QString& name) const;
+    // The bytes of the named column in the current row.
+    QByteArray fieldBlob(const QString& name) const;
+
+private:
+    int fieldIndex(const QString& name) const;
+    void step();
+
+    sqlite3* db_;
+    sqlite3_stmt* statement_;
+    bool eof_ = false;
+};

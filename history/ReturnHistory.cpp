@@ -1,0 +1,129 @@
+#include "history/ReturnHistory.h"
+
+#include "history/CppSQLiteException.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryEntryTexts.h"
+#include "history/HistoryFilePath.h"
+#include "history/PageArchive.h"
+#include "history/SafeUnzip.h"
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString kInsertEntry = QStringLiteral(
+    "insert into tblReturnHistory (ReturnDate , ReturnTime ,ST1TotalReceipts,ST1Deductions,"
+    "ST1TaxableReceipts,ST1PaymentDue , ReturnData) values (?,?,?,?,?,?,?);");
+const QString kListEntries =
+    QStringLiteral("select ReturnIndex ,ReturnDate, ReturnTime, ST1TotalReceipts, ST1Deductions "
+                   ",ST1TaxableReceipts ,ST1PaymentDue from tblReturnHistory;");
+const QStringList kListedColumns = {
+    QStringLiteral("ReturnIndex"),   QStringLiteral("ReturnDate"),
+    QStringLiteral("ReturnTime"),    QStringLiteral("ST1TotalReceipts"),
+    QStringLiteral("ST1Deductions"), QStringLiteral("ST1TaxableReceipts"),
+    QStringLiteral("ST1PaymentDue")};
+
+void storeEntry(const QString& historyPath, const HistoryEntryTexts& texts,
+                const QByteArray& archive) {
+    HistoryDatabase database;
+    database.open(historyPath);
+    HistoryDatabase::Transaction transaction(database);
+    if (!database.hasReturnTable())
+        database.createSchema();
+    database.execDML(kInsertEntry,
+                     {texts.returnDate, texts.returnTime, texts.totalReceipts, texts.deductions,
+                      texts.taxableReceipts, texts.paymentDue, archive});
+    transaction.commit();
+}
+
+std::optional<QByteArray> storedArchive(HistoryDatabase& database, int returnIndex) {
+    try {
+        HistoryQuery query = database.execQuery(
+            QStringLiteral("select ReturnData from tblReturnHistory where ReturnIndex = %1;")
+                .arg(returnIndex));
+        if (query.eof())
+            return std::nullopt;
+        QByteArray archive = query.fieldBlob(QStringLiteral("ReturnData"));
+        return archive.isEmpty() ? std::nullopt : std::optional<QByteArray>(archive);
+    } catch (const CppSQLiteException&) {
+        return std::nullopt;
+    }
+}
+
+bool writeArchive(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size() && file.flush();
+}
+
+PageEntry historyPage(const QString& path) {
+    PageEntry page;
+    page.imagePaths[0] = path;
+    return page;
+}
+} // namespace
+
+bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
+                        const ReturnSummary& summary) {
+    if (pages.empty())
+        return false;
+    const std::optional<QByteArray> archive = pageArchiveBytes(pages);
+    if (!archive)
+        return false;
+    const QString historyPath = historyFilePath(clientFilePath);
+    const bool existed = QFileInfo::exists(historyPath);
+    try {
+        storeEntry(historyPath, historyEntryTexts(Clock::now(), summary), *archive);
+        return true;
+    } catch (const CppSQLiteException&) {
+        // A history file this store began is not left behind empty.
+        if (!existed)
+            QFile::remove(historyPath);
+        return false;
+    }
+}
+
+QList<QStringList> listHistoryReturns(HistoryDatabase& database) {
+    QList<QStringList> rows;
+    try {
+        for (HistoryQuery query = database.execQuery(kListEntries); !query.eof(); query.nextRow()) {
+            QStringList row;
+            for (const QString& column : kListedColumns)
+                row << query.fieldValue(column);
+            rows << row;
+        }
+    } catch (const CppSQLiteException&) {
+    }
+    return rows;
+}
+
+std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int returnIndex,
+                                             const QString& archivePath,
+                                             const QString& pagesFolder) {
+    const std::optional<QByteArray> archive = storedArchive(database, returnIndex);
+    if (!archive || !writeArchive(archivePath, *archive))
+        return std::nullopt;
+    const std::optional<QStringList> files = unzipFlat(archivePath, pagesFolder);
+    if (!files)
+        return std::nullopt;
+    PageList pages;
+    for (const QString& file : *files)
+        pages.push_back(historyPage(file));
+    return pages;
+}
+
+bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex) {
+    try {
+        database.execDML(QStringLiteral("delete from tblReturnHistory where ReturnIndex = %1;")
+                             .arg(returnIndex));
+        return true;
+    } catch (const CppSQLiteException&) {
+        return false;
+    }
+}
+
+QString unzippedPagesFolder() {
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("UnzippedEmf"));
+}

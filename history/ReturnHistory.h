@@ -1,0 +1,37 @@
+#pragma once
+
+#include "forms/PageEntry.h"
+#include "returns/ReturnSummary.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class HistoryDatabase;
+
+// Stores a finished return in its client's history: the date and time, the four ST-1 summary
+// amounts and a zip archive of the page files, as one entry numbered one above the largest.
+// The history file is created with the first entry. The store is one transaction: when it
+// fails (no pages, a page file unreadable, the file refused, locked or the disk full) nothing
+// is stored, the history stays as it was, and false comes back.
+bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
+                        const ReturnSummary& summary);
+
+// The entries in ReturnIndex order, each as seven texts: the number, date, time and the four
+// amounts. A database failure ends the list at the rows read so far.
+QList<QStringList> listHistoryReturns(HistoryDatabase& database);
+
+// Writes the archive of entry `returnIndex` to `archivePath` and unpacks its pages into
+// `pagesFolder`. The pages in archive order (no caption, kind unknown), or nothing when the
+// entry is missing, its archive cannot be decoded, written or safely unpacked.
+std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int returnIndex,
+                                             const QString& archivePath,
+                                             const QString& pagesFolder);
+
+// Deletes entry `returnIndex`; false when the database failed.
+bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex);
+
+// The folder the pages of a viewed entry are unpacked into: "UnzippedEmf" in the temporary
+// folder.
+QString unzippedPagesFolder();

@@ -1,0 +1,145 @@
+#include "history/ReturnHistory.h"
+
+#include "history/HistoryDatabase.h"
+#include "history/HistoryFilePath.h"
+#include "platform/Clock.h"
+#include "support/HistoryTestFiles.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReturnHistoryTest : public ::testing::Test {
+protected:
+    ReturnHistoryTest() {
+        QDir().mkpath(temp.path() + "/Clients");
+        Clock::setFixed(QDateTime(QDate(2005, 3, 5), QTime(14, 7)));
+    }
+    ~ReturnHistoryTest() override { Clock::release(); }
+
+    QString clientPath() const { return temp.path() + "/Clients/Vtb00001.kvr"; }
+    QString historyPath() const { return historyFilePath(clientPath()); }
+    bool store(int pageCount, Dollars total = 48250) {
+        ReturnSummary summary;
+        summary.summaryTotalReceipts = total;
+        summary.summaryDeductions = 3120;
+        summary.summaryTaxableReceipts = total - 3120;
+        summary.summaryPaymentDue = 2821;
+        return addReturnToHistory(clientPath(), HistoryTestFiles::makePages(pageCount), summary);
+    }
+    QStringList numbers() {
+        HistoryDatabase database;
+        database.open(historyPath());
+        QStringList result;
+        for (const QStringList& row : listHistoryReturns(database))
+            result << row[0];
+        return result;
+    }
+    ScopedTempFolder temp;
+};
+
+TEST_F(ReturnHistoryTest, FirstStoreCreatesTheFileBesideTheClientWithOneEntry) {
+    EXPECT_FALSE(QFileInfo::exists(historyPath()));
+    ASSERT_TRUE(store(2));
+    EXPECT_TRUE(QFileInfo::exists(temp.path() + "/Clients/Vtb00001.rhi"));
+    HistoryDatabase database;
+    database.open(historyPath());
+    EXPECT_EQ(
+        listHistoryReturns(database),
+        (QList<QStringList>{{"1", "3-5-2005", "2:7 PM", "48,250", "3,120", "45,130", "2,821"}}));
+}
+
+TEST_F(ReturnHistoryTest, SixPagesComeBackInOrderUnderUnzippedEmf) {
+    const PageList pages = HistoryTestFiles::makePages(6);
+    ASSERT_TRUE(addReturnToHistory(clientPath(), pages, {}));
+    EXPECT_TRUE(QDir(temp.path()).entryList({"ZIP*"}).isEmpty());
+    HistoryDatabase database;
+    database.open(historyPath());
+    const std::optional<PageList> extracted =
+        extractHistoryReturn(database, 1, temp.path() + "/return.zip", unzippedPagesFolder());
+    ASSERT_TRUE(extracted);
+    ASSERT_EQ(extracted->size(), 6u);
+    for (std::size_t at = 0; at < 6; ++at) {
+        const PageEntry& page = (*extracted)[at];
+        EXPECT_EQ(page.path(),
+                  temp.path() + "/UnzippedEmf/" + QFileInfo(pages[at].path()).fileName());
+        EXPECT_EQ(TestFiles::readAll(page.path()), TestFiles::readAll(pages[at].path()));
+        EXPECT_EQ(page.imageCount, 1);
+        EXPECT_FALSE(page.caption);
+        EXPECT_EQ(page.kind, kPageUnknown);
+        EXPECT_EQ(QFileInfo(page.path()).lastModified().toSecsSinceEpoch() / 2,
+                  QFileInfo(pages[at].path()).lastModified().toSecsSinceEpoch() / 2);
+    }
+}
+
+TEST_F(ReturnHistoryTest, StoredArchiveListsThePagesInOrderForUnzip) {
+    const PageList pages = HistoryTestFiles::makePages(3);
+    ASSERT_TRUE(addReturnToHistory(clientPath(), pages, {}));
+    HistoryDatabase database;
+    database.open(historyPath());
+    ASSERT_TRUE(extractHistoryReturn(database, 1, temp.path() + "/r.zip", temp.path() + "/out"));
+    QProcess unzip;
+    unzip.start("unzip", {"-Z1", temp.path() + "/r.zip"});
+    ASSERT_TRUE(unzip.waitForFinished());
+    QStringList expected;
+    for (const PageEntry& page : pages)
+        expected << QFileInfo(page.path()).fileName();
+    EXPECT_EQ(QString::fromUtf8(unzip.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+              expected);
+}
+
+TEST_F(ReturnHistoryTest, NumbersContinueAboveTheLargestSoADeletedLargestComesBack) {
+    for (int entry = 0; entry < 3; ++entry)
+        ASSERT_TRUE(store(1));
+    HistoryDatabase database;
+    database.open(historyPath());
+    ASSERT_TRUE(deleteHistoryReturn(database, 3));
+    ASSERT_TRUE(deleteHistoryReturn(database, 1));
+    database.close();
+    EXPECT_EQ(numbers(), (QStringList{"2"}));
+    ASSERT_TRUE(store(1));
+    EXPECT_EQ(numbers(), (QStringList{"2", "3"}));
+}
+
+TEST_F(ReturnHistoryTest, NothingIsStoredWithoutPagesOrWithAnUnreadablePage) {
+    EXPECT_FALSE(addReturnToHistory(clientPath(), {}, {}));
+    PageList pages = HistoryTestFiles::makePages(2);
+    QFile::remove(pages[1].path());
+    EXPECT_FALSE(addReturnToHistory(clientPath(), pages, {}));
+    EXPECT_FALSE(QFileInfo::exists(historyPath()));
+    EXPECT_TRUE(QDir(temp.path()).entryList({"ZIP*"}).isEmpty());
+}
+
+TEST_F(ReturnHistoryTest, PageOutsideTheTemporaryFolderFailsTheStore) {
+    QTemporaryFile outside(QFileInfo(temp.path()).path() + "/EMFXXXXXX");
+    ASSERT_TRUE(outside.open());
+    outside.write("page");
+    outside.close();
+    PageEntry page;
+    page.imagePaths[0] = outside.fileName();
+    EXPECT_FALSE(addReturnToHistory(clientPath(), {page}, {}));
+    EXPECT_FALSE(QFileInfo::exists(historyPath()));
+}
+
+TEST_F(ReturnHistoryTest, EmptyHistoryListsNothingAndExtractsNothing) {
+    HistoryDatabase database;
+    database.open(historyPath());
+    database.createSchema();
+    EXPECT_TRUE(listHistoryReturns(database).isEmpty());
+    EXPECT_FALSE(extractHistoryReturn(database, 1, temp.path() + "/r.zip", temp.path() + "/o"));
+}
+
+TEST_F(ReturnHistoryTest, ListingAFileWithoutTheTableGivesNoRows) {
+    HistoryDatabase database;
+    database.open(historyPath());
+    EXPECT_TRUE(listHistoryReturns(database).isEmpty());
+    EXPECT_FALSE(deleteHistoryReturn(database, 1));
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "support/HistoryTestFiles.h"
+
+#include "platform/TempFile.h"
+#include "support/TestFiles.h"
+
+#include <QRandomGenerator>
+
+ScopedTempFolder::ScopedTempFolder()
+    : previous_(qgetenv("TMPDIR")), hadPrevious_(qEnvironmentVariableIsSet("TMPDIR")) {
+    qputenv("TMPDIR", dir_.path().toLocal8Bit());
+}
+
+ScopedTempFolder::~ScopedTempFolder() {
+    if (hadPrevious_)
+        qputenv("TMPDIR", previous_);
+    else
+        qunsetenv("TMPDIR");
+}
+
+namespace HistoryTestFiles {
+
+QByteArray pageBytes(int number, int size) {
+    QByteArray bytes("\x01\x00\x00\x00 EMF page ", 16);
+    bytes += QByteArray::number(number);
+    QRandomGenerator random(static_cast<quint32>(number));
+    while (bytes.size() < size)
+        bytes +=
+            static_cast<char>(random.bounded(8) == 0 ? random.bounded(256) : 'a' + number % 26);
+    return bytes.left(size);
+}
+
+PageList makePages(int count, int size) {
+    PageList pages;
+    for (int number = 1; number <= count; ++number) {
+        PageEntry page;
+        page.imagePaths[0] = TempFile::create(QStringLiteral("EMF"));
+        TestFiles::writeAll(page.path(), pageBytes(number, size));
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+} // namespace HistoryTestFiles

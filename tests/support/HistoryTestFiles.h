@@ -1,0 +1,31 @@
+#pragma once
+
+#include "forms/PageEntry.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// Points the program's temporary folder (TMPDIR) at a fresh folder while it lives, so page
+// files, archives and "UnzippedEmf" of one test never meet another's.
+class ScopedTempFolder {
+public:
+    ScopedTempFolder();
+    ScopedTempFolder(const ScopedTempFolder&) = delete;
+    ScopedTempFolder& operator=(const ScopedTempFolder&) = delete;
+    ~ScopedTempFolder();
+
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previous_;
+    bool hadPrevious_;
+};
+
+namespace HistoryTestFiles {
+// The bytes of test page `number`: an EMF-shaped header and `size` bytes that differ per page.
+QByteArray pageBytes(int number, int size = 3000);
+// `count` page files with the prefix "EMF" in the temporary folder, in order.
+PageList makePages(int count, int size = 3000);
+} // namespace HistoryTestFiles

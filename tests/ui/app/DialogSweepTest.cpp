@@ -1,0 +1,191 @@
+// Every dialog the program opens, at two font sizes: no two of its buttons or field labels
+// share an access key, every button has one, and no label or button text is cut.
+#include "app/AboutDialog.h"
+#include "app/OptionsDialog.h"
+#include "app/PreparerInfoDialog.h"
+#include "clients/backup/BackupDialog.h"
+#include "forms/filling/FormSet.h"
+#include "forms/preview/ReturnGeneration.h"
+#include "forms/preview/ReturnPreviewWindow.h"
+#include "letters/LetterEditorDialog.h"
+#include "returns/ReturnRecord.h"
+#include "returns/returnwizard/PageKeys.h"
+#include "returns/returnwizard/ReturnWizard.h"
+#include "settings/MailSettings.h"
+#include "settings/OptionsSettings.h"
+#include "settings/PreparerInfoSettings.h"
+#include "support/LoadedForms.h"
+#include "taxtables/TaxTablesDialog.h"
+#include "ui/CalendarDialog.h"
+#include "ui/clientwizard/ClientWizardFixture.h"
+#include "ui/ui/ScreenChecks.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QPixmap>
+#include <QRegularExpression>
+
+namespace {
+constexpr int kFontSizes[] = {9, 13};
+
+class DialogSweepTest : public ClientWizardFixture, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        ClientWizardFixture::SetUp();
+        normalFont_ = QApplication::font();
+        QFont font = normalFont_;
+        font.setPointSize(GetParam());
+        QApplication::setFont(font);
+    }
+    void TearDown() override {
+        QApplication::setFont(normalFont_);
+        ClientWizardFixture::TearDown();
+    }
+
+    static void expectReadable(QWidget* window, const QString& what) {
+        QApplication::processEvents();
+        saveScreenshot(window, what);
+        const QStringList keys = ScreenChecks::accessKeyProblems(window);
+        EXPECT_TRUE(keys.isEmpty()) << what.toStdString() << ": " << keys.join("; ").toStdString();
+        const QStringList cut = ScreenChecks::cutTexts(window);
+        EXPECT_TRUE(cut.isEmpty()) << what.toStdString() << ": " << cut.join("; ").toStdString();
+    }
+    static void expectReadable(QDialog& dialog) {
+        dialog.show();
+        expectReadable(&dialog, dialog.windowTitle());
+    }
+    // The wizard's current step, with its question answered YES and then NO, so that what a
+    // YES shows is seen as well.
+    void expectStepReadable() {
+        const QString title = wizard->windowTitle() + " step " + QString::number(activeKey());
+        auto* question = dynamic_cast<YesNoStep*>(wizard->activePage());
+        if (question)
+            question->yesButton()->click();
+        expectReadable(wizard.get(), title);
+        if (question)
+            question->noButton()->click();
+    }
+
+private:
+    // With VANTROBE_SCREENSHOT_DIR set, every screen checked is also saved there as a PNG, to
+    // look at.
+    static void saveScreenshot(QWidget* window, const QString& what) {
+        const QString folder = qEnvironmentVariable("VANTROBE_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        QString name = QStringLiteral("%1pt %2").arg(QApplication::font().pointSize()).arg(what);
+        name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    }
+
+    QFont normalFont_;
+};
+
+TEST_P(DialogSweepTest, TheSettingsDialogs) {
+    OptionsSettings options(ProgramFolder::path());
+    MailSettings mail;
+    OptionsDialog optionsDialog(options, mail);
+    expectReadable(optionsDialog);
+    PreparerInfoSettings info;
+    PreparerInfoDialog infoDialog(info);
+    expectReadable(infoDialog);
+}
+
+TEST_P(DialogSweepTest, TheSmallDialogsOfTheMenus) {
+    AboutDialog about;
+    expectReadable(about);
+    CalendarDialog calendar;
+    expectReadable(calendar);
+    TaxTablesDialog tables(table);
+    expectReadable(tables);
+    BackupDialog backup({"Corner Store"}, BackupDialog::defaultTargetPath(folder));
+    expectReadable(backup);
+    LocationDialog location(table);
+    expectReadable(location);
+}
+
+TEST_P(DialogSweepTest, TheLetterEditorInEachMode) {
+    const QString letter = ProgramFolder::path() + "DefaultLetter.rtf";
+    for (const LetterEditorMode mode : {LetterEditorMode::DefaultLetter,
+                                        LetterEditorMode::ClientLetter, LetterEditorMode::Print}) {
+        LetterEditorDialog editor(mode, letter);
+        expectReadable(editor);
+    }
+}
+
+TEST_P(DialogSweepTest, EveryStepOfASingleSiteClient) {
+    open();
+    expectStepReadable();
+    next();
+    answer(StepKeys::kSiteKind, false);
+    expectStepReadable();
+    next();
+    typeSite(businessFields(), named("Corner Store"));
+    expectStepReadable();
+    next();
+    typeInto(step<TaxNumberStep>(StepKeys::kTaxNumbers)->ibtEdit(), "12345678");
+    while (activeKey() != StepKeys::kFinish) {
+        expectStepReadable();
+        const int before = activeKey();
+        next();
+        ASSERT_NE(activeKey(), before) << messages.shown.join("|").toStdString();
+    }
+    expectStepReadable();
+}
+
+TEST_P(DialogSweepTest, TheLocationsStepOfAMultiSiteClient) {
+    open();
+    next();
+    answer(StepKeys::kSiteKind, true);
+    next();
+    addLocation(named("North Side"));
+    expectStepReadable();
+}
+
+// A client that files every return and has every deduction group: the return wizard shows
+// all of its steps.
+TEST_P(DialogSweepTest, EveryStepOfAReturn) {
+    for (const bool locationMode : {false, true}) {
+        ClientInfo client;
+        initClientRecord(client.record);
+        client.record.deductionGroup1 = client.record.deductionGroup2 = 1;
+        client.record.deductionGroup3 = client.record.motorFuel.sellsMotorFuel = 1;
+        client.record.filesST14 = client.record.filesST4 = client.record.filesST8 = 1;
+        ReturnWizardSettings settings;
+        settings.allowBlankForms = true;
+        auto record = std::make_unique<ReturnRecord>();
+        resetReturnAndForms(*record, loadedForms(), settings.fill);
+        ReturnWizard returnWizard(
+            ReturnWizardState{*record, loadedForms(), settings, client, locationMode, false, {}});
+        returnWizard.show();
+        for (int presses = 0; presses < 25; ++presses) {
+            const int key = returnWizard.activePage()->key();
+            expectReadable(&returnWizard,
+                           returnWizard.windowTitle() + " step " + QString::number(key));
+            if (key == PageKeys::kSummary)
+                break;
+            returnWizard.nextButton()->click();
+        }
+        EXPECT_EQ(returnWizard.activePage()->key(), PageKeys::kSummary);
+    }
+}
+
+TEST_P(DialogSweepTest, ThePreviewWindow) {
+    auto record = std::make_unique<ReturnRecord>();
+    resetReturnAndForms(*record, loadedForms(), {});
+    record->st1.totalReceipts = 1000;
+    PreviewContext context;
+    context.pages = generateSingleSiteReturn(loadedForms(), *record, {}, false).pages;
+    ReturnPreviewWindow preview(context);
+    preview.resize(1200, 760);
+    expectReadable(preview);
+    deletePageFiles(context.pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(FontSizes, DialogSweepTest, ::testing::ValuesIn(kFontSizes),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Points" + std::to_string(info.param);
+                         });
+} // namespace

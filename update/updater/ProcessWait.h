@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Waiting for another process (the main program handing over to the updater) to end.
+namespace ProcessWait {
+// True once the process `pid` has ended (or never existed); false when it still runs after
+// `timeoutMs` milliseconds.
+bool waitForExit(qint64 pid, int timeoutMs);
+} // namespace ProcessWait
