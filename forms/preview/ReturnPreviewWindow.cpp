@@ -1,6 +1,8 @@
 #include "forms/preview/ReturnPreviewWindow.h"
 
+#include "forms/export/ExportCommands.h"
 #include "forms/preview/PagePrinter.h"
+#include "forms/preview/PreviewDocument.h"
 #include "forms/preview/PageView.h"
 #include "letters/LetterCommands.h"
 #include "letters/LetterPrompts.h"
@@ -117,15 +119,11 @@ void ReturnPreviewWindow::print() {
 }
 
 void ReturnPreviewWindow::saveAs() {
-    MessageBoxes::current().inform(
-        this, QStringLiteral("Saving the return as a file is not available yet."),
-        MessageIcon::Information);
+    saveReturnAs(this, context_, context_.documentPath);
 }
 
 void ReturnPreviewWindow::email() {
-    MessageBoxes::current().inform(
-        this, QStringLiteral("Sending the return by e-mail is not available yet."),
-        MessageIcon::Information);
+    emailReturn(this, context_);
 }
 
 void ReturnPreviewWindow::transmittalLetter() {

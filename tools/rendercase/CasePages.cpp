@@ -3,6 +3,7 @@
 #include "ReturnCaseContext.h"
 #include "ReturnCaseInput.h"
 #include "forms/EmfPlayer.h"
+#include "forms/export/PdfExport.h"
 #include "forms/filling/FormSet.h"
 #include "forms/filling/ReturnForms.h"
 #include "platform/Clock.h"
@@ -44,6 +45,36 @@ void writePage(const FilledPage& page, const QDir& folder, CasePages::Outcome& o
     outcome.pages << name;
 }
 
+// The pages the preview shows for a single-site return, in its order: both ST-1 pages, then
+// ST-14, ST-4 and ST-8 where the client files them. The gasohol worksheet follows only when
+// the option to print it is on, which is off by default and not part of the cases.
+PageList previewPages(const ClientRecord& client, const QDir& folder, const QStringList& written) {
+    const std::pair<const char*, bool> inPreview[] = {{"st1-page1", true},
+                                                      {"st1-page2", true},
+                                                      {"st14", client.filesST14 != 0},
+                                                      {"st4", client.filesST4 != 0},
+                                                      {"st8", client.filesST8 != 0}};
+    PageList pages;
+    for (const auto& [name, shown] : inPreview) {
+        if (!shown || !written.contains(QLatin1String(name)))
+            continue;
+        PageEntry entry;
+        entry.imagePaths[0] = folder.filePath(QLatin1String(name) + QStringLiteral(".emf"));
+        pages.push_back(entry);
+    }
+    return pages;
+}
+
+void writePdf(const ClientRecord& client, const QDir& folder, CasePages::Outcome& outcome) {
+    const PageList pages = previewPages(client, folder, outcome.pages);
+    if (pages.empty())
+        return;
+    if (exportPdf(folder.filePath(QStringLiteral("return.pdf")), pages, int(pages.size())))
+        outcome.pages << QStringLiteral("return.pdf");
+    else
+        outcome.failures << QStringLiteral("return.pdf cannot be written");
+}
+
 std::optional<bool> page1Outcome(int st1Result) {
     if (st1Result == kSt1BasesDoNotAddUp)
         return std::nullopt;
@@ -51,7 +82,8 @@ std::optional<bool> page1Outcome(int st1Result) {
 }
 } // namespace
 
-CasePages::Outcome CasePages::write(const QJsonObject& testCase, const QString& folderPath) {
+CasePages::Outcome CasePages::write(const QJsonObject& testCase, const QString& folderPath,
+                                    bool withPdf) {
     Outcome outcome;
     auto set = std::make_unique<FormSet>();
     if (loadFormImages(*set) != 0) {
@@ -84,5 +116,7 @@ CasePages::Outcome CasePages::write(const QJsonObject& testCase, const QString& 
             outcome.failures << failureText(page);
         writePage(page, folder, outcome);
     }
+    if (withPdf)
+        writePdf(record->client, folder, outcome);
     return outcome;
 }

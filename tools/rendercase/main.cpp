@@ -1,11 +1,12 @@
 // Fills the forms of every case of a full-return case file and writes the filled pages, to
 // look at them:
 //
-//   vantrobe-rendercase CASES.json OUTPUT-FOLDER
+//   vantrobe-rendercase [--pdf] CASES.json OUTPUT-FOLDER
 //
 // Each case gets a folder "NN-<name>" in the output folder with st1-page1, st1-page2, st14,
 // st4, st8 and gasohol-worksheet as .emf page images and 200-dpi PNGs (a page that was not
-// filled is left out). Failed fills are reported; the command then exits with 1.
+// filled is left out). With --pdf each folder also gets return.pdf, the return saved as the
+// preview's "Save As" saves it. Failed fills are reported; the command then exits with 1.
 
 #include "CasePages.h"
 #include "forms/EmfFonts.h"
@@ -54,6 +55,9 @@ int main(int argc, char** argv) {
         QStringLiteral("Fills the forms of every case of a full-return case file and writes "
                        "each page as .emf and 200-dpi .png."));
     parser.addHelpOption();
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("also write each case's return.pdf"));
+    parser.addOption(pdf);
     parser.addPositionalArgument(QStringLiteral("cases"), QStringLiteral("the case file (.json)"));
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("the output folder"));
     parser.process(application);
@@ -74,7 +78,8 @@ int main(int argc, char** argv) {
     for (qsizetype index = 0; index < cases.size(); ++index) {
         const QJsonObject testCase = cases[index].toObject();
         const QString folder = caseFolderName(index, testCase[QStringLiteral("name")].toString());
-        const CasePages::Outcome outcome = CasePages::write(testCase, output.filePath(folder));
+        const CasePages::Outcome outcome =
+            CasePages::write(testCase, output.filePath(folder), parser.isSet(pdf));
         out << folder << ": " << outcome.pages.join(QStringLiteral(", ")) << Qt::endl;
         for (const QString& failure : outcome.failures)
             out << "  " << failure << Qt::endl;

@@ -1,0 +1,99 @@
+// Saving a return as a PDF: the whole export for 10 and 130 pages (the largest multi-site
+// return), and the TIFF-to-PDF step alone beside libtiff's tiff2pdf on the same TIFF.
+#include "forms/export/PageRaster.h"
+#include "forms/export/PdfExport.h"
+#include "forms/export/TiffToPdf.h"
+#include "forms/filling/FormSet.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// Page files of the five single-site forms, repeated to `count` pages.
+class BenchPages {
+public:
+    explicit BenchPages(int count) {
+        auto set = std::make_unique<FormSet>();
+        loadFormImages(*set);
+        const FormPage* forms[] = {&set->st1, &set->st1Worksheet, &set->st14, &set->st4, &set->st8};
+        for (const FormPage* form : forms)
+            files_ << form->saveTemporaryImage();
+        for (int page = 0; page < count; ++page) {
+            PageEntry entry;
+            entry.imagePaths[0] = files_[page % files_.size()];
+            pages_.push_back(entry);
+        }
+    }
+    ~BenchPages() {
+        for (const QString& file : files_)
+            QFile::remove(file);
+    }
+    const PageList& pages() const { return pages_; }
+
+private:
+    QStringList files_;
+    PageList pages_;
+};
+
+// One page as the export rasterises it: drawn, then packed into 1 bit per pixel.
+void rasteriseOnePageTo1Bit(benchmark::State& state) {
+    auto set = std::make_unique<FormSet>();
+    loadFormImages(*set);
+    const QByteArray page = set->st1.workingImage();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PageRaster::fromImage(page));
+}
+BENCHMARK(rasteriseOnePageTo1Bit)->Unit(benchmark::kMillisecond);
+
+void exportReturnAsPdf(benchmark::State& state) {
+    const BenchPages pages(int(state.range(0)));
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("return.pdf"));
+    for (auto _ : state) {
+        if (!exportPdf(pdf, pages.pages(), int(pages.pages().size())))
+            state.SkipWithError("the export failed");
+    }
+    state.counters["pages"] = double(state.range(0));
+}
+BENCHMARK(exportReturnAsPdf)->Arg(10)->Arg(130)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+double millisecondsOfTiff2pdf(const QString& tiff, const QString& pdf, int runs) {
+    QElapsedTimer timer;
+    timer.start();
+    for (int run = 0; run < runs; ++run)
+        QProcess::execute(QStringLiteral("tiff2pdf"), {QStringLiteral("-o"), pdf, tiff});
+    return double(timer.nsecsElapsed()) / 1e6 / runs;
+}
+
+// Our converter against tiff2pdf on the 130-page TIFF of an export. tiff2pdf's time includes
+// starting its process (about a millisecond).
+void convertTiffOf130PagesToPdf(benchmark::State& state) {
+    const BenchPages pages(130);
+    const QTemporaryDir folder;
+    const QString tiff = folder.filePath(QStringLiteral("return.tif"));
+    const QString pdf = folder.filePath(QStringLiteral("return.pdf"));
+    PdfExportOptions options;
+    options.keepTiffAs = tiff;
+    if (!exportPdf(pdf, pages.pages(), 130, options)) {
+        state.SkipWithError("the export failed");
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(convertTiffToPdf(tiff, pdf, PdfDocumentInfo()));
+    const double ours = double(timer.nsecsElapsed()) / 1e6 / double(state.iterations());
+    const double theirs =
+        millisecondsOfTiff2pdf(tiff, folder.filePath(QStringLiteral("tiff2pdf.pdf")), 5);
+    state.counters["ours_ms"] = ours;
+    state.counters["tiff2pdf_ms"] = theirs;
+    state.counters["tiff2pdf_per_ours"] = theirs / ours;
+}
+BENCHMARK(convertTiffOf130PagesToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "forms/export/MonoRaster.h"
+
+#include <QString>
+
+typedef struct tiff TIFF;
+
+// Writes black-and-white pages, one after the other, as one multi-page TIFF file: CCITT
+// Group 3 one-dimensional, white-is-zero, 200 dots per inch, each page with its page number
+// (this page, total) and the page name "Page n". Each page is encoded when it is handed in,
+// so only one raster needs to be held at a time.
+class MultiPageTiffWriter {
+public:
+    static constexpr int kDotsPerInch = 200;
+
+    // Opens (replaces) the file for a TIFF of `pageCount` pages.
+    MultiPageTiffWriter(const QString& path, int pageCount);
+    ~MultiPageTiffWriter();
+    MultiPageTiffWriter(const MultiPageTiffWriter&) = delete;
+    MultiPageTiffWriter& operator=(const MultiPageTiffWriter&) = delete;
+
+    bool isOpen() const { return tiff_ != nullptr; }
+    // Appends the next page; false when it cannot be written (the file is then unusable).
+    bool writePage(const MonoRaster& page);
+    // Finishes the file; false when the last bytes could not be written.
+    bool close();
+
+private:
+    TIFF* tiff_ = nullptr;
+    int pageCount_ = 0;
+    int pagesWritten_ = 0;
+};
