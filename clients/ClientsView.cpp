@@ -6,6 +6,7 @@
 #include "history/ReturnHistoryDialog.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
+#include "returns/multisitewizard/MultiSiteWizard.h"
 #include "returns/returnwizard/ReturnWizard.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
@@ -235,7 +236,10 @@ void CClientsView::newReturn() {
         WaitCursor wait;
         resetReturnAndForms(currentReturn(), forms(), settings.fill);
     }
-    if (runReturnWizard(this, *client, false, settings) < 0)
+    const int result = client->record.multiSite == 1
+                           ? runMultiSiteWizard(this, *client, settings)
+                           : runReturnWizard(this, *client, false, settings);
+    if (result < 0)
         MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
                                        MessageIcon::Stop);
 }

@@ -57,10 +57,9 @@ FormField* FormPage::row(int key) const {
 
 // The cached position is trusted only while the template still holds the placeholder there,
 // so an object that was given another image never writes into the wrong bytes.
-qsizetype FormPage::positionOf(FormField& field) const {
-    const QString text = placeholderOf(field);
-    if (!PlaceholderSearch::standsAt(templateImage_, text, field.position))
-        field.position = qint32(PlaceholderSearch::find(templateImage_, text));
+qsizetype FormPage::positionOf(FormField& field, const QString& placeholder) const {
+    if (!PlaceholderSearch::standsAt(templateImage_, placeholder, field.position))
+        field.position = qint32(PlaceholderSearch::find(templateImage_, placeholder));
     return field.position;
 }
 
@@ -70,8 +69,9 @@ int FormPage::setField(int key, const QString& text) {
     FormField* field = row(key);
     if (field == nullptr)
         return kFormPageFailed;
-    const qsizetype position = positionOf(*field);
-    if (position < 0 || placeholderOf(*field).size() != text.size())
+    const QString placeholder = placeholderOf(*field);
+    const qsizetype position = positionOf(*field, placeholder);
+    if (position < 0 || placeholder.size() != text.size())
         return kFormPageFailed;
     const QByteArray bytes = PlaceholderSearch::utf16Bytes(text);
     std::memcpy(workingImage_.data() + position, bytes.constData(), size_t(bytes.size()));
@@ -87,14 +87,7 @@ int FormPage::saveImage(const QString& path) const {
 QString FormPage::saveTemporaryImage() const {
     if (workingImage_.isEmpty())
         return {};
-    const QString path = TempFile::create(QStringLiteral("EMF"));
-    if (path.isEmpty())
-        return {};
-    if (saveImage(path) != kFormPageOk) {
-        QFile::remove(path);
-        return {};
-    }
-    return path;
+    return TempFile::createWith(QStringLiteral("EMF"), workingImage_);
 }
 
 void FormPage::blankAllFields() {

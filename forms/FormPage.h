@@ -52,7 +52,7 @@ public:
 
 private:
     FormField* row(int key) const;
-    qsizetype positionOf(FormField& field) const;
+    qsizetype positionOf(FormField& field, const QString& placeholder) const;
     void release();
 
     QByteArray templateImage_;

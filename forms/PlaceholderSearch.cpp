@@ -7,11 +7,11 @@ constexpr qsizetype kLongestSearchBytes = 256;
 namespace PlaceholderSearch {
 
 QByteArray utf16Bytes(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QChar character : text) {
-        bytes.append(char(character.unicode() & 0xFF));
-        bytes.append(char(character.unicode() >> 8));
+        *out++ = char(character.unicode() & 0xFF);
+        *out++ = char(character.unicode() >> 8);
     }
     return bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Temporary work files: each is a new file with a unique name in the user's temporary folder,
@@ -9,4 +10,7 @@ namespace TempFile {
 // Creates the empty file and returns its path, or an empty text when none could be created.
 // The caller deletes the file when it no longer needs it.
 QString create(const QString& prefix, const QString& suffix = {});
+// Creates the file with `bytes` as its contents, written through the handle that created it;
+// its path, or an empty text (and no file) when it could not be created or written completely.
+QString createWith(const QString& prefix, const QByteArray& bytes);
 } // namespace TempFile

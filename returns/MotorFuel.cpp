@@ -42,6 +42,17 @@ Dollars receiptsOfExemption(Dollars exemption, double exemptShare) {
     return roundDollars(exemption / exemptShare);
 }
 
+} // namespace
+
+void setExemptionReceipts(MotorFuelItems& items) {
+    items.item8a = receiptsOfExemption(items.item8b, kPartlyExempt);
+    items.item8c = receiptsOfExemption(items.item8d, kPartlyExempt);
+    items.item8e = receiptsOfExemption(items.item8f, kFullyExempt);
+    items.item8g = receiptsOfExemption(items.item8h, kFullyExempt);
+    items.item8i = receiptsOfExemption(items.item8j, kFullyExempt);
+}
+
+namespace {
 std::int64_t dieselTypeGallons(const FuelSales& sales) {
     return sales.dieselGallons + sales.blend1Gallons + sales.blend90Gallons +
            sales.biodieselGallons;
@@ -72,11 +83,7 @@ void setExemptionItems(MotorFuelItems& items, const FuelSales& sales,
                                           homeRule.diesel, kFullyExempt, rate);
     items.item8j = gasoholTypeExemption(sales.ethanolGallons, sales.ethanolReceipts,
                                         homeRule.gasohol, kFullyExempt, rate);
-    items.item8a = receiptsOfExemption(items.item8b, kPartlyExempt);
-    items.item8c = receiptsOfExemption(items.item8d, kPartlyExempt);
-    items.item8e = receiptsOfExemption(items.item8f, kFullyExempt);
-    items.item8g = receiptsOfExemption(items.item8h, kFullyExempt);
-    items.item8i = receiptsOfExemption(items.item8j, kFullyExempt);
+    setExemptionReceipts(items);
 }
 
 Dollars homeRuleFuelTax(const FuelSales& sales, const HomeRuleFuelRates& homeRule) {

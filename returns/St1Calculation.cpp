@@ -99,13 +99,6 @@ void computeTaxDueLines(St1Section& st1, bool onTime) {
     st1.line25 = st1.line23 - st1.line24;
 }
 
-void setSummary(ReturnSummary& summary, const St1Lines& lines) {
-    summary.summaryTotalReceipts = lines.line1;
-    summary.summaryDeductions = lines.line2;
-    summary.summaryTaxableReceipts = lines.line3;
-    summary.summaryPaymentDue = lines.line25;
-}
-
 void setTexts(ReturnTexts& texts, const ReturnPeriod& period) {
     const QDate today = Clock::today();
     texts.periodText = periodText(period, today);
@@ -114,24 +107,35 @@ void setTexts(ReturnTexts& texts, const ReturnPeriod& period) {
 }
 } // namespace
 
+void setSummary(ReturnSummary& summary, const St1Lines& lines) {
+    summary.summaryTotalReceipts = lines.line1;
+    summary.summaryDeductions = lines.line2;
+    summary.summaryTaxableReceipts = lines.line3;
+    summary.summaryPaymentDue = lines.line25;
+}
+
 double foodBaseFromTotal(double amountWithTax, const ReturnRecord& record) {
     return amountWithTax / (1 + locationRates(record).food);
+}
+
+Dollars totalWorksheet(St1Worksheet& sheet, Dollars localTaxes, Dollars tireFee) {
+    sheet.localTaxes = localTaxes;
+    sheet.tireAndFuelFees = tireFee + sheet.homeRuleFuelTax;
+    sheet.totalDeductions = enteredDeductions(sheet) + sheet.localTaxes + sheet.tireAndFuelFees;
+    sheet.item16cDescription = sheet.localTaxes != 0 ? QStringLiteral("Home Rule Tax") : QString();
+    sheet.item16dDescription = sheet.tireAndFuelFees != 0
+                                   ? tireAndFuelDescription(tireFee, sheet.homeRuleFuelTax)
+                                   : QString();
+    return sheet.totalDeductions;
 }
 
 Dollars worksheetTotal(ReturnRecord& record) {
     computeSt14(record);
     computeSt4(record);
     computeSt8(record);
-    St1Worksheet& sheet = record.worksheet;
-    sheet.localTaxes = record.st14.st14WorksheetAmount + record.st4.st4WorksheetAmount;
-    sheet.tireAndFuelFees = record.st8.st8WorksheetAmount + sheet.homeRuleFuelTax;
-    sheet.totalDeductions = enteredDeductions(sheet) + sheet.localTaxes + sheet.tireAndFuelFees;
-    sheet.item16cDescription = sheet.localTaxes != 0 ? QStringLiteral("Home Rule Tax") : QString();
-    sheet.item16dDescription =
-        sheet.tireAndFuelFees != 0
-            ? tireAndFuelDescription(record.st8.st8WorksheetAmount, sheet.homeRuleFuelTax)
-            : QString();
-    return sheet.totalDeductions;
+    return totalWorksheet(record.worksheet,
+                          record.st14.st14WorksheetAmount + record.st4.st4WorksheetAmount,
+                          record.st8.st8WorksheetAmount);
 }
 
 int computeSt1(ReturnRecord& record) {

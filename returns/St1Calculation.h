@@ -3,6 +3,9 @@
 #include "returns/RoundDollars.h"
 
 struct ReturnRecord;
+struct ReturnSummary;
+struct St1Lines;
+struct St1Worksheet;
 
 inline constexpr int kSt1Ok = 0;
 // Lines 4a to 8a add up to line 3 neither exactly nor within one dollar.
@@ -15,9 +18,17 @@ inline constexpr char kSt1BasesMessage[] =
 // includes the location's food tax.
 double foodBaseFromTotal(double amountWithTax, const ReturnRecord& record);
 
+// Items 16c (the soft drink and MPEA taxes, `localTaxes`) and 16d (the tire user fee
+// `tireFee` plus the home rule fuel tax) with their descriptions, and the total of the
+// worksheet's deductions (item 17), which it stores and returns.
+Dollars totalWorksheet(St1Worksheet& sheet, Dollars localTaxes, Dollars tireFee);
+
 // Computes ST-14, ST-4 and ST-8, then worksheet items 16c and 16d with their descriptions and
 // the total of the worksheet's deductions (item 17), which it stores and returns.
 Dollars worksheetTotal(ReturnRecord& record);
+
+// The summary values of the summary page and the history: ST-1 lines 1, 2, 3 and 25.
+void setSummary(ReturnSummary& summary, const St1Lines& lines);
 
 // Computes the period texts, every line of ST-1, worksheet items 1a and 1c and the ST-1
 // summary values. The base of line 4a is what is left of total receipts once everything else is

@@ -8,10 +8,10 @@ int FieldWriter::width(int key) const {
 }
 
 void FieldWriter::write(int key, const QString& fieldText) {
-    if (failedKey_)
+    if (failure_)
         return;
     if (page_.setField(key, fieldText) != kFormPageOk)
-        failedKey_ = key;
+        failure_ = FieldFailure{key, fieldText, width(key)};
 }
 
 void FieldWriter::text(int key, const QString& value) {

@@ -3,13 +3,13 @@
 #include "forms/PlaceholderSearch.h"
 
 FieldWriter FilledForm::beginFill() {
-    failedKey_.reset();
+    failure_.reset();
     blankAllFields();
     return FieldWriter(*this);
 }
 
 bool FilledForm::endFill(const FieldWriter& writer) {
-    failedKey_ = writer.failedKey();
+    failure_ = writer.failure();
     return writer.ok();
 }
 

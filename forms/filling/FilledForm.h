@@ -22,7 +22,11 @@ public:
     // text when the image is not as long as the form's template.
     QString fieldTextIn(const QByteArray& image, int key) const;
     // The key whose write failed in the last fill; none when the last fill wrote every field.
-    std::optional<int> failedKey() const { return failedKey_; }
+    std::optional<int> failedKey() const {
+        return failure_ ? std::optional<int>(failure_->key) : std::nullopt;
+    }
+    // The write that stopped the last fill, with the text that did not fit.
+    const std::optional<FieldFailure>& failure() const { return failure_; }
 
 protected:
     // Blanks every field and returns the writer of the fill.
@@ -32,5 +36,5 @@ protected:
 
 private:
     std::span<FormField> table_;
-    std::optional<int> failedKey_;
+    std::optional<FieldFailure> failure_;
 };

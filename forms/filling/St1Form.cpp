@@ -150,16 +150,7 @@ void keepTexts(St1KeptValues& kept, const ReturnRecord& record, const FillContex
 }
 
 St1KeptValues keptValuesOf(const ReturnRecord& record, const FillContext& context) {
-    St1KeptValues kept;
-    for (const AmountKey& amount : kAmountKeys)
-        kept.amounts[size_t(amount.key)] = record.st1.*amount.line;
-    kept.rates[5] = record.st1.rateGeneral;
-    kept.rates[8] = record.st1.rateFood;
-    kept.rates[11] = St1Rates::kOutsideGeneralRate;
-    kept.rates[14] = St1Rates::kOutsideFoodRate;
-    kept.rates[25] = record.st1.ratePurchaseGeneral;
-    kept.rates[28] = record.st1.ratePurchaseFood;
-    kept.voucher = record.st1.line25;
+    St1KeptValues kept = keptFiguresOf(record.st1);
     keepTexts(kept, record, context);
     return kept;
 }
@@ -185,8 +176,7 @@ void writeVoucher(FieldWriter& writer, Dollars voucher, St1Fill fill) {
     if (voucher == 0 && fill == St1Fill::Page1)
         writer.blank(St1Keys::kVoucher);
     else
-        writer.text(St1Keys::kVoucher,
-                    cFormat("%lld.00", static_cast<long long>(voucher)));
+        writer.text(St1Keys::kVoucher, cFormat("%lld.00", static_cast<long long>(voucher)));
 }
 
 // A kept rate; the combined page leaves a rate of 0 blank.
@@ -213,6 +203,20 @@ void writeKeys(FieldWriter& writer, std::span<const int> order, St1Fill fill,
     }
 }
 } // namespace
+
+St1KeptValues keptFiguresOf(const St1Section& st1) {
+    St1KeptValues kept;
+    for (const AmountKey& amount : kAmountKeys)
+        kept.amounts[size_t(amount.key)] = st1.*amount.line;
+    kept.rates[5] = st1.rateGeneral;
+    kept.rates[8] = st1.rateFood;
+    kept.rates[11] = St1Rates::kOutsideGeneralRate;
+    kept.rates[14] = St1Rates::kOutsideFoodRate;
+    kept.rates[25] = st1.ratePurchaseGeneral;
+    kept.rates[28] = st1.ratePurchaseFood;
+    kept.voucher = st1.line25;
+    return kept;
+}
 
 St1Form::St1Form() : FilledForm(st1Page1Fields) {}
 

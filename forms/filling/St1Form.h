@@ -5,10 +5,15 @@
 #include "forms/filling/St1KeptValues.h"
 
 struct ReturnRecord;
+struct St1Section;
 
 // A field of ST-1 page 1 could not be written (a text longer than its field, a placeholder
 // missing from the image). The bases of lines 4a to 8a not adding up is kSt1BasesDoNotAddUp.
 inline constexpr int kSt1FieldFailed = -7;
+
+// The figures page 1 prints for these ST-1 lines (amounts, the six rates, the voucher
+// amount), without any text.
+St1KeptValues keptFiguresOf(const St1Section& st1);
 
 // ST-1 page 1 (image 188): Steps 1 to 8 and the payment voucher. Besides the page it keeps
 // what it printed (for the combined ST-1 of a multi-site return) and the two scan lines, the

@@ -10,10 +10,7 @@
 #include <QJsonArray>
 
 namespace {
-// Case texts carry one byte per UTF-16 code unit.
-std::string bytesOf(const QJsonValue& value) {
-    return value.toString().toLatin1().toStdString();
-}
+using ReturnCaseInput::bytesOf;
 
 template <std::size_t N>
 void setText(char (&field)[N], const QJsonObject& object, const char* key) {
@@ -84,14 +81,27 @@ QJsonObject section(const QJsonObject& input, const char* key) {
     return input[QLatin1String(key)].toObject();
 }
 
-ReturnPeriod periodOf(const QJsonObject& json, QDate today) {
+} // namespace
+
+std::string ReturnCaseInput::bytesOf(const QJsonValue& value) {
+    return value.toString().toLatin1().toStdString();
+}
+
+ReturnPeriod ReturnCaseInput::period(const QJsonObject& input) {
     ReturnPeriod period;
-    ReturnCaseFields::read(period, json, kPeriodChoice, choiceOf);
-    applyPeriodChoice(period, today);
+    ReturnCaseFields::read(period, section(input, "period"), kPeriodChoice, choiceOf);
+    applyPeriodChoice(period, today(input));
     return period;
 }
 
-void storeEntries(ReturnRecord& record, const QJsonObject& input) {
+MotorFuelProfile ReturnCaseInput::motorFuel(const QJsonObject& json) {
+    MotorFuelProfile profile{};
+    ReturnCaseFields::read(profile, json[QLatin1String("motorFuel")].toObject(), kMotorFuelProfile,
+                           choiceOf);
+    return profile;
+}
+
+void ReturnCaseInput::storeEntries(const QJsonObject& input, ReturnRecord& record) {
     using namespace ReturnCaseFields;
     read(record.st1, section(input, "st1"), kSt1Entries, amountOf);
     const QJsonObject worksheet = section(input, "worksheet");
@@ -110,8 +120,9 @@ void storeEntries(ReturnRecord& record, const QJsonObject& input) {
     const QJsonObject st8 = section(input, "st8");
     read(record.st8, st8, kSt8Tires, countOf);
     read(record.st8, st8, kSt8Payments, roundedAmountOf);
+    if (record.client.motorFuel.sellsMotorFuel == 1)
+        computeMotorFuel(record);
 }
-} // namespace
 
 QDate ReturnCaseInput::today(const QJsonObject& input) {
     const QJsonArray day = input[QLatin1String("today")].toArray();
@@ -123,8 +134,7 @@ ClientRecord ReturnCaseInput::client(const QJsonObject& json) {
     initClientRecord(client);
     setClientTexts(client, json);
     ReturnCaseFields::read(client, json, kClientFlags, choiceOf);
-    ReturnCaseFields::read(client.motorFuel, json[QLatin1String("motorFuel")].toObject(),
-                           kMotorFuelProfile, choiceOf);
+    client.motorFuel = motorFuel(json);
     client.taxRecord.parse(bytesOf(json[QLatin1String("taxLine")]));
     return client;
 }
@@ -136,8 +146,6 @@ void ReturnCaseInput::build(const QJsonObject& input, ReturnRecord& record) {
     computeAll(record);
     const ClientRecord client = ReturnCaseInput::client(section(input, "client"));
     takeClient(record, client);
-    setPeriod(record, periodOf(section(input, "period"), day));
-    storeEntries(record, input);
-    if (client.motorFuel.sellsMotorFuel == 1)
-        computeMotorFuel(record);
+    setPeriod(record, period(input));
+    storeEntries(input, record);
 }

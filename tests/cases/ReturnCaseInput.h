@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QJsonObject>
+#include <string>
 
 // Builds the return of a full-return case (`input` of the case format) the way the "New
 // Return" command and the wizard leave it before the summary page computes: the clock pinned
@@ -12,7 +13,15 @@
 // them, and the motor fuel items computed when the fuel page was shown. The clock stays
 // pinned; callers release it.
 namespace ReturnCaseInput {
+// Case texts carry one byte per UTF-16 code unit.
+std::string bytesOf(const QJsonValue& value);
 QDate today(const QJsonObject& input);
+// The period as the period page completes it on the case's day.
+ReturnPeriod period(const QJsonObject& input);
 ClientRecord client(const QJsonObject& clientJson);
+MotorFuelProfile motorFuel(const QJsonObject& json);
+// Every page's amounts of `input` (its st1 ... st8 sections) stored as the pages store them,
+// and the motor fuel items computed when the client sells motor fuel.
+void storeEntries(const QJsonObject& input, ReturnRecord& record);
 void build(const QJsonObject& input, ReturnRecord& record);
 } // namespace ReturnCaseInput

@@ -4,6 +4,7 @@
 // section of `expected` is compared with the field texts read back from the page images.
 // A case without a page section skips it. When a fill fails, only its result and the failed
 // key are compared: the fields written before the failure depend on the write order.
+#include "CasePageSections.h"
 #include "ForEachReturnCase.h"
 #include "ReturnCaseContext.h"
 #include "ReturnCaseInput.h"
@@ -19,34 +20,13 @@
 #include <memory>
 
 namespace {
+using namespace CasePageSections;
+
 const char* const kPageSections[] = {"scanLines", "st1Page1", "st1Page2",   "st14Page",
                                      "st4Page",   "st8Page",  "gasoholPage"};
 
-// The text now in each field of the page; keys whose placeholder the image lacks are left out.
-QJsonObject fieldTexts(const FilledForm& form) {
-    QJsonObject fields;
-    for (const FormField& field : form.fieldTable()) {
-        const QString text = form.fieldText(field.key);
-        if (!text.isNull())
-            fields[QString::number(field.key)] = text;
-    }
-    return fields;
-}
-
-QJsonValue keyOrNull(std::optional<int> key) {
-    return key ? QJsonValue(*key) : QJsonValue(QJsonValue::Null);
-}
-
 QJsonValue textOrNull(const QString& text) {
     return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
-}
-
-QJsonValue pageSection(const FilledForm& form, std::optional<bool> ok) {
-    if (!ok)
-        return QJsonValue::Null;
-    return QJsonObject{{QStringLiteral("ok"), *ok},
-                       {QStringLiteral("failedKey"), keyOrNull(form.failedKey())},
-                       {QStringLiteral("fields"), fieldTexts(form)}};
 }
 
 QJsonObject st1Page1Section(const St1Form& form, int result) {
@@ -76,12 +56,6 @@ QJsonObject pageSections(const FormSet& set, const ReturnFormResults& results,
              pageSection(set.gasoholWorksheet, results.gasoholWorksheet)}};
 }
 
-bool pageFailed(const QJsonObject& page) {
-    return (page.contains(QStringLiteral("result")) &&
-            page[QStringLiteral("result")].toInt() != 0) ||
-           (page.contains(QStringLiteral("ok")) && !page[QStringLiteral("ok")].toBool());
-}
-
 // The page sections the case has, without the fields of the pages it expects to fail.
 QJsonObject expectedPages(const QJsonObject& expected) {
     QJsonObject pages;
@@ -89,13 +63,7 @@ QJsonObject expectedPages(const QJsonObject& expected) {
         const QString name = QLatin1String(key);
         if (!expected.contains(name))
             continue;
-        QJsonValue section = expected[name];
-        if (section.isObject() && pageFailed(section.toObject())) {
-            QJsonObject page = section.toObject();
-            page.remove(QStringLiteral("fields"));
-            section = page;
-        }
-        pages[name] = section;
+        pages[name] = withoutFailedFields(expected[name]);
     }
     return pages;
 }

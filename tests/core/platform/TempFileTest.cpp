@@ -20,3 +20,14 @@ TEST(TempFile, CreatesANewEmptyFileWithThePrefixInTheTemporaryFolder) {
         QFile::remove(path);
     }
 }
+
+TEST(TempFile, CreatesAFileWithItsContents) {
+    const QByteArray bytes("page image\0bytes", 16);
+    const QString path = TempFile::createWith(QStringLiteral("EMF"), bytes);
+    ASSERT_FALSE(path.isEmpty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
+    EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QLatin1String("EMF")));
+    file.remove();
+}
