@@ -1,8 +1,8 @@
 #include "app/GlobalDoc.h"
 
-#include "settings/OptionsSettings.h"
 #include "clients/ClientStore.h"
 #include "forms/filling/FormSet.h"
+#include "settings/OptionsSettings.h"
 
 CGlobalDoc::LoadResult CGlobalDoc::loadSharedData(const QString& taxTableFile) {
     if (loadFormImages(forms()) != 0)

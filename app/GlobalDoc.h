@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/PreparerInfoSettings.h"
 #include "clients/ClientRecord.h"
 #include "forms/filling/FillContext.h"
+#include "settings/PreparerInfoSettings.h"
 #include "taxtables/TaxTable.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #include "letters/LetterInputs.h"
 
-#include "settings/PreparerInfoSettings.h"
 #include "clients/ClientRecord.h"
 #include "platform/FixedText.h"
+#include "settings/PreparerInfoSettings.h"
 
 LetterParty preparerParty(const PreparerInfoSettings& preparer) {
     return {preparer.name, preparer.address1, preparer.city, preparer.zipCode, preparer.phone};

@@ -5,8 +5,8 @@
 #include "forms/mail/MailMessage.h"
 #include "forms/mail/ReturnMail.h"
 #include "forms/mail/SmtpSender.h"
-#include "platform/SafeWrite.h"
 #include "platform/Clock.h"
+#include "platform/SafeWrite.h"
 #include "settings/MailSettings.h"
 #include "ui/MessageBoxes.h"
 

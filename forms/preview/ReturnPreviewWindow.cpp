@@ -2,8 +2,8 @@
 
 #include "forms/export/ExportCommands.h"
 #include "forms/preview/PagePrinter.h"
-#include "forms/preview/PreviewDocument.h"
 #include "forms/preview/PageView.h"
+#include "forms/preview/PreviewDocument.h"
 #include "letters/LetterCommands.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"

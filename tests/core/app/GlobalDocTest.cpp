@@ -1,10 +1,10 @@
 #include "app/GlobalDoc.h"
 
+#include "clients/ClientFile.h"
+#include "platform/FixedText.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
 #include "settings/SettingsBinder.h"
-#include "clients/ClientFile.h"
-#include "platform/FixedText.h"
 #include "support/TestPaths.h"
 
 #include <QFile>

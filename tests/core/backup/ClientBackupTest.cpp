@@ -1,9 +1,9 @@
 #include "clients/backup/ClientBackup.h"
 
-#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "platform/FixedText.h"
+#include "settings/SettingsBinder.h"
 #include "support/TestPaths.h"
 
 #include <QDir>

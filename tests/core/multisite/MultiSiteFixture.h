@@ -3,8 +3,8 @@
 #include "core/filling/FillingFixture.h"
 #include "forms/multisite/CombineLocations.h"
 #include "forms/multisite/LocationPreparation.h"
-#include "returns/multisite/LocationClient.h"
 #include "returns/St1Calculation.h"
+#include "returns/multisite/LocationClient.h"
 #include "returns/multisite/LocationResult.h"
 
 // A multi-site client with `locations` sites in Springfield (the fixture's tax record), the

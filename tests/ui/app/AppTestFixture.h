@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/SettingsBinder.h"
 #include "platform/ProgramFolder.h"
+#include "settings/SettingsBinder.h"
 #include "support/TestPaths.h"
 #include "ui/clients/ClientFolder.h"
 #include "ui/ui/RecordingMessageBoxes.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "settings/SettingsBinder.h"
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "clients/clientwizard/BusinessStep.h"
@@ -18,6 +17,7 @@
 #include "letters/DefaultLetter.h"
 #include "platform/FixedText.h"
 #include "platform/ProgramFolder.h"
+#include "settings/SettingsBinder.h"
 #include "support/TestPaths.h"
 #include "taxtables/TaxTable.h"
 #include "ui/MaskedEdit.h"

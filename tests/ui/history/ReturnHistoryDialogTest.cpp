@@ -1,10 +1,10 @@
 #include "history/ReturnHistoryDialog.h"
 
+#include "forms/preview/ReturnPreviewWindow.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
 #include "history/ReturnHistoryOffer.h"
-#include "forms/preview/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
 #include "support/BlankReturnPages.h"

@@ -2,11 +2,11 @@
 
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnPreviewWindow.h"
-#include "platform/Clock.h"
-#include "platform/FixedText.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
+#include "platform/Clock.h"
+#include "platform/FixedText.h"
 #include "returns/GroupThousands.h"
 #include "returns/ReturnRecord.h"
 #include "returns/returnwizard/PageKeys.h"
