@@ -45,8 +45,10 @@ QTreeWidget* makeList(QWidget* parent) {
     for (const Column& column : kColumns)
         titles << QString::fromLatin1(column.title);
     list->setHeaderLabels(titles);
+    // Each column is as wide as specified, or as its title needs with the font in use.
     for (int index = 0; index < int(std::size(kColumns)); ++index)
-        list->setColumnWidth(index, kColumns[index].width);
+        list->setColumnWidth(
+            index, std::max(kColumns[index].width, list->header()->sectionSizeHint(index)));
     keepSelectionVisible(list);
     return list;
 }
