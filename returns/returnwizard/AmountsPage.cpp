@@ -7,16 +7,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-AmountsPage::AmountsPage(AmountsPageSpec spec, ReturnWizardState& state)
-    : ReturnWizardPage(spec.key, spec.title, spec.formPlace, state), spec_(std::move(spec)) {}
+AmountsPage::AmountsPage(AmountsStep step, ReturnWizardState& state)
+    : ReturnWizardPage(step.key, step.title, step.formPlace, state), step_(std::move(step)) {}
 
 void AmountsPage::buildContents(QVBoxLayout* box) {
-    if (!spec_.introduction.isEmpty())
-        box->addWidget(paragraph(spec_.introduction));
+    if (!step_.introduction.isEmpty())
+        box->addWidget(paragraph(step_.introduction));
     auto* grid = new QGridLayout;
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(8);
-    for (const AmountRow& row : spec_.rows) {
+    for (const AmountRow& row : step_.rows) {
         if (!row.paragraphAbove.isEmpty())
             grid->addWidget(paragraph(row.paragraphAbove), grid->rowCount(), 0, 1, 3);
         QLineEdit* description = nullptr;
@@ -35,23 +35,23 @@ void AmountsPage::buildContents(QVBoxLayout* box) {
 
 void AmountsPage::pageShown() {
     ReturnWizardPage::pageShown();
-    if (spec_.onShown)
-        spec_.onShown(record());
+    if (step_.onShown)
+        step_.onShown(record());
 }
 
 int AmountsPage::nextPressed() {
     double sum = 0;
     for (const AmountEdit* field : fields_)
         sum += field->value();
-    if (spec_.sumBelowTotalReceipts && !checkSumBelowTotalReceipts(sum))
+    if (step_.sumBelowTotalReceipts && !checkSumBelowTotalReceipts(sum))
         return kStay;
-    for (std::size_t index = 0; index < spec_.rows.size(); ++index) {
-        const AmountRow& row = spec_.rows[index];
+    for (std::size_t index = 0; index < step_.rows.size(); ++index) {
+        const AmountRow& row = step_.rows[index];
         row.store(record(), fields_[index]->value());
         if (descriptions_[index])
             row.storeDescription(record(), descriptions_[index]->text());
     }
-    if (spec_.afterStore)
-        spec_.afterStore(record());
+    if (step_.afterStore)
+        step_.afterStore(record());
     return kMoveOn;
 }

@@ -24,9 +24,9 @@ struct AmountRow {
 };
 
 // What an amounts step shows and does.
-struct AmountsPageSpec {
-    AmountsPageSpec(int key, QString title, QString formPlace, QString introduction,
-                    std::vector<AmountRow> rows, bool sumBelowTotalReceipts = false)
+struct AmountsStep {
+    AmountsStep(int key, QString title, QString formPlace, QString introduction,
+                std::vector<AmountRow> rows, bool sumBelowTotalReceipts = false)
         : key(key), title(std::move(title)), formPlace(std::move(formPlace)),
           introduction(std::move(introduction)), rows(std::move(rows)),
           sumBelowTotalReceipts(sumBelowTotalReceipts) {}
@@ -47,7 +47,7 @@ struct AmountsPageSpec {
 class AmountsPage : public ReturnWizardPage {
     Q_OBJECT
 public:
-    AmountsPage(AmountsPageSpec spec, ReturnWizardState& state);
+    AmountsPage(AmountsStep step, ReturnWizardState& state);
 
     void pageShown() override;
     int nextPressed() override;
@@ -56,7 +56,7 @@ protected:
     void buildContents(QVBoxLayout* box) override;
 
 private:
-    AmountsPageSpec spec_;
+    AmountsStep step_;
     std::vector<AmountEdit*> fields_;
     std::vector<QLineEdit*> descriptions_; // one per row, null without a description
 };

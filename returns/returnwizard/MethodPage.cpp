@@ -6,15 +6,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-MethodPage::MethodPage(Spec spec, ReturnWizardState& state)
-    : ReturnWizardPage(spec.key, spec.title, spec.formPlace, state), spec_(std::move(spec)) {}
+MethodPage::MethodPage(Description step, ReturnWizardState& state)
+    : ReturnWizardPage(step.key, step.title, step.formPlace, state), step_(std::move(step)) {}
 
 void MethodPage::buildContents(QVBoxLayout* box) {
     box->addWidget(paragraph(QStringLiteral("Part 1: Please specify your preferred method of "
                                             "calculation:")));
     auto* group = new QButtonGroup(this);
     for (int index = 0; index < 3; ++index) {
-        const Method& method = spec_.methods[index];
+        const Method& method = step_.methods[index];
         choices_[index] = new QRadioButton(method.choice);
         choices_[index]->setObjectName(QStringLiteral("method%1").arg(index + 1));
         group->addButton(choices_[index], index);
@@ -30,7 +30,7 @@ void MethodPage::buildContents(QVBoxLayout* box) {
     box->addWidget(prompt_);
     auto* grid = new QGridLayout;
     grid->setColumnStretch(0, 1);
-    amount_ = addAmountRow(grid, QStringLiteral("Amount:"), spec_.amountKey);
+    amount_ = addAmountRow(grid, QStringLiteral("Amount:"), step_.amountKey);
     box->addLayout(grid);
     choices_[0]->setChecked(true);
     showChosenPrompt();
@@ -45,10 +45,10 @@ int MethodPage::chosenMethod() const {
 }
 
 void MethodPage::showChosenPrompt() {
-    prompt_->setText(spec_.methods[chosenMethod()].prompt);
+    prompt_->setText(step_.methods[chosenMethod()].prompt);
 }
 
 int MethodPage::nextPressed() {
-    spec_.store(record(), chosenMethod(), amount_->value());
+    step_.store(record(), chosenMethod(), amount_->value());
     return kMoveOn;
 }

@@ -19,7 +19,7 @@ public:
         QString explanation; // what to enter, with an example
         QString prompt;      // "Part 2: Since you chose ..."
     };
-    struct Spec {
+    struct Description {
         int key = 0;
         QString title;
         QString formPlace;
@@ -28,7 +28,7 @@ public:
         std::function<void(ReturnRecord&, int method, double amount)> store;
     };
 
-    MethodPage(Spec spec, ReturnWizardState& state);
+    MethodPage(Description step, ReturnWizardState& state);
 
     int nextPressed() override;
 
@@ -39,7 +39,7 @@ private:
     int chosenMethod() const;
     void showChosenPrompt();
 
-    Spec spec_;
+    Description step_;
     QRadioButton* choices_[3] = {};
     QLabel* prompt_ = nullptr;
     AmountEdit* amount_ = nullptr;

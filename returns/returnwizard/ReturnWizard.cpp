@@ -3,7 +3,7 @@
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnGeneration.h"
 #include "returns/ReturnRecord.h"
-#include "returns/returnwizard/AmountPageSpecs.h"
+#include "returns/returnwizard/AmountSteps.h"
 #include "returns/returnwizard/FoodPage.h"
 #include "returns/returnwizard/PageKeys.h"
 #include "returns/returnwizard/PeriodPage.h"
@@ -28,7 +28,7 @@ ReturnWizard::~ReturnWizard() {
 }
 
 void ReturnWizard::addSteps() {
-    using namespace AmountPageSpecs;
+    using namespace AmountSteps;
     ReturnWizardState& s = state_;
     if (!s.locationMode) {
         addPage(std::make_unique<WelcomePage>(s));
@@ -37,10 +37,10 @@ void ReturnWizard::addSteps() {
     addPage(std::make_unique<ReceiptsPage>(
         s, [this](bool blankForms) { applyIncludedSteps(blankForms); }));
     addPage(std::make_unique<FoodPage>(s));
-    for (AmountsPageSpec spec : {salesOutside(), priorRates(), resaleDeductions(), motorFuel(),
-                                 serviceDeductions(), exemptDeductions(), machineryDeductions(),
-                                 otherDeductions(), purchases(), netTaxDue(), excessTax()})
-        addPage(std::make_unique<AmountsPage>(std::move(spec), s));
+    for (AmountsStep step : {salesOutside(), priorRates(), resaleDeductions(), motorFuel(),
+                             serviceDeductions(), exemptDeductions(), machineryDeductions(),
+                             otherDeductions(), purchases(), netTaxDue(), excessTax()})
+        addPage(std::make_unique<AmountsPage>(std::move(step), s));
     addPage(std::make_unique<MethodPage>(softDrinkTax(), s));
     addPage(std::make_unique<MethodPage>(mpeaTax(), s));
     addPage(std::make_unique<AmountsPage>(mpeaPayments(), s));

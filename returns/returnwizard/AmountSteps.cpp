@@ -1,4 +1,4 @@
-#include "returns/returnwizard/AmountPageSpecs.h"
+#include "returns/returnwizard/AmountSteps.h"
 
 #include "returns/MotorFuel.h"
 #include "returns/ReturnRecord.h"
@@ -61,9 +61,9 @@ AmountRow tires(const char* key, const QString& label, std::int64_t St8Section::
 }
 } // namespace
 
-namespace AmountPageSpecs {
+namespace AmountSteps {
 
-AmountsPageSpec salesOutside() {
+AmountsStep salesOutside() {
     return {PageKeys::kSalesOutside,
             QStringLiteral("Sales from locations outside Illinois"),
             QStringLiteral("On the form: ST-1 lines 6a and 7a (sales from outside Illinois) "
@@ -77,7 +77,7 @@ AmountsPageSpec salesOutside() {
                       &St1Entries::foodSalesOutside)}};
 }
 
-AmountsPageSpec priorRates() {
+AmountsStep priorRates() {
     AmountRow receipts =
         st1Entry("otherRateReceipts", QStringLiteral("Receipts:"), &St1Entries::otherRateReceipts);
     receipts.paragraphAbove =
@@ -95,7 +95,7 @@ AmountsPageSpec priorRates() {
             true};
 }
 
-AmountsPageSpec resaleDeductions() {
+AmountsStep resaleDeductions() {
     return {PageKeys::kResaleDeductions,
             QStringLiteral("Deductions :resale,interstate commerce,cash refunds and  newspapers "
                            "and magazines."),
@@ -109,7 +109,7 @@ AmountsPageSpec resaleDeductions() {
                        &St1Worksheet::newspapersMagazines)}};
 }
 
-AmountsPageSpec motorFuel() {
+AmountsStep motorFuel() {
     AmountRow gasoline =
         gallons("gasolineGallons", QStringLiteral("Gasoline:"), &FuelSales::gasolineGallons);
     gasoline.paragraphAbove = QStringLiteral("Gallons sold:");
@@ -118,7 +118,7 @@ AmountsPageSpec motorFuel() {
     gasoholSales.paragraphAbove =
         QStringLiteral("Receipts (including the state motor fuel tax and any home rule fuel "
                        "tax):");
-    AmountsPageSpec spec{
+    AmountsStep step{
         PageKeys::kMotorFuel,
         QStringLiteral("Deductions: state motor fuel tax and and specific fuel taxes "
                        "exemption"),
@@ -152,12 +152,12 @@ AmountsPageSpec motorFuel() {
          fuelReceipts("blend1Receipts",
                       QStringLiteral("Biodiesel blend (1- 89 % petroleum- based product):"),
                       &FuelSales::blend1Receipts)}};
-    spec.onShown = [](ReturnRecord& record) { record.gasoholWorksheet = GasoholWorksheet(); };
-    spec.afterStore = computeMotorFuel;
-    return spec;
+    step.onShown = [](ReturnRecord& record) { record.gasoholWorksheet = GasoholWorksheet(); };
+    step.afterStore = computeMotorFuel;
+    return step;
 }
 
-AmountsPageSpec serviceDeductions() {
+AmountsStep serviceDeductions() {
     AmountRow other = describedDeduction("otherService", QStringLiteral("Other sales of service:"),
                                          &St1Worksheet::otherService, "otherServiceDescription",
                                          &St1Worksheet::otherServiceDescription);
@@ -173,7 +173,7 @@ AmountsPageSpec serviceDeductions() {
         true};
 }
 
-AmountsPageSpec exemptDeductions() {
+AmountsStep exemptDeductions() {
     return {PageKeys::kExemptDeductions,
             QStringLiteral("Deductions : exempt organizations, food stamps and enterprise zone "
                            "building materials..."),
@@ -189,7 +189,7 @@ AmountsPageSpec exemptDeductions() {
             true};
 }
 
-AmountsPageSpec machineryDeductions() {
+AmountsStep machineryDeductions() {
     return {
         PageKeys::kMachineryDeductions,
         QStringLiteral("Deductions : manufacturing machinery and farm machinery"),
@@ -206,7 +206,7 @@ AmountsPageSpec machineryDeductions() {
         true};
 }
 
-AmountsPageSpec otherDeductions() {
+AmountsStep otherDeductions() {
     return {PageKeys::kOtherDeductions,
             QStringLiteral("Deductions : other deductions."),
             QStringLiteral("On the form: ST-1 worksheet for line 2, items 16a and 16b."),
@@ -221,7 +221,7 @@ AmountsPageSpec otherDeductions() {
             true};
 }
 
-AmountsPageSpec purchases() {
+AmountsStep purchases() {
     return {
         PageKeys::kPurchases,
         QStringLiteral("Tax on Purchases"),
@@ -239,7 +239,7 @@ AmountsPageSpec purchases() {
                   &St1Entries::purchasesOtherRateTax)}};
 }
 
-AmountsPageSpec netTaxDue() {
+AmountsStep netTaxDue() {
     return {PageKeys::kNetTaxDue,
             QStringLiteral("Net Tax Due"),
             QStringLiteral("On the form: ST-1 line 17 (prepaid tax), line 19 (prior "
@@ -257,7 +257,7 @@ AmountsPageSpec netTaxDue() {
             true};
 }
 
-AmountsPageSpec excessTax() {
+AmountsStep excessTax() {
     return {PageKeys::kExcessTax,
             QStringLiteral("Excess tax collected and credit memorandum"),
             QStringLiteral("On the form: ST-1 line 24 (credit memorandum) and line 22 (excess "
@@ -270,7 +270,7 @@ AmountsPageSpec excessTax() {
             true};
 }
 
-MethodPage::Spec softDrinkTax() {
+MethodPage::Description softDrinkTax() {
     return {PageKeys::kSt14,
             QStringLiteral("ST-14 Chicago Soft Drink Tax Return"),
             QStringLiteral("On the forms: ST-14 lines 1 to 6; the tax goes into item 16c of the "
@@ -299,7 +299,7 @@ MethodPage::Spec softDrinkTax() {
             }};
 }
 
-MethodPage::Spec mpeaTax() {
+MethodPage::Description mpeaTax() {
     return {PageKeys::kSt4Step1,
             QStringLiteral("MPEA Return[Step 1 in form ST-4]"),
             QStringLiteral("On the forms: ST-4 lines 1 to 6; the tax goes into item 16c of the "
@@ -328,7 +328,7 @@ MethodPage::Spec mpeaTax() {
             }};
 }
 
-AmountsPageSpec mpeaPayments() {
+AmountsStep mpeaPayments() {
     return {PageKeys::kSt4Step2,
             QStringLiteral("MPEA Return[Step 2 in form ST-4]"),
             QStringLiteral("On the form: ST-4 Step 2, lines 7 to 15."),
@@ -345,7 +345,7 @@ AmountsPageSpec mpeaPayments() {
                             &ReturnRecord::st4, &St4Section::st4CreditMemorandum)}};
 }
 
-AmountsPageSpec tireFee() {
+AmountsStep tireFee() {
     return {
         PageKeys::kSt8,
         QStringLiteral("Tire User Fee Return [Form ST-8]"),
@@ -369,4 +369,4 @@ AmountsPageSpec tireFee() {
                         &ReturnRecord::st8, &St8Section::st8CreditMemorandum)}};
 }
 
-} // namespace AmountPageSpecs
+} // namespace AmountSteps
