@@ -18,4 +18,10 @@ void formPage(const QByteArray& input);
 void rtfReader(const QByteArray& input);
 // A letter template with its keywords replaced by hostile values.
 void letterKeywords(const QByteArray& input);
+// An older history file read with every stored return, and its archives decoded.
+void historyReader(const QByteArray& input);
+// A zip archive unpacked by both unpackers: a history entry's pages and an update.
+void archive(const QByteArray& input);
+// An update server's version file read as the update check reads it.
+void versionFile(const QByteArray& input);
 } // namespace FuzzEntries

@@ -14,6 +14,11 @@ const FuzzTarget kTargets[] = {
     {"letter-keywords",
      &FuzzEntries::letterKeywords,
      {QStringLiteral("letters/resources/DefaultLetter.rtf")}},
+    {"history-reader",
+     &FuzzEntries::historyReader,
+     {QStringLiteral("tests/fuzz/seeds/history-reader")}},
+    {"archive", &FuzzEntries::archive, {QStringLiteral("tests/fuzz/seeds/archive")}},
+    {"version-file", &FuzzEntries::versionFile, {QStringLiteral("tests/fuzz/seeds/version-file")}},
 };
 } // namespace
 
