@@ -17,8 +17,7 @@ bool automaticCheckDue(int frequencyIndex, qint64 lastCheckSeconds, qint64 nowSe
 }
 
 bool automaticChecksEnabled() {
-    const QSettings settings(QLatin1String(SettingsStore::kOrganization),
-                             QLatin1String(SettingsStore::kApplication));
+    const QSettings settings(SettingsStore::kOrganization, SettingsStore::kApplication);
     return settings.value(QStringLiteral("Update/AutomaticCheck"), 1).toInt() != 0;
 }
 

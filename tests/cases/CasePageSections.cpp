@@ -1,13 +1,29 @@
 #include "CasePageSections.h"
 
-QJsonObject CasePageSections::fieldTexts(const FilledForm& form) {
+#include <QFile>
+
+namespace {
+// The texts `textOf(key)` gives for the form's fields, leaving out keys it has none for.
+template <typename TextOf>
+QJsonObject collectFields(const FilledForm& form, TextOf textOf) {
     QJsonObject fields;
     for (const FormField& field : form.fieldTable()) {
-        const QString text = form.fieldText(field.key);
+        const QString text = textOf(field.key);
         if (!text.isNull())
             fields[QString::number(field.key)] = text;
     }
     return fields;
+}
+} // namespace
+
+QJsonObject CasePageSections::fieldTexts(const FilledForm& form) {
+    return collectFields(form, [&form](int key) { return form.fieldText(key); });
+}
+
+QJsonObject CasePageSections::pageFileFields(const FilledForm& form, const QString& path) {
+    QFile file(path);
+    const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return collectFields(form, [&](int key) { return form.fieldTextIn(image, key); });
 }
 
 QJsonValue CasePageSections::keyOrNull(std::optional<int> key) {

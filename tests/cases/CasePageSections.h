@@ -10,6 +10,8 @@
 namespace CasePageSections {
 // The text now in each field of the page; keys whose placeholder the image lacks are left out.
 QJsonObject fieldTexts(const FilledForm& form);
+// The text of each field in a page file the form's image was written to.
+QJsonObject pageFileFields(const FilledForm& form, const QString& path);
 QJsonValue keyOrNull(std::optional<int> key);
 // {ok, failedKey, fields} of a form filled with the result `ok`; null when it was not filled.
 QJsonValue pageSection(const FilledForm& form, std::optional<bool> ok);

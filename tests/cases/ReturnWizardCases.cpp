@@ -4,6 +4,7 @@
 // of the return are compared with `expected`; then "Preview Return" is pressed and the page
 // list and the text of every field of every page file are compared with the page sections.
 // A case whose generation must stop checks the message instead and opens no preview.
+#include "CasePageSections.h"
 #include "ForEachReturnCase.h"
 #include "ReturnCaseContext.h"
 #include "ReturnCaseInput.h"
@@ -81,23 +82,6 @@ struct FormPageCheck {
     const char* failureMessage;
 };
 
-// Runs `script` on the preview window once it is open; the poll stops with the returned timer,
-// so a preview that never opens leaves nothing waiting for the next case.
-std::unique_ptr<QTimer> whenPreviewOpens(std::function<void(ReturnPreviewWindow*)> script) {
-    auto poll = std::make_unique<QTimer>();
-    poll->setInterval(5);
-    QTimer* timer = poll.get();
-    QObject::connect(timer, &QTimer::timeout, [timer, script] {
-        auto* window = qobject_cast<ReturnPreviewWindow*>(QApplication::activeModalWidget());
-        if (!window || !window->isVisible())
-            return;
-        timer->stop();
-        script(window);
-    });
-    poll->start();
-    return poll;
-}
-
 // A case without a page section (the project's worked examples check calculations only)
 // expects the page to be filled.
 bool sectionFailed(const QJsonValue& section) {
@@ -143,18 +127,6 @@ protected:
         return {};
     }
 
-    static QJsonObject pageFileFields(const FilledForm& form, const QString& path) {
-        QFile file(path);
-        const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        QJsonObject fields;
-        for (const FormField& field : form.fieldTable()) {
-            const QString text = form.fieldTextIn(image, field.key);
-            if (!text.isNull())
-                fields[QString::number(field.key)] = text;
-        }
-        return fields;
-    }
-
     void comparePages(const QString& file, const QJsonObject& testCase, const PageList& pages,
                       const std::vector<FormPageCheck>& checks, int vendorId) {
         const QJsonObject expected = testCase[QStringLiteral("expected")].toObject();
@@ -176,7 +148,7 @@ protected:
                     section.toObject()[QStringLiteral("fields")];
             if (section.isObject() && next < pages.size())
                 actualFields[QLatin1String(check.section)] =
-                    pageFileFields(*check.form, pages[next].path());
+                    CasePageSections::pageFileFields(*check.form, pages[next].path());
             ++next;
         }
         for (const PageEntry& page : pages)
@@ -236,7 +208,7 @@ protected:
             const QString stop = expectedStop(expected, checks);
             PageList previewed;
             bool previewOpened = false;
-            const auto poll = whenPreviewOpens([&](ReturnPreviewWindow* window) {
+            const auto poll = WizardCaseDriver::whenPreviewOpens([&](ReturnPreviewWindow* window) {
                 previewOpened = true;
                 previewed = window->context().pages;
                 EXPECT_TRUE(QFile::exists(window->context().documentPath)) << where.toStdString();

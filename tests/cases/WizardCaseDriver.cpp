@@ -1,8 +1,9 @@
 #include "WizardCaseDriver.h"
 
+#include "clients/wizard/CWizardDialog.h"
 #include "clients/wizard/CWizardPage.h"
+#include "forms/preview/ReturnPreviewWindow.h"
 #include "returns/returnwizard/PageKeys.h"
-#include "returns/returnwizard/ReturnWizard.h"
 #include "ui/wizard/UiTestHelpers.h"
 
 #include <QButtonGroup>
@@ -127,8 +128,8 @@ void fillStep(QWidget* page, int key, const QJsonObject& input) {
 }
 } // namespace
 
-bool WizardCaseDriver::fillEveryStep(ReturnWizard& wizard, const QJsonObject& input,
-                                     QString& problem) {
+bool WizardCaseDriver::fillStepsUntil(CWizardDialog& wizard, const QJsonObject& input, int stopKey,
+                                      QString& problem) {
     // More presses than there are steps means a step refused its values.
     for (int presses = 0; presses < 30; ++presses) {
         CWizardPage* page = wizard.activePage();
@@ -136,7 +137,7 @@ bool WizardCaseDriver::fillEveryStep(ReturnWizard& wizard, const QJsonObject& in
             problem = QStringLiteral("no step is shown");
             return false;
         }
-        if (page->key() == PageKeys::kSummary)
+        if (page->key() == stopKey)
             return true;
         fillStep(page, page->key(), input);
         wizard.nextButton()->click();
@@ -145,6 +146,27 @@ bool WizardCaseDriver::fillEveryStep(ReturnWizard& wizard, const QJsonObject& in
             return false;
         }
     }
-    problem = QStringLiteral("the summary step was never reached");
+    problem = QStringLiteral("step %1 was never reached").arg(stopKey);
     return false;
+}
+
+bool WizardCaseDriver::fillEveryStep(CWizardDialog& wizard, const QJsonObject& input,
+                                     QString& problem) {
+    return fillStepsUntil(wizard, input, PageKeys::kSummary, problem);
+}
+
+std::unique_ptr<QTimer>
+WizardCaseDriver::whenPreviewOpens(std::function<void(ReturnPreviewWindow*)> script) {
+    auto poll = std::make_unique<QTimer>();
+    poll->setInterval(5);
+    QTimer* timer = poll.get();
+    QObject::connect(timer, &QTimer::timeout, [timer, script] {
+        auto* window = qobject_cast<ReturnPreviewWindow*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible())
+            return;
+        timer->stop();
+        script(window);
+    });
+    poll->start();
+    return poll;
 }
