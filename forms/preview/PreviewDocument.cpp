@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
 
 namespace {
 const char kHeader[] =
@@ -67,4 +68,14 @@ bool writePreviewDocument(const QString& path, const PageList& pages) {
     file.close();
     QFile::remove(path);
     return false;
+}
+
+bool previewDocumentLoads(const QString& path, const PageList& pages) {
+    QFile document(path);
+    if (!document.open(QIODevice::ReadOnly) || document.size() == 0)
+        return false;
+    return std::all_of(pages.begin(), pages.end(), [](const PageEntry& page) {
+        QFile file(page.path());
+        return file.open(QIODevice::ReadOnly) && file.size() > 0;
+    });
 }

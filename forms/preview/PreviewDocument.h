@@ -17,3 +17,8 @@ QString previewDocumentPath(const QString& folder, const QString& businessName, 
 // left out. False, with no file left, when a page file is not an EMF page image or the
 // document cannot be written completely.
 bool writePreviewDocument(const QString& path, const PageList& pages);
+
+// Whether the preview can be loaded from what was written: the document opens again and every
+// listed page file can be read. A page file that vanished after it was generated would
+// otherwise show as a blank sheet and print as one.
+bool previewDocumentLoads(const QString& path, const PageList& pages);

@@ -144,6 +144,13 @@ bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& 
             MessageIcon::Stop);
         return false;
     }
+    if (!previewDocumentLoads(documentPath, context.pages)) {
+        QFile::remove(documentPath);
+        MessageBoxes::current().inform(
+            parent, QStringLiteral("An error occurred while loading return preview."),
+            MessageIcon::Stop);
+        return false;
+    }
     context.documentPath = documentPath;
     showReturnPreview(parent, context);
     QFile::remove(documentPath);

@@ -49,5 +49,6 @@ void showReturnPreview(QWidget* parent, const PreviewContext& context);
 
 // Writes the preview document of the context's pages to `documentPath`, shows the window and
 // deletes the document when it closes. False, after "An error occurred while preparing return
-// preview.", when the document cannot be written.
+// preview.", when the document cannot be written, or after "An error occurred while loading
+// return preview." when the written document or a page file cannot be read back.
 bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& documentPath);
