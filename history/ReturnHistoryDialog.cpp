@@ -5,6 +5,7 @@
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
+#include "ui/ColumnWidths.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
@@ -18,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <iterator>
+#include <vector>
 
 namespace {
 struct Column {
@@ -45,10 +47,10 @@ QTreeWidget* makeList(QWidget* parent) {
     for (const Column& column : kColumns)
         titles << QString::fromLatin1(column.title);
     list->setHeaderLabels(titles);
-    // Each column is as wide as specified, or as its title needs with the font in use.
-    for (int index = 0; index < int(std::size(kColumns)); ++index)
-        list->setColumnWidth(
-            index, std::max(kColumns[index].width, list->header()->sectionSizeHint(index)));
+    std::vector<int> widths;
+    for (const Column& column : kColumns)
+        widths.push_back(column.width);
+    setColumnWidthsFittingTitles(list, widths);
     keepSelectionVisible(list);
     return list;
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -111,8 +112,15 @@ void CWizardDialog::growToFitPage() {
 
 void CWizardDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!started_)
-        start();
+    if (started_)
+        return;
+    start();
+    // Showing a dialog hands the focus to its default button once the show is done; the first
+    // step's first field takes it back, so typing goes where the preparer expects it.
+    QTimer::singleShot(0, this, [this] {
+        if (CWizardPage* page = activePage(); page && page->firstField())
+            page->firstField()->setFocus(Qt::TabFocusReason);
+    });
 }
 
 void CWizardDialog::start() {

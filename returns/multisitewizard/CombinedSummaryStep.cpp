@@ -49,7 +49,8 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
                              "export or e-mail the generated forms and transmittal letter."));
     box->addWidget(paragraph("Please make sure to use a laser printer with black, "
                              "non-reflective, non-magnetic ink."));
-    preview_ = new QPushButton(QStringLiteral("Preview Return"));
+    preview_ = new QPushButton(QStringLiteral("&Preview Return"));
+    preview_->setAutoDefault(false);
     box->addWidget(preview_, 0, Qt::AlignLeft);
     connect(preview_, &QPushButton::clicked, this, &CombinedSummaryStep::previewReturn);
 }
@@ -66,6 +67,7 @@ void CombinedSummaryStep::pageShown() {
         amounts_[row]->setText(groupThousands(shown[row]));
     if (CWizardDialog* dialog = wizard())
         dialog->setEndReached();
+    preview_->setFocus();
 }
 
 void CombinedSummaryStep::previewReturn() {

@@ -7,11 +7,14 @@
 #include "returns/St1Calculation.h"
 #include "returns/multisite/LocationClient.h"
 #include "returns/multisitewizard/MultiSiteWizardState.h"
+#include "ui/ColumnWidths.h"
 #include "ui/MessageBoxes.h"
+#include "ui/SelectionColors.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -30,11 +33,11 @@ void PrepareLocationsStep::buildContents(QVBoxLayout* box) {
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("Location #"), QStringLiteral("Location Name"),
                             QStringLiteral("Location Address")});
-    for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
-        list_->setColumnWidth(column, kColumnWidths[column]);
+    setColumnWidthsFittingTitles(list_, kColumnWidths);
+    keepSelectionVisible(list_);
     list_->header()->setStretchLastSection(false);
     box->addWidget(list_);
-    prepare_ = new QPushButton(QStringLiteral("Prepare Location"));
+    prepare_ = new QPushButton(QStringLiteral("&Prepare Location"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(prepare_);
@@ -82,8 +85,21 @@ void PrepareLocationsStep::prepare(int row) {
     const ClientRecord locationClient = locationClientRecord(multiSite.client(), entry.location);
     startLocationPreparation(multiSite.record(), multiSite.shared.forms, multiSite.results->period,
                              locationClient, multiSite.context());
-    if (multiSite.runLocationWizard(this, locationClient) != CWizardDialog::kFinished)
+    const int result = multiSite.runLocationWizard(this, locationClient);
+    // Back to the list, so the keyboard goes on where the preparer left it.
+    window()->activateWindow();
+    list_->setFocus();
+    if (result != CWizardDialog::kFinished)
         return;
-    if (storePreparedLocation(entry, multiSite.record()) == kSt1BasesDoNotAddUp)
+    if (storePreparedLocation(entry, multiSite.record()) == kSt1BasesDoNotAddUp) {
         MessageBoxes::current().inform(this, QLatin1String(kSt1BasesMessage), MessageIcon::Stop);
+        return;
+    }
+    showPrepared(list_->topLevelItem(row));
+}
+
+// A prepared location carries a check mark, so the preparer sees which are still to do.
+void PrepareLocationsStep::showPrepared(QTreeWidgetItem* item) {
+    item->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton));
+    item->setToolTip(0, QStringLiteral("Prepared"));
 }

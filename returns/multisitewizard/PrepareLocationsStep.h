@@ -4,6 +4,7 @@
 
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // Page 297, "Prepare Locations": the client's locations in list order, each bound to its
 // result entry. "Prepare Location" (or a double click) runs the location-mode return wizard
@@ -31,6 +32,7 @@ private:
     void listLocations();
     // Runs the location's wizard and keeps what it computed when it ends with Finish.
     void prepare(int row);
+    void showPrepared(QTreeWidgetItem* item);
 
     QTreeWidget* list_ = nullptr;
     QPushButton* prepare_ = nullptr;

@@ -13,6 +13,7 @@
 #include "ui/wizard/UiTestHelpers.h"
 
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -106,9 +107,11 @@ TEST_F(MultiSiteWizardTest, ListsTheLocationsWithTheirNumbersOrRowPositions) {
         QTreeWidget* list = locations(dialog)->list();
         ASSERT_EQ(list->topLevelItemCount(), 3);
         EXPECT_EQ(list->headerItem()->text(0), "Location #");
-        EXPECT_EQ(list->columnWidth(0), 65);
-        EXPECT_EQ(list->columnWidth(1), 180);
-        EXPECT_EQ(list->columnWidth(2), 210);
+        // The specified widths, widened where a title needs more.
+        const int widths[] = {65, 180, 210};
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(list->columnWidth(column),
+                      std::max(widths[column], list->header()->sectionSizeHint(column)));
         EXPECT_EQ(list->topLevelItem(0)->text(0), "10");
         EXPECT_EQ(list->topLevelItem(2)->text(0), "3");
         EXPECT_EQ(list->topLevelItem(2)->text(1), "Site 3");
@@ -124,6 +127,12 @@ TEST_F(MultiSiteWizardTest, PrepareNeedsASelectedLocationAndNextEveryLocation) {
         prepareRow(dialog, 0);
         prepareRow(dialog, 2);
         EXPECT_EQ(locationsRun, QStringList({"Site 1", "Site 3"}));
+        // The prepared locations carry their mark; the list has the focus again.
+        QTreeWidget* list = locations(dialog)->list();
+        EXPECT_EQ(list->topLevelItem(0)->toolTip(0), "Prepared");
+        EXPECT_TRUE(list->topLevelItem(1)->icon(0).isNull());
+        EXPECT_EQ(list->topLevelItem(2)->toolTip(0), "Prepared");
+        EXPECT_EQ(dialog->focusWidget(), list);
         dialog->next();
         EXPECT_EQ(dialog->activePage()->key(), PrepareLocationsStep::kKey);
         EXPECT_EQ(messages.shown.last(), "Sorry,\nYou can't proceed to the next step until you "

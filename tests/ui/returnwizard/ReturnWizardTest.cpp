@@ -294,6 +294,11 @@ TEST_F(ReturnWizardTest, CancelAsksFirst) {
 
 TEST_F(ReturnWizardTest, ALocationAsksWhenItIsDone) {
     open(true);
+    // The first step is a step with fields: typing goes into its first one, not to the
+    // default button the shown dialog would otherwise focus.
+    QApplication::processEvents();
+    ASSERT_NE(wizard->focusWidget(), nullptr);
+    EXPECT_EQ(wizard->focusWidget()->objectName(), QStringLiteral("totalReceipts"));
     type("totalReceipts", QStringLiteral("1000"));
     nextUntil(kSummary);
     EXPECT_TRUE(messages.shown.isEmpty());
