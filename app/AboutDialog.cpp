@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
 
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "ui/AccessKeys.h"
 #include "ui/Icons.h"
 

@@ -2,9 +2,9 @@
 
 #include "app/GlobalDoc.h"
 #include "app/MainFrame.h"
-#include "app/Version.h"
 #include "clients/ClientsView.h"
 #include "platform/DataFiles.h"
+#include "platform/Version.h"
 #include "settings/SettingsBinder.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"

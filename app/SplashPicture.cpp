@@ -1,6 +1,6 @@
 #include "app/SplashPicture.h"
 
-#include "app/Version.h"
+#include "platform/Version.h"
 #include "ui/Icons.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "update/UpdateVersion.h"
 
-#include "app/Version.h"
+#include "platform/Version.h"
 
 #include <QRegularExpression>
 #include <limits>

@@ -1,4 +1,0 @@
-#pragma once
-
-// The version of the program, as the About box shows it.
-inline constexpr char kVersionText[] = "2.0.97";
