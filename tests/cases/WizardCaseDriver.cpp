@@ -62,12 +62,13 @@ void choosePeriod(QWidget* page, const QJsonObject& period) {
 
 void enterReceipts(QWidget* page, const QJsonObject& st1) {
     const double total = st1[QStringLiteral("totalReceipts")].toDouble();
-    if (total == 0) {
-        click(child<QCheckBox>(page, QStringLiteral("printBlankForms")));
+    auto* blankForms = child<QCheckBox>(page, QStringLiteral("printBlankForms"));
+    if (total == 0 && blankForms->isVisibleTo(page)) {
+        click(blankForms);
         return;
     }
-    // 0.01 is what the step stores for an entry of 0.
-    const QString typed = total == 0.01 ? QStringLiteral("0") : typedNumber(total);
+    // 0.01 is what the step stores for an entry of 0; a location has no blank forms.
+    const QString typed = total <= 0.01 ? QStringLiteral("0") : typedNumber(total);
     typeInto(child<QLineEdit>(page, QStringLiteral("totalReceipts")), typed);
     typeInto(child<QLineEdit>(page, QStringLiteral("liquorPurchases")),
              typedNumber(st1[QStringLiteral("liquorPurchases")].toDouble()));
