@@ -20,7 +20,9 @@ ScopedTempFolder::~ScopedTempFolder() {
 namespace HistoryTestFiles {
 
 QByteArray pageBytes(int number, int size) {
-    QByteArray bytes("\x01\x00\x00\x00 EMF page ", 16);
+    // The literal holds zero bytes, so its length comes from its size, not from a NUL.
+    static constexpr char kHead[] = "\x01\x00\x00\x00 EMF page ";
+    QByteArray bytes(kHead, sizeof kHead - 1);
     bytes += QByteArray::number(number);
     QRandomGenerator random(static_cast<quint32>(number));
     while (bytes.size() < size)
