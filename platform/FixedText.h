@@ -30,6 +30,13 @@ void set(char (&field)[N], std::string_view text) {
     field[length] = '\0';
 }
 
+// Copies the whole field, bytes after the terminator included, so a record copied field by
+// field is byte-identical to its source.
+template <std::size_t N>
+void copy(char (&field)[N], const char (&source)[N]) {
+    std::memcpy(field, source, N);
+}
+
 template <std::size_t N>
 void set(char (&field)[N], const char* text) {
     set(field, std::string_view(text));

@@ -1,26 +1,19 @@
 #include "returns/multisite/LocationClient.h"
 
-#include <algorithm>
-
-namespace {
-template <std::size_t N>
-void copyText(char (&target)[N], const char (&source)[N]) {
-    std::copy(std::begin(source), std::end(source), std::begin(target));
-}
-} // namespace
+#include "platform/FixedText.h"
 
 ClientRecord locationClientRecord(const ClientRecord& client, const ClientLocation& location) {
     ClientRecord record;
     initClientRecord(record);
-    copyText(record.businessName, location.name);
-    copyText(record.address1, location.address1);
-    copyText(record.address2, location.address2);
-    copyText(record.city, location.city);
-    copyText(record.zipCode, location.zipCode);
-    copyText(record.phone, location.phone);
-    copyText(record.ibtNumber, client.ibtNumber);
-    copyText(record.kobNumber, client.kobNumber);
-    copyText(record.locationCode, location.locationCode);
+    FixedText::copy(record.businessName, location.name);
+    FixedText::copy(record.address1, location.address1);
+    FixedText::copy(record.address2, location.address2);
+    FixedText::copy(record.city, location.city);
+    FixedText::copy(record.zipCode, location.zipCode);
+    FixedText::copy(record.phone, location.phone);
+    FixedText::copy(record.ibtNumber, client.ibtNumber);
+    FixedText::copy(record.kobNumber, client.kobNumber);
+    FixedText::copy(record.locationCode, location.locationCode);
     record.taxRecord = location.taxRecord;
     record.motorFuel = location.motorFuel;
     record.filesST14 = client.filesST14;
