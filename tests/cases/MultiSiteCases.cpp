@@ -57,15 +57,21 @@ protected:
     }
 
     // Each location prepared from its inputs: an earlier preparation first where the case has
-    // one, then the final one. The calculation sections of the final preparation.
+    // one (its status, 0 or the -6 of a wizard that refused to finish, kept as
+    // `preparedTwiceStatus`), then the final one. The calculation sections of the final one.
     QJsonArray prepareLocations(const QJsonObject& input) {
         const QJsonArray locations = input[QStringLiteral("locations")].toArray();
         QJsonArray sections;
         for (int row = 0; row < results->count; ++row) {
             const QJsonObject location = locations[row].toObject();
+            QJsonValue earlierStatus;
             if (location.contains(QStringLiteral("preparedTwice")))
-                prepare(row, location[QStringLiteral("preparedTwice")].toObject());
-            sections.append(prepare(row, location));
+                earlierStatus = prepare(row, location[QStringLiteral("preparedTwice")]
+                                                 .toObject())[QStringLiteral("st1Status")];
+            QJsonObject section = prepare(row, location);
+            if (!earlierStatus.isUndefined())
+                section[QStringLiteral("preparedTwiceStatus")] = earlierStatus;
+            sections.append(section);
         }
         return sections;
     }

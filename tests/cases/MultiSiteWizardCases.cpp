@@ -17,6 +17,7 @@
 #include "forms/preview/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "returns/ReturnRecord.h"
+#include "returns/St1Calculation.h"
 #include "returns/multisitewizard/CombinedSummaryStep.h"
 #include "returns/multisitewizard/MultiSiteWizard.h"
 #include "returns/multisitewizard/PrepareLocationsStep.h"
@@ -73,7 +74,7 @@ protected:
         WizardRun run;
         const std::vector<ListedPage> listed = listedPages(expected);
         whenModalOpens<CWizardDialog>([&](CWizardDialog* wizard) {
-            prepareAndPreview(*wizard, input, listed, messages, run);
+            prepareAndPreview(*wizard, input, expected, listed, messages, run);
             if (wizard->isVisible())
                 wizard->reject();
         });
@@ -90,20 +91,25 @@ protected:
 
     // The preparer's part: the period, every location, the summary, "Preview Return", Finish.
     void prepareAndPreview(CWizardDialog& wizard, const QJsonObject& input,
-                           const std::vector<ListedPage>& listed, ScriptedMessages& messages,
-                           WizardRun& run) {
+                           const QJsonObject& expected, const std::vector<ListedPage>& listed,
+                           ScriptedMessages& messages, WizardRun& run) {
         QString problem;
         if (!WizardCaseDriver::fillStepsUntil(wizard, input, PrepareLocationsStep::kKey, problem)) {
             run.problems << problem;
             return;
         }
         const QJsonArray locations = input[QStringLiteral("locations")].toArray();
+        const QJsonArray expectedLocations = expected[QStringLiteral("locations")].toArray();
         for (int row = 0; row < locations.size(); ++row) {
             const QJsonObject location = locations[row].toObject();
-            if (location.contains(QStringLiteral("preparedTwice")))
+            if (location.contains(QStringLiteral("preparedTwice"))) {
+                const bool refused =
+                    expectedLocations[row][QStringLiteral("preparedTwiceStatus")].toInt() ==
+                    kSt1BasesDoNotAddUp;
                 prepareLocation(wizard, row, location[QStringLiteral("preparedTwice")].toObject(),
-                                run);
-            prepareLocation(wizard, row, location, run);
+                                refused, messages, run);
+            }
+            prepareLocation(wizard, row, location, false, messages, run);
         }
         wizard.next();
         auto* summary = qobject_cast<CombinedSummaryStep*>(wizard.activePage());
@@ -130,23 +136,39 @@ protected:
     }
 
     // Selects the location's row, presses "Prepare Location" and types `entries` into the
-    // location wizard's steps, which ends with Finish.
+    // location wizard's steps, which ends with Finish. When `refused`, the entries' bases miss
+    // line 3: Finish must be refused with the -6 message, and the preparer cancels.
     static void prepareLocation(CWizardDialog& wizard, int row, const QJsonObject& entries,
-                                WizardRun& run) {
+                                bool refused, ScriptedMessages& messages, WizardRun& run) {
         auto* step = static_cast<PrepareLocationsStep*>(wizard.activePage());
         bool opened = false;
         whenModalOpens<ReturnWizard>([&](ReturnWizard* locationWizard) {
             opened = true;
             QString problem;
+            messages.clear();
             if (WizardCaseDriver::fillEveryStep(*locationWizard, entries, problem))
                 locationWizard->finish();
-            if (!locationWizard->isVisible())
+            const bool stayedOpen = locationWizard->isVisible();
+            if (stayedOpen)
+                locationWizard->reject();
+            if (refused && stayedOpen && problem.isEmpty()) {
+                if (!messages.shown.contains(QString::fromLatin1(kSt1BasesMessage)))
+                    run.problems << QStringLiteral(
+                                        "location %1: refused without the -6 message: %2")
+                                        .arg(row)
+                                        .arg(messages.shown.join(QLatin1Char('|')));
                 return;
-            run.problems << QStringLiteral("location %1: %2")
-                                .arg(row)
-                                .arg(problem.isEmpty() ? QStringLiteral("Finish refused")
-                                                       : problem);
-            locationWizard->reject();
+            }
+            if (refused)
+                run.problems << QStringLiteral("location %1: the earlier preparation was not "
+                                               "refused %2")
+                                    .arg(row)
+                                    .arg(problem);
+            else if (stayedOpen)
+                run.problems << QStringLiteral("location %1: %2")
+                                    .arg(row)
+                                    .arg(problem.isEmpty() ? QStringLiteral("Finish refused")
+                                                           : problem);
         });
         step->list()->setCurrentItem(step->list()->topLevelItem(row));
         step->prepareButton()->click();

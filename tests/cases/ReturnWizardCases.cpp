@@ -38,8 +38,26 @@ QString grouped(qint64 amount) {
     return amount < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+// After -6 there is no summary section: the four ST-1 amounts stay at zero, while ST-14, ST-4
+// and ST-8, computed before ST-1, show the dues of their own sections.
+QJsonObject expectedSummaryAmounts(const QJsonObject& expected) {
+    const QJsonValue summary = expected[QStringLiteral("summary")];
+    if (summary.isObject())
+        return summary.toObject();
+    const auto due = [&](const char* section, const char* key) {
+        return expected[QLatin1String(section)].toObject()[QLatin1String(key)];
+    };
+    return {{QStringLiteral("summaryTotalReceipts"), 0},
+            {QStringLiteral("summaryDeductions"), 0},
+            {QStringLiteral("summaryTaxableReceipts"), 0},
+            {QStringLiteral("summaryPaymentDue"), 0},
+            {QStringLiteral("st8PaymentDue"), due("st8", "st8PaymentDue")},
+            {QStringLiteral("st14PaymentDue"), due("st14", "st14PaymentDue")},
+            {QStringLiteral("st4PaymentDue"), due("st4", "st4PaymentDue")}};
+}
+
 QJsonObject expectedSummaryTable(const QJsonObject& input, const QJsonObject& expected) {
-    const QJsonObject summary = expected[QStringLiteral("summary")].toObject();
+    const QJsonObject summary = expectedSummaryAmounts(expected);
     const bool blank =
         input[QStringLiteral("st1")].toObject()[QStringLiteral("totalReceipts")].toDouble() == 0;
     const auto amount = [&](const char* key, bool positiveOnly) {
