@@ -6,8 +6,9 @@
 #include <QJsonValue>
 #include <type_traits>
 
-// The names the case format gives the fields of a return, with the members they stand for.
-namespace ReturnCaseFields {
+// The names of the fields of a return, with the members they stand for: the names the stored
+// inputs, the data export, the figure import and the test cases use.
+namespace ReturnFields {
 template <typename Section, typename Value>
 struct Field {
     const char* key;
@@ -60,4 +61,4 @@ void write(QJsonObject& json, const Section& section, const Field<Section, Value
             json[QLatin1String(field.key)] = section.*field.member;
     }
 }
-} // namespace ReturnCaseFields
+} // namespace ReturnFields

@@ -1,6 +1,6 @@
-#include "ReturnCaseFields.h"
+#include "returns/ReturnFields.h"
 
-namespace ReturnCaseFields {
+namespace ReturnFields {
 const Field<St1Section, double> kSt1Entries[17] = {
     {"totalReceipts", &St1Section::totalReceipts},
     {"liquorPurchases", &St1Section::liquorPurchases},
@@ -173,4 +173,4 @@ const Field<ReturnSummary, Dollars> kSummary[7] = {
     {"st14PaymentDue", &ReturnSummary::st14PaymentDue},
     {"st8PaymentDue", &ReturnSummary::st8PaymentDue},
     {"st4PaymentDue", &ReturnSummary::st4PaymentDue}};
-} // namespace ReturnCaseFields
+} // namespace ReturnFields
