@@ -1,7 +1,7 @@
 #include "letters/LetterGenerator.h"
 
 #include "letters/DefaultLetter.h"
-#include "letters/RtfText.h"
+#include "platform/RtfText.h"
 
 #include <QDir>
 #include <QFile>
