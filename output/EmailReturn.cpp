@@ -71,9 +71,12 @@ std::optional<MailAttachment> readAttachment(const QString& path, const QByteArr
 
 MailResult sendThroughServer(QWidget* parent, const MailSettings& settings, const MailDraft& draft,
                              const AttachmentFiles& files) {
-    SmtpAccount account{
-        settings.server.trimmed(), settings.port, settings.useTls != 0, settings.user.trimmed(), {},
-        settings.sender.trimmed()};
+    SmtpAccount account{settings.server.get().trimmed(),
+                        settings.port,
+                        settings.useTls != 0,
+                        settings.user.get().trimmed(),
+                        {},
+                        settings.sender.get().trimmed()};
     if (!account.user.isEmpty()) {
         if (!keptPassword())
             keptPassword() = ExportPrompts::password(parent, account.user, account.server);
@@ -107,7 +110,7 @@ void sendDraft(QWidget* parent, const PreviewContext& context, const MailSetting
                                        MessageIcon::Stop);
         return;
     }
-    if (settings.server.trimmed().isEmpty()) {
+    if (settings.server.get().trimmed().isEmpty()) {
         // The mail program reads the files after we return, so they stay in the temporary
         // folder.
         if (!DesktopMail::compose(draft.to, draft.subject, draft.body,

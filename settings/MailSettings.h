@@ -1,22 +1,19 @@
 #pragma once
 
-#include "settings/SettingsBinder.h"
-
-#include <QString>
+#include "settings/SettingValue.h"
 
 // The "Mail" section: how returns are sent by e-mail. With a server the program sends through
 // SMTP itself (the password is asked when sending and kept for the run only); without one it
-// hands the message to the desktop's mail program. Owned by the main window like the options.
+// hands the message to the desktop's mail program. Each value is read and written in the store
+// at use, so the next e-mail uses what the Options dialog set.
 class MailSettings {
 public:
     MailSettings();
 
-    QString server; // SMTP host name; empty: use the desktop's mail program
-    int port = 587;
-    int useTls = 1; // 1: encrypted (TLS from the start on port 465, STARTTLS on other ports)
-    QString user;   // login name; empty: send without logging in
-    QString sender; // the From address
-
-private:
-    SettingsBinder binder_{QStringLiteral("Mail")};
+    SettingValue<QString> server; // SMTP host name; empty: use the desktop's mail program
+    SettingValue<int> port;
+    SettingValue<int>
+        useTls; // 1: encrypted (TLS from the start on port 465, STARTTLS on other ports)
+    SettingValue<QString> user;   // login name; empty: send without logging in
+    SettingValue<QString> sender; // the From address
 };

@@ -1,16 +1,21 @@
 #include "output/ExportCommands.h"
 
+#include "app/OptionsDialog.h"
 #include "output/ExportPrompts.h"
 #include "platform/FixedText.h"
 #include "settings/MailSettings.h"
+#include "settings/OptionsSettings.h"
 #include "support/BlankReturnPages.h"
 #include "support/SmtpTestServer.h"
 #include "support/TestFiles.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -116,7 +121,7 @@ TEST_F(ExportCommandsTest, CancellingTheSaveDialogDoesNothing) {
 class EmailReturnTest : public ExportCommandsTest {
 protected:
     void useServer(const SmtpTestServer& server, const QString& user = {}) {
-        MailSettings settings; // written back when it goes out of scope
+        MailSettings settings;
         settings.server = QStringLiteral("127.0.0.1");
         settings.port = server.port();
         settings.useTls = 0;
@@ -172,6 +177,32 @@ TEST_F(EmailReturnTest, TheReturnArrivesWithThePdfAndTheInstructions) {
         QByteArray::fromBase64(attachments[1][QStringLiteral("base64")].toString().toLatin1());
     EXPECT_TRUE(instructions.startsWith("{\\rtf1"));
     EXPECT_TRUE(instructions.contains("$1,234"));
+}
+
+// The mail server set under Edit > Preferences > General is what the next e-mail of the same
+// run uses, while the settings' owner (the main window) lives on.
+TEST_F(EmailReturnTest, TheServerSetInThePreferencesSendsTheNextEmail) {
+    SmtpTestServer server(QStringLiteral("accept"));
+    ASSERT_TRUE(server.isRunning());
+    OptionsSettings options(QDir::tempPath() + u'/');
+    options.clientDataPath = folder.path() + u'/';
+    MailSettings mail;
+    OptionsDialog preferences(options, mail);
+    preferences.findChild<QLineEdit*>(QStringLiteral("mailServer"))
+        ->setText(QStringLiteral("127.0.0.1"));
+    preferences.findChild<QSpinBox*>(QStringLiteral("mailPort"))->setValue(server.port());
+    preferences.findChild<QCheckBox*>(QStringLiteral("mailTls"))->setChecked(false);
+    preferences.findChild<QLineEdit*>(QStringLiteral("mailSender"))
+        ->setText(QStringLiteral("preparer@example.com"));
+    preferences.accept();
+    ASSERT_EQ(preferences.result(), QDialog::Accepted);
+    answer(std::nullopt);
+
+    emailReturn(nullptr, context);
+
+    EXPECT_EQ(shownTexts(),
+              QStringList{QStringLiteral("The return was sent to owner@acme.example.")});
+    EXPECT_EQ(server.messageCount(), 1);
 }
 
 TEST_F(EmailReturnTest, AHistoryReturnHasTheSubjectWithoutAPeriod) {
@@ -241,7 +272,7 @@ TEST_F(EmailReturnTest, APageThatCannotBeExportedGivesThePdfText) {
 TEST_F(EmailReturnTest, WithoutServerOrMailProgramTheUserIsToldWhereToSetItUp) {
     {
         MailSettings settings;
-        settings.server.clear();
+        settings.server = QString();
     }
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", folder.path().toLocal8Bit()); // no xdg-email here
