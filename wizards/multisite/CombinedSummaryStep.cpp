@@ -3,7 +3,6 @@
 #include "forms/multisite/CombineLocations.h"
 #include "forms/multisite/MultiSiteGeneration.h"
 #include "forms/preview/PreviewDocument.h"
-#include "forms/preview/ReturnGeneration.h"
 #include "output/ReturnPreviewWindow.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
@@ -57,7 +56,6 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
 
 void CombinedSummaryStep::pageShown() {
     MultiSiteWizardState& multiSite = state();
-    multiSite.shared.previewed = false;
     multiSite.fills = combineLocations(multiSite.record(), multiSite.shared.forms,
                                        multiSite.client(), *multiSite.results, multiSite.context());
     const ReturnSummary& summary = multiSite.record().summary;
@@ -70,14 +68,18 @@ void CombinedSummaryStep::pageShown() {
     preview_->setFocus();
 }
 
+int CombinedSummaryStep::backPressed() {
+    state().shared.discardPreview();
+    return kMoveOn;
+}
+
 void CombinedSummaryStep::previewReturn() {
     MultiSiteWizardState& multiSite = state();
     ReturnWizardState& shared = multiSite.shared;
     MultiSiteGeneration generation;
     {
         const WaitCursor waiting;
-        deletePageFiles(shared.pages);
-        shared.pages.clear();
+        shared.discardPreview();
         generation =
             generateMultiSitePages(shared.forms, multiSite.record(), multiSite.fills,
                                    multiSite.client(), *multiSite.results, multiSite.context());

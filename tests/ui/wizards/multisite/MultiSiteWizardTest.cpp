@@ -13,6 +13,7 @@
 #include "wizards/return/ReturnWizardSettings.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -189,6 +190,32 @@ TEST_F(MultiSiteWizardTest, FinishWithoutAPreviewAsksFirstAndAfterOneOffersTheHi
                   "Would you like to add this return to the \"Return History\" of this client?");
     });
     EXPECT_EQ(result, CWizardDialog::kFinished);
+}
+
+// The same rule as the single-site wizard: going back after a preview deletes its pages, so
+// Finish no longer offers them to the history.
+TEST_F(MultiSiteWizardTest, GoingBackAfterAPreviewDiscardsItsPages) {
+    run([this](CWizardDialog* dialog) {
+        prepareAll(dialog);
+        dialog->next();
+        PageList previewed;
+        whenModalOpens<ReturnPreviewWindow>([&](ReturnPreviewWindow* preview) {
+            previewed = preview->context().pages;
+            preview->reject();
+        });
+        summary(dialog)->previewButton()->click();
+        ASSERT_FALSE(previewed.empty());
+        ASSERT_TRUE(QFile::exists(previewed.front().path()));
+        dialog->back();
+        for (const PageEntry& page : previewed)
+            EXPECT_FALSE(QFile::exists(page.path()));
+        dialog->next();
+        messages.answers = {false};
+        dialog->finish();
+        EXPECT_EQ(messages.asked,
+                  QStringList({"Are you sure you want to close this wizard without printing "
+                               "the return?"}));
+    });
 }
 
 } // namespace

@@ -385,3 +385,68 @@ TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
                                               groupThousands(summary.summaryPaymentDue)}));
     EXPECT_EQ(entries[0][3], QStringLiteral("2,500"));
 }
+
+// A change after a preview discards it: going back from the summary deletes the previewed
+// pages, so Finish never offers to store pages that show other figures than the history row.
+TEST_F(ReturnWizardTest, GoingBackAfterAPreviewDiscardsItsPages) {
+    QTemporaryDir clientFolder;
+    client.path = clientFolder.filePath(QStringLiteral("Vtb00001.kvr"));
+    open();
+    nextUntil(kTotalReceipts);
+    type("totalReceipts", QStringLiteral("2500"));
+    nextUntil(kSummary);
+    // Each preview: its pages, and the bytes of ST-1 page 1 as it was shown.
+    const auto preview = [this](PageList& pages, QByteArray& firstPage) {
+        whenModalOpens<ReturnPreviewWindow>([&](ReturnPreviewWindow* window) {
+            pages = window->context().pages;
+            QFile file(pages.front().path());
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            firstPage = file.readAll();
+            window->accept();
+        });
+        static_cast<SummaryPage*>(step())->previewReturn();
+    };
+    PageList first;
+    QByteArray firstShown;
+    preview(first, firstShown);
+    ASSERT_FALSE(first.empty());
+
+    wizard->backButton()->click();
+    for (const PageEntry& page : first)
+        EXPECT_FALSE(QFile::exists(page.path())) << "the old preview's pages are gone";
+    while (stepKey() != kTotalReceipts && wizard->backButton()->isEnabled())
+        wizard->backButton()->click();
+    type("totalReceipts", QStringLiteral("3000"));
+    nextUntil(kSummary);
+    // Finishing now is finishing without a preview of these figures.
+    messages.answers = {false};
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.asked,
+              QStringList{QStringLiteral("Are you sure you want to close this wizard without "
+                                         "printing the return?")});
+    ASSERT_TRUE(wizard->isVisible());
+
+    PageList second;
+    QByteArray secondShown;
+    preview(second, secondShown);
+    ASSERT_NE(secondShown, firstShown);
+    messages.clear();
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.asked,
+              QStringList{QStringLiteral("Would you like to add this return to the \"Return "
+                                         "History\" of this client?")});
+    wizard.reset();
+    HistoryDatabase history;
+    history.open(historyFilePath(client.path));
+    const QList<QStringList> entries = listHistoryReturns(history);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0][3], QStringLiteral("3,000"));
+    QTemporaryDir unpacked;
+    const std::optional<PageList> stored =
+        extractHistoryReturn(history, entries[0][0].toInt(), unpacked.filePath("return.zip"),
+                             unpacked.filePath("pages"));
+    ASSERT_TRUE(stored && !stored->empty());
+    QFile storedFirst(stored->front().path());
+    ASSERT_TRUE(storedFirst.open(QIODevice::ReadOnly));
+    EXPECT_EQ(storedFirst.readAll(), secondShown) << "the history keeps the pages of 3,000";
+}
