@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -449,4 +450,30 @@ TEST_F(ReturnWizardTest, GoingBackAfterAPreviewDiscardsItsPages) {
     QFile storedFirst(stored->front().path());
     ASSERT_TRUE(storedFirst.open(QIODevice::ReadOnly));
     EXPECT_EQ(storedFirst.readAll(), secondShown) << "the history keeps the pages of 3,000";
+}
+
+// The help balloon of a field ("?" or F1) closes when its step is left and when the wizard
+// closes, so it never covers the fields or the summary of later steps.
+TEST_F(ReturnWizardTest, AFieldsHelpClosesWithItsStep) {
+    const auto openHelp = [this](const char* field) {
+        pressKey(step()->findChild<QLineEdit*>(QLatin1String(field)), Qt::Key_F1);
+        QPointer<BalloonTip> help;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* tip = qobject_cast<BalloonTip*>(window); tip && tip->isVisible())
+                help = tip;
+        return help;
+    };
+    open();
+    nextUntil(kTotalReceipts);
+    QPointer<BalloonTip> help = openHelp("totalReceipts");
+    ASSERT_TRUE(help);
+    next();
+    ASSERT_EQ(stepKey(), kFoodInside);
+    EXPECT_TRUE(!help || !help->isVisible());
+    next();
+    help = openHelp("generalSalesOutside");
+    ASSERT_TRUE(help);
+    wizard->cancelButton()->click();
+    ASSERT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(!help || !help->isVisible());
 }
