@@ -1,13 +1,18 @@
 // Every dialog the program opens, at two font sizes: no two of its buttons or field labels
 // share an access key, every button has one, and no label or button text is cut.
 #include "app/AboutDialog.h"
+#include "app/GlobalDoc.h"
+#include "app/MainFrame.h"
 #include "app/OptionsDialog.h"
 #include "app/PreparerInfoDialog.h"
 #include "clients/backup/BackupDialog.h"
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnGeneration.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryFilePath.h"
 #include "letters/LetterEditorDialog.h"
 #include "output/ReturnPreviewWindow.h"
+#include "output/history/ReturnHistoryDialog.h"
 #include "returns/ReturnRecord.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
@@ -170,6 +175,29 @@ TEST_P(DialogSweepTest, EveryStepOfAReturn) {
         }
         EXPECT_EQ(returnWizard.activePage()->key(), PageKeys::kSummary);
     }
+}
+
+// The main window with its client list buttons, whose access keys keep clear of the menus.
+TEST_P(DialogSweepTest, TheMainWindow) {
+    CGlobalDoc document;
+    ASSERT_EQ(document.loadSharedData(TestPaths::source("resources/Data.tbl")),
+              CGlobalDoc::LoadResult::Loaded);
+    CMainFrame frame(document);
+    document.setOptions(&frame.options());
+    frame.resize(1000, 600);
+    frame.show();
+    expectReadable(&frame, frame.windowTitle());
+}
+
+TEST_P(DialogSweepTest, TheReturnHistory) {
+    ClientInfo client;
+    client.path = folder + "Vtb00001.kvr";
+    FixedText::set(client.record.businessName, "Corner Store");
+    HistoryDatabase database;
+    database.open(historyFilePath(client.path));
+    database.createSchema();
+    CReturnHistoryDialog history(database, client);
+    expectReadable(history);
 }
 
 TEST_P(DialogSweepTest, ThePreviewWindow) {

@@ -477,3 +477,15 @@ TEST_F(ReturnWizardTest, AFieldsHelpClosesWithItsStep) {
     ASSERT_FALSE(wizard->isVisible());
     EXPECT_TRUE(!help || !help->isVisible());
 }
+
+// On the ST-14 and ST-4 steps typing goes into the amount, not to the method choice.
+TEST_F(ReturnWizardTest, TheMethodStepsStartOnTheAmount) {
+    client.record.filesST14 = client.record.filesST4 = 1;
+    open();
+    for (const auto& [key, amount] : {std::pair{kSt14, "st14Amount"}, {kSt4Step1, "st4Amount"}}) {
+        nextUntil(key);
+        ASSERT_EQ(stepKey(), key);
+        ASSERT_NE(wizard->focusWidget(), nullptr);
+        EXPECT_EQ(wizard->focusWidget()->objectName(), QLatin1String(amount));
+    }
+}
