@@ -8,8 +8,8 @@
 
 // The pages of a return one below the other on a grey desk, the way a document viewer shows
 // them: continuous scrolling, zoom (Ctrl+wheel, Ctrl+plus/minus), fit width and fit page,
-// Page Up/Down, Home and End. Pages are drawn by the page image player at the zoom in use;
-// nothing on them can be selected or changed.
+// Page Up/Down (a screen at a time, stopping at the top of a page), Home and End. Pages are drawn
+// by the page image player at the zoom in use; nothing on them can be selected or changed.
 class PageView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -57,6 +57,7 @@ private:
     void updateScrollBars();
     const QImage& renderedPage(int index);
     void reportCurrentPage();
+    void scrollByScreen(int direction);
 
     std::vector<Page> pages_;
     double zoom_ = 1.0;
