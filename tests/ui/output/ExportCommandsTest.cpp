@@ -13,9 +13,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -76,9 +78,13 @@ class SaveReturnAsTest : public ExportCommandsTest,
 
 TEST_P(SaveReturnAsTest, TheExtensionChoosesWhatIsWritten) {
     saveAs(folder.filePath(QLatin1String(GetParam().chosen)));
-    EXPECT_TRUE(messages.shown.empty()) << shownTexts().join(u'|').toStdString();
     const QString written = folder.filePath(QLatin1String(GetParam().written));
     EXPECT_TRUE(TestFiles::readAll(written).startsWith(GetParam().starts)) << GetParam().written;
+    // The preparer is told where the file went.
+    ASSERT_EQ(messages.shown.size(), 1u) << shownTexts().join(u'|').toStdString();
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(messages.shown[0].text.endsWith(QDir::toNativeSeparators(written)))
+        << messages.shown[0].text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SaveReturnAsTest,
@@ -109,6 +115,21 @@ TEST_F(ExportCommandsTest, AFailedSaveSaysSo) {
     saveAs(folder.filePath(QStringLiteral("copy.doc")));
     EXPECT_EQ(shownTexts(), QStringList{kSaveFailed});
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("copy.doc"))));
+}
+
+TEST_F(ExportCommandsTest, TheSaveDialogOpensInTheFolderSavedInLast) {
+    QTemporaryDir other;
+    saveAs(QDir(other.path()).filePath(QStringLiteral("return.doc")));
+    EXPECT_EQ(ExportPrompts::saveFolder(), QFileInfo(other.path()).absoluteFilePath());
+    // A failed save, a refused name and a cancel leave the folder as it was.
+    saveAs(folder.filePath(QStringLiteral("no such folder/return.pdf")));
+    saveAs(folder.filePath(QStringLiteral("return.txt")));
+    saveAs(QString());
+    EXPECT_EQ(ExportPrompts::saveFolder(), QFileInfo(other.path()).absoluteFilePath());
+    // A folder that has gone since is not offered.
+    other.remove();
+    EXPECT_EQ(ExportPrompts::saveFolder(),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 TEST_F(ExportCommandsTest, CancellingTheSaveDialogDoesNothing) {
