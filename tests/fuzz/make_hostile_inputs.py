@@ -257,13 +257,17 @@ class LegacyFile:
         return self.pages[number - 1]
 
     def write_tree_page(self, number, right_child, cells):
-        """cells: (left child, payload, first overflow page or 0, data size) in key order."""
+        """cells: (left child, payload, first overflow page, data size) in key order; a payload
+        longer than a cell holds continues on the given overflow page, or on a chain of its own
+        when that is None."""
         page = self.page(number)
         struct.pack_into("<I", page, 0, right_child)
         struct.pack_into("<H", page, 4, 8 if cells else 0)
         offset = 8
         for index, (left, payload, overflow, data_size) in enumerate(cells):
             local = payload[:LOCAL]
+            if len(payload) > LOCAL and overflow is None:
+                overflow = self.write_overflow(payload[LOCAL:])
             size = 12 + len(local) + (4 if overflow else 0)
             last = index + 1 == len(cells)
             struct.pack_into("<IHH", page, offset, left, 4, 0 if last else offset + size)
@@ -290,7 +294,7 @@ class LegacyFile:
         schema = 2
         entry = record([b"table", b"tblReturnHistory", b"tblReturnHistory", str(root).encode(),
                         LEGACY_SQL])
-        self.write_tree_page(schema, 0, [(0, key(1) + entry, 0, len(entry))])
+        self.write_tree_page(schema, 0, [(0, key(1) + entry, None, len(entry))])
 
     def bytes(self):
         return b"".join(self.pages)
@@ -352,7 +356,7 @@ def overflow_into_tree_page():
     row = history_row(zip_of([("EMF1.tmp", page_bytes(1))]))
     first = history_row(b"x")
     legacy.write_tree_page(leaf, 0, [(0, key(2) + row, root, len(row))])
-    legacy.write_tree_page(root, leaf, [(0, key(1) + first, 0, len(first))])
+    legacy.write_tree_page(root, leaf, [(0, key(1) + first, None, len(first))])
     legacy.write_schema(root)
     return legacy.bytes()
 
