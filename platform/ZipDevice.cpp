@@ -1,7 +1,6 @@
 #include "platform/ZipDevice.h"
 
 #include <QIODevice>
-#include <limits>
 
 namespace {
 QIODevice* deviceOf(voidpf stream) {
@@ -36,7 +35,8 @@ long ZCALLBACK seekDevice(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
         base = device->size();
     else if (origin != ZLIB_FILEFUNC_SEEK_SET)
         return -1;
-    if (offset > ZPOS64_T(std::numeric_limits<qint64>::max() - base))
+    // An archive never asks for a place past its end, unless it is damaged.
+    if (offset > ZPOS64_T(device->size() - base))
         return -1;
     return device->seek(base + qint64(offset)) ? 0 : -1;
 }
