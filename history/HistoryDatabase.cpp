@@ -108,7 +108,7 @@ void HistoryDatabase::openEngine(const QString& path) {
 }
 
 // An SQLite 3 file that another program wrote is not a history file, even with our tables;
-// nor is one of ours whose return table is not the one specified.
+// nor is one of ours whose return table is not the one the program creates.
 void HistoryDatabase::refuseForeignFile() {
     bool ours = false;
     try {
@@ -131,7 +131,8 @@ bool HistoryDatabase::carriesOurMarks() {
 }
 
 // tblReturnHistory, where the file has it, is a plain table (never a view, a virtual table or
-// a table without row numbers) with exactly the specified columns, none of them computed.
+// a table without row numbers) with exactly the columns the program creates it with, none of
+// them computed.
 // Other tables may stand beside it.
 bool HistoryDatabase::returnTableIsOurs() {
     HistoryQuery objects = execQuery(

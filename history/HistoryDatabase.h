@@ -13,7 +13,7 @@ struct sqlite3;
 // CppSQLiteException.
 //
 // A history file comes from outside (a client folder can be shared, restored or sent along),
-// so the file is not trusted: its return table must be a plain table with the specified
+// so the file is not trusted: its return table must be a plain table with the program's own
 // columns, its triggers and views are never run, and no single value read from it or written
 // to it may be longer than kMaxValueBytes.
 class HistoryDatabase {

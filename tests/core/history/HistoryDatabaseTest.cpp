@@ -145,10 +145,10 @@ TEST_F(HistoryDatabaseTest, EmptyFileOpensAndAMissingFolderCannot) {
 
 namespace {
 
-// A file of ours whose tblReturnHistory is something else than the specified table is refused
-// on open, whatever it would do when read (a view that never ends or hands out a gigabyte,
-// computed columns), and left as it is.
-TEST_F(HistoryDatabaseTest, AReturnTableThatIsNotTheSpecifiedTableIsRefused) {
+// A file of ours whose tblReturnHistory is something else than the table the program creates is
+// refused on open, whatever it would do when read (a view that never ends or hands out a
+// gigabyte, computed columns), and left as it is.
+TEST_F(HistoryDatabaseTest, AReturnTableOtherThanTheProgramsOwnIsRefused) {
     const struct {
         const char* name;
         QString script;
