@@ -117,6 +117,9 @@ void ReturnPreviewWindow::print() {
     if (context_.pages.empty())
         return;
     QPrinter printer(QPrinter::HighResolution);
+    // The forms are Letter pages; a printer that has no Letter paper keeps its own and
+    // printPages scales the forms to fit it.
+    printer.setPageSize(QPageSize(QPageSize::Letter));
     if (!MessageBoxes::current().choosePrinter(this, printer))
         return;
     WaitCursor wait;
