@@ -155,6 +155,18 @@ TEST_F(ReturnWizardTest, StepsFollowTheClientsProfile) {
     }
 }
 
+// The location wizard of a multi-site return says which location it prepares.
+TEST_F(ReturnWizardTest, ALocationsWizardIsTitledWithTheLocationsName) {
+    const struct {
+        const char* name;
+        const char* title;
+    } cases[] = {{"Site 2", "Prepare Location - Site 2"}, {"", "Prepare Location"}};
+    for (const auto& c : cases) {
+        FixedText::set(client.record.businessName, c.name);
+        EXPECT_EQ(open(true).windowTitle(), QLatin1String(c.title)) << c.name;
+    }
+}
+
 TEST_F(ReturnWizardTest, PrintBlankFormsGoesStraightToABlankSummary) {
     settings.allowBlankForms = true;
     open();
