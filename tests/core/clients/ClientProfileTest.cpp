@@ -1,5 +1,8 @@
 #include "clients/ClientProfile.h"
 
+#include "clients/profile/SiteTexts.h"
+#include "platform/FixedText.h"
+
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
@@ -105,3 +108,35 @@ TEST_F(ClientProfileTest, ALocationsRecordTakesEachFieldFromItsPlace) {
                     field.size);
     expectBytes(withoutClient, both, kLocationByte, 0);
 }
+
+namespace {
+// The site texts the business step and the location dialog show are the fields a location's
+// record takes from the location: what the dialog stored in a location is what the location's
+// return is prepared with, field for field, and each text lands where it was read from.
+TEST(SiteTexts, ALocationsTextsAreThoseOfItsRecordAndComeBackAsStored) {
+    const EntryChecks::SiteEntry typed{"North Store", "1 Elm St",       "Suite 2",    "Springfield",
+                                       "62701",       "(217) 555-0100", "076-5000-9", {}};
+    auto client = std::make_unique<ClientRecord>();
+    initClientRecord(*client);
+    SiteTexts::store(typed, client->locations[1]);
+    auto locationRecord = std::make_unique<ClientRecord>();
+    initClientRecord(*locationRecord);
+    ClientProfile::copyForLocation(*client, client->locations[1], *locationRecord);
+    const EntryChecks::SiteEntry fromLocation = SiteTexts::of(client->locations[1]);
+    const EntryChecks::SiteEntry fromRecord = SiteTexts::of(*locationRecord);
+    const QString EntryChecks::SiteEntry::*fields[] = {
+        &EntryChecks::SiteEntry::name,        &EntryChecks::SiteEntry::address1,
+        &EntryChecks::SiteEntry::address2,    &EntryChecks::SiteEntry::city,
+        &EntryChecks::SiteEntry::zipCode,     &EntryChecks::SiteEntry::phone,
+        &EntryChecks::SiteEntry::locationCode};
+    for (const auto field : fields) {
+        EXPECT_EQ(fromLocation.*field, typed.*field);
+        EXPECT_EQ(fromRecord.*field, typed.*field);
+    }
+    EXPECT_EQ(FixedText::get(client->locations[1].name), "North Store");
+    EXPECT_EQ(FixedText::get(client->locations[1].zipCode), "62701");
+    EXPECT_EQ(FixedText::get(locationRecord->businessName), "North Store");
+    EXPECT_EQ(FixedText::get(locationRecord->phone), "(217) 555-0100");
+    EXPECT_TRUE(fromRecord.email.isEmpty());
+}
+} // namespace
