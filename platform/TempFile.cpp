@@ -1,6 +1,7 @@
 #include "platform/TempFile.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 namespace TempFile {
@@ -25,6 +26,13 @@ QString createWith(const QString& prefix, const QByteArray& bytes) {
         return {};
     file.setAutoRemove(false);
     return file.fileName();
+}
+
+QString createFolder(const QString& prefix) {
+    // A new temporary folder is made with permissions for its owner alone.
+    QTemporaryDir folder(pattern(prefix, {}));
+    folder.setAutoRemove(false);
+    return folder.isValid() ? folder.path() : QString();
 }
 
 } // namespace TempFile

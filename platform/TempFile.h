@@ -13,4 +13,8 @@ QString create(const QString& prefix, const QString& suffix = {});
 // Creates the file with `bytes` as its contents, written through the handle that created it;
 // its path, or an empty text (and no file) when it could not be created or written completely.
 QString createWith(const QString& prefix, const QByteArray& bytes);
+// Creates a new folder that only the user can enter, read and write, for work files that
+// belong together; its path, or an empty text when none could be created. The caller removes
+// it when it no longer needs it.
+QString createFolder(const QString& prefix);
 } // namespace TempFile

@@ -31,3 +31,22 @@ TEST(TempFile, CreatesAFileWithItsContents) {
     EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QLatin1String("EMF")));
     file.remove();
 }
+
+TEST(TempFile, CreatesANewPrivateFolderWithThePrefix) {
+    const QString first = TempFile::createFolder(QStringLiteral("EMF"));
+    const QString second = TempFile::createFolder(QStringLiteral("EMF"));
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_NE(first, second);
+    for (const QString& path : {first, second}) {
+        const QFileInfo folder(path);
+        EXPECT_TRUE(folder.isDir());
+        EXPECT_TRUE(folder.fileName().startsWith(QLatin1String("EMF")));
+        EXPECT_EQ(folder.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+        EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+                  QFile::Permissions())
+            << "others may not enter a folder of work files";
+        EXPECT_TRUE(QDir().rmdir(path));
+    }
+}
