@@ -1,6 +1,7 @@
 // Saving a return as a PDF: the whole export for 10 and 130 pages (the largest multi-site
 // return) beside the rendering floor (the same pages only drawn at 200 dpi, on every core), and
 // the TIFF-to-PDF step alone beside libtiff's tiff2pdf on the same TIFF.
+#include "BenchPages.h"
 #include "Measures.h"
 #include "forms/EmfPlayer.h"
 #include "forms/export/MultiPageTiffWriter.h"
@@ -10,7 +11,6 @@
 #include "forms/filling/FormSet.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
@@ -18,35 +18,6 @@
 #include <memory>
 
 namespace {
-
-// Page files of the five single-site forms, repeated to `count` pages.
-class BenchPages {
-public:
-    explicit BenchPages(int count) {
-        auto set = std::make_unique<FormSet>();
-        loadFormImages(*set);
-        const FormPage* forms[] = {&set->st1, &set->st1Worksheet, &set->st14, &set->st4, &set->st8};
-        for (const FormPage* form : forms)
-            files_ << form->saveTemporaryImage();
-        for (int page = 0; page < count; ++page) {
-            PageEntry entry;
-            entry.imagePaths[0] = files_[page % files_.size()];
-            pages_.push_back(entry);
-            images_.push_back(forms[page % files_.size()]->workingImage());
-        }
-    }
-    ~BenchPages() {
-        for (const QString& file : files_)
-            QFile::remove(file);
-    }
-    const PageList& pages() const { return pages_; }
-    const std::vector<QByteArray>& images() const { return images_; }
-
-private:
-    QStringList files_;
-    PageList pages_;
-    std::vector<QByteArray> images_;
-};
 
 // The floor of an export: every page drawn at 200 dpi (renderPage), on every core, and nothing
 // else: no packing, no TIFF, no PDF.
