@@ -8,8 +8,8 @@
 // zoom).
 #include "BenchPages.h"
 #include "Measures.h"
-#include "forms/preview/PageView.h"
-#include "forms/preview/ReturnPreviewWindow.h"
+#include "output/PageView.h"
+#include "output/ReturnPreviewWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

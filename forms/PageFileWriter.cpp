@@ -1,6 +1,6 @@
 #include "forms/PageFileWriter.h"
 
-#include "platform/TempFile.h"
+#include "platform/PrivateTempFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,7 @@ QString PageFileWriter::write(const QByteArray& image) {
     if (image.isEmpty())
         return {};
     if (folder_.isEmpty())
-        folder_ = TempFile::createFolder(kPrefix);
+        folder_ = PrivateTempFolder::createFolder(kPrefix);
     if (folder_.isEmpty())
         return {};
     const QString path = QDir(folder_).filePath(

@@ -1,6 +1,7 @@
 #include "forms/PageFileWriter.h"
 
 #include "forms/preview/ReturnGeneration.h"
+#include "platform/PrivateTempFolder.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -9,8 +10,9 @@
 
 namespace {
 
-QStringList pageFoldersInTemp() {
-    return QDir::temp().entryList({QStringLiteral("EMF*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+QStringList pageFoldersOfTheRun() {
+    return QDir(PrivateTempFolder::path())
+        .entryList({QStringLiteral("EMF*")}, QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 PageList pageList(const QStringList& paths) {
@@ -23,10 +25,10 @@ PageList pageList(const QStringList& paths) {
     return pages;
 }
 
-// The pages of a return are numbered in the order written, in one private folder of the
-// return's own; deleting the return's pages removes the folder too.
+// The pages of a return are numbered in the order written, in one folder of the return's own
+// inside the run's private folder; deleting the return's pages removes the folder too.
 TEST(PageFileWriter, PagesOfAReturnAreNumberedInAPrivateFolderThatGoesWithThem) {
-    const QStringList before = pageFoldersInTemp();
+    const QStringList before = pageFoldersOfTheRun();
     QStringList paths;
     {
         PageFileWriter files;
@@ -36,7 +38,7 @@ TEST(PageFileWriter, PagesOfAReturnAreNumberedInAPrivateFolderThatGoesWithThem) 
     ASSERT_EQ(paths.size(), 3);
     const QFileInfo folder(QFileInfo(paths[0]).absolutePath());
     EXPECT_TRUE(folder.fileName().startsWith(QLatin1String("EMF")));
-    EXPECT_EQ(folder.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    EXPECT_EQ(folder.absolutePath(), QFileInfo(PrivateTempFolder::path()).absoluteFilePath());
     EXPECT_EQ(folder.permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
     const QStringList names{"EMF001", "EMF002", "EMF003"};
     for (int page = 0; page < 3; ++page) {
@@ -47,11 +49,11 @@ TEST(PageFileWriter, PagesOfAReturnAreNumberedInAPrivateFolderThatGoesWithThem) 
 
     deletePageFiles(pageList(paths));
     EXPECT_FALSE(QFileInfo::exists(folder.absoluteFilePath()));
-    EXPECT_EQ(pageFoldersInTemp(), before);
+    EXPECT_EQ(pageFoldersOfTheRun(), before);
 }
 
 TEST(PageFileWriter, TwoReturnsNeverShareAFolderAndAReturnWithoutPagesLeavesNone) {
-    const QStringList before = pageFoldersInTemp();
+    const QStringList before = pageFoldersOfTheRun();
     PageFileWriter first;
     PageFileWriter second;
     const QString one = first.write("page");
@@ -62,7 +64,7 @@ TEST(PageFileWriter, TwoReturnsNeverShareAFolderAndAReturnWithoutPagesLeavesNone
         PageFileWriter nothingWritten;
         EXPECT_TRUE(nothingWritten.write(QByteArray()).isEmpty());
     }
-    EXPECT_EQ(pageFoldersInTemp(), before);
+    EXPECT_EQ(pageFoldersOfTheRun(), before);
 }
 
 } // namespace
