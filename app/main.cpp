@@ -1,11 +1,14 @@
 // The program's entry point: the Qt application object, then start-up in its fixed order.
 #include "app/MainFrame.h"
 #include "app/PreparerApp.h"
+#include "update/updater/StagedInstall.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
+    // An update whose installer was cut short is put back before the program uses its folder.
+    StagedInstall::recoverInterrupted(QApplication::applicationDirPath());
     CPreparerApp application;
     if (!application.initInstance())
         return 1;

@@ -1,5 +1,7 @@
 #include "update/UpdateArchive.h"
 
+#include "update/RelativeName.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -139,13 +141,7 @@ bool extractEntry(unzFile zip, const Entry& entry, const QDir& folder, qint64& b
 namespace UpdateArchive {
 
 bool isSafeRelativeName(const QString& name) {
-    if (name.isEmpty() || name.startsWith(u'/') || name.contains(u'\\') ||
-        name.contains(QChar(0)) || (name.size() >= 2 && name[1] == u':'))
-        return false;
-    const QStringList parts = name.split(u'/');
-    return std::none_of(parts.begin(), parts.end(), [](const QString& part) {
-        return part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..");
-    });
+    return RelativeName::isSafe(name);
 }
 
 bool extractSafely(const QString& archive, const QString& folder, const Limits& limits) {
