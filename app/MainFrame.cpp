@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDialog.h"
+#include "app/ClientsView.h"
 #include "app/DesktopCommands.h"
 #include "app/GlobalDoc.h"
 #include "app/LockKeyState.h"
@@ -8,7 +9,6 @@
 #include "app/PreparerInfoDialog.h"
 #include "app/SplashPicture.h"
 #include "clients/ClientDataFolder.h"
-#include "clients/ClientsView.h"
 #include "clients/DiskSpaceCheck.h"
 #include "clients/backup/BackupCommands.h"
 #include "letters/DefaultLetter.h"

@@ -1,8 +1,8 @@
 #include "app/PreparerApp.h"
 
+#include "app/ClientsView.h"
 #include "app/GlobalDoc.h"
 #include "app/MainFrame.h"
-#include "clients/ClientsView.h"
 #include "platform/DataFiles.h"
 #include "platform/Version.h"
 #include "settings/SettingsBinder.h"

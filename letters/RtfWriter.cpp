@@ -1,7 +1,7 @@
 #include "letters/RtfWriter.h"
 
-#include "letters/RtfText.h"
 #include "letters/RtfUnits.h"
+#include "platform/RtfText.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, checks the layers, and runs every test.
 #   --sanitize  builds with AddressSanitizer and UndefinedBehaviorSanitizer in its own folder
 #               (./build-sanitize, or $VANTROBE_BUILD_DIR) and runs the whole suite there.
 set -euo pipefail
@@ -17,5 +17,7 @@ elif [[ $# -gt 0 ]]; then
     exit 2
 fi
 VANTROBE_BUILD_DIR="$build_dir" bash scripts/build.sh "${cmake_options[@]}"
+# No product file may include a folder above its own (README, "Where things are").
+bash scripts/check-layers.sh
 cd "$build_dir"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

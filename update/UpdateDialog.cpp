@@ -1,11 +1,11 @@
 #include "update/UpdateDialog.h"
 
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/ProgramFolder.h"
 #include "ui/MessageBoxes.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateSignature.h"
-#include "update/UpdateWorkFolder.h"
 #include "update/UpdaterLaunch.h"
 
 #include <QCoreApplication>
@@ -52,13 +52,13 @@ UpdateEnvironment UpdateEnvironment::standard() {
     UpdateEnvironment environment;
     environment.job.server = UpdateServer::configured();
     environment.job.publicKey = UpdateSignature::builtInPublicKey();
-    environment.job.workFolder = UpdateWorkFolder::path();
+    environment.job.workFolder = PrivateTempFolder::path();
     environment.job.programFolder =
         ProgramFolder::withTrailingSeparator(QCoreApplication::applicationDirPath());
     const QString programFolder = environment.job.programFolder;
     environment.startUpdater = [programFolder] {
         return UpdaterLaunch::start(UpdaterLaunch::Handover::ofThisProgram(programFolder),
-                                    UpdateWorkFolder::path());
+                                    PrivateTempFolder::path());
     };
     environment.endProgram = [] { QCoreApplication::exit(0); };
     return environment;

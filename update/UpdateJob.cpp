@@ -1,12 +1,12 @@
 #include "update/UpdateJob.h"
 
+#include "platform/SafeUnzip.h"
 #include "update/DownloadProgress.h"
 #include "update/HttpTransfer.h"
 #include "update/UpdateFileNames.h"
 #include "update/UpdateManifest.h"
 #include "update/UpdateSignature.h"
 #include "update/UpdateStaging.h"
-#include "update/VerifiedArchive.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,6 +16,7 @@
 namespace {
 constexpr int kSignatureTimeoutSeconds = 60;
 constexpr qint64 kMaxSignatureBytes = 1024;
+const SafeUnzip::Limits kArchiveLimits{10000, qint64(1) << 30};
 
 // Clears what an earlier update left in the unpack folder, so that only this archive's files
 // can be staged; a link in its place is removed, never followed.
@@ -92,7 +93,8 @@ bool UpdateJob::isSigned(const QByteArray& archive) const {
 
 bool UpdateJob::unpack(const QByteArray& archive) const {
     return makeEmptyFolder(unpackFolder()) &&
-           VerifiedArchive::extract(archive, settings_.workFolder, unpackFolder());
+           SafeUnzip::unpack(archive, unpackFolder(), SafeUnzip::Layout::KeepFolders,
+                             kArchiveLimits);
 }
 
 // The manifest of the unpacked archive when it is of the announced version, newer than the

@@ -1,6 +1,6 @@
 #include "update/UpdateManifest.h"
 
-#include "update/RelativeName.h"
+#include "platform/SafeRelativeName.h"
 #include "update/UpdateFileNames.h"
 
 #include <QCryptographicHash>
@@ -49,7 +49,7 @@ std::optional<UpdateManifest::File> parseFileLine(const QString& line) {
     const QString name = line.mid(kDigestHexDigits + 2);
     if (digest.size() != kDigestHexDigits || !isHexDigits(digest) ||
         QStringView(line).mid(kDigestHexDigits, 2) != QLatin1String(kNameSeparator) ||
-        !RelativeName::isSafe(name) || hasControlCharacter(name) || isReserved(name))
+        !SafeRelativeName::isSafe(name) || hasControlCharacter(name) || isReserved(name))
         return std::nullopt;
     return UpdateManifest::File{name, QByteArray::fromHex(digest.toLatin1())};
 }

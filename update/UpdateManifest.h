@@ -34,7 +34,7 @@ struct UpdateManifest {
 
     // The manifest in `text`, or none when the text is not a whole manifest: larger than
     // kMaxBytes, not UTF-8, a first line other than kFirstLine, no version, a line that is not
-    // a digest and a name, an unsafe name (see RelativeName::isSafe), a control character in
+    // a digest and a name, an unsafe name (see SafeRelativeName::isSafe), a control character in
     // a name, a name the update keeps for itself ("New/...", "Old/...", the manifest, the
     // journal, its lock or the log), two names that differ only in case, a name that is the
     // folder of another, no file or more than kMaxFiles.

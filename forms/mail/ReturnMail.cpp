@@ -1,6 +1,6 @@
 #include "forms/mail/ReturnMail.h"
 
-#include "letters/RtfText.h"
+#include "platform/RtfText.h"
 #include "returns/GroupThousands.h"
 
 #include <QRegularExpression>

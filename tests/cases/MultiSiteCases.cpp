@@ -19,6 +19,7 @@
 #include "forms/multisite/MultiSiteGeneration.h"
 #include "forms/preview/ReturnGeneration.h"
 #include "platform/Clock.h"
+#include "returns/EnteredSections.h"
 #include "returns/St1Calculation.h"
 #include "returns/multisite/LocationClient.h"
 #include "returns/multisite/LocationResult.h"
@@ -80,7 +81,7 @@ protected:
         LocationResult& entry = results->entries[size_t(row)];
         startLocationPreparation(*record, *set, results->period,
                                  locationClientRecord(client, entry.location), context);
-        ReturnCaseInput::storeEntries(entries, *record);
+        EnteredSections::storeEntries(entries, *record);
         const int status = storePreparedLocation(entry, *record);
         return ReturnCaseResults::calculationSections(*record, status);
     }

@@ -1,11 +1,11 @@
 #include "ReturnCaseInput.h"
 
-#include "ReturnCaseFields.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
+#include "returns/EnteredSections.h"
 #include "returns/LiabilityPeriod.h"
-#include "returns/MotorFuel.h"
 #include "returns/ReturnCalculation.h"
+#include "returns/ReturnFields.h"
 
 #include <QJsonArray>
 
@@ -33,24 +33,11 @@ void setClientTexts(ClientRecord& client, const QJsonObject& json) {
     setText(client.transmittalZip, json, "transmittalZip");
 }
 
-double amountOf(const QJsonValue& value) {
-    return value.toDouble();
-}
-// Pages that take whole dollars round what was typed when they are left.
-Dollars roundedAmountOf(const QJsonValue& value) {
-    return roundDollars(value.toDouble());
-}
-std::int64_t countOf(const QJsonValue& value) {
-    return value.toInteger();
-}
 int choiceOf(const QJsonValue& value) {
     return value.toInt();
 }
-QString textOf(const QJsonValue& value) {
-    return QString::fromLatin1(bytesOf(value));
-}
 
-using ReturnCaseFields::Field;
+using ReturnFields::Field;
 
 const Field<ClientRecord, std::int32_t> kClientFlags[] = {
     {"multiSite", &ClientRecord::multiSite},
@@ -71,12 +58,6 @@ const Field<MotorFuelProfile, std::int32_t> kMotorFuelProfile[] = {
     {"dieselholCents", &MotorFuelProfile::dieselholCents},
     {"specialFuelsCents", &MotorFuelProfile::specialFuelsCents}};
 
-const Field<ReturnPeriod, int> kPeriodChoice[] = {{"onTime", &ReturnPeriod::onTime},
-                                                  {"periodType", &ReturnPeriod::periodType},
-                                                  {"monthIndex", &ReturnPeriod::monthIndex},
-                                                  {"quarterIndex", &ReturnPeriod::quarterIndex},
-                                                  {"yearIndex", &ReturnPeriod::yearIndex}};
-
 QJsonObject section(const QJsonObject& input, const char* key) {
     return input[QLatin1String(key)].toObject();
 }
@@ -88,40 +69,16 @@ std::string ReturnCaseInput::bytesOf(const QJsonValue& value) {
 }
 
 ReturnPeriod ReturnCaseInput::period(const QJsonObject& input) {
-    ReturnPeriod period;
-    ReturnCaseFields::read(period, section(input, "period"), kPeriodChoice, choiceOf);
+    ReturnPeriod period = EnteredSections::periodChoice(section(input, "period"));
     applyPeriodChoice(period, today(input));
     return period;
 }
 
 MotorFuelProfile ReturnCaseInput::motorFuel(const QJsonObject& json) {
     MotorFuelProfile profile{};
-    ReturnCaseFields::read(profile, json[QLatin1String("motorFuel")].toObject(), kMotorFuelProfile,
-                           choiceOf);
+    ReturnFields::read(profile, json[QLatin1String("motorFuel")].toObject(), kMotorFuelProfile,
+                       choiceOf);
     return profile;
-}
-
-void ReturnCaseInput::storeEntries(const QJsonObject& input, ReturnRecord& record) {
-    using namespace ReturnCaseFields;
-    read(record.st1, section(input, "st1"), kSt1Entries, amountOf);
-    const QJsonObject worksheet = section(input, "worksheet");
-    read(record.worksheet, worksheet, kWorksheetDeductions, roundedAmountOf);
-    read(record.worksheet, worksheet, kWorksheetDescriptions, textOf);
-    const QJsonObject fuel = section(input, "fuelSales");
-    read(record.fuelSales, fuel, kFuelGallons, countOf);
-    read(record.fuelSales, fuel, kFuelReceipts, amountOf);
-    const QJsonObject st14 = section(input, "st14");
-    read(record.st14, st14, kSt14Method, choiceOf);
-    read(record.st14, st14, kSt14Amount, amountOf);
-    const QJsonObject st4 = section(input, "st4");
-    read(record.st4, st4, kSt4Method, choiceOf);
-    read(record.st4, st4, kSt4Amount, amountOf);
-    read(record.st4, st4, kSt4Payments, roundedAmountOf);
-    const QJsonObject st8 = section(input, "st8");
-    read(record.st8, st8, kSt8Tires, countOf);
-    read(record.st8, st8, kSt8Payments, roundedAmountOf);
-    if (record.client.motorFuel.sellsMotorFuel == 1)
-        computeMotorFuel(record);
 }
 
 QDate ReturnCaseInput::today(const QJsonObject& input) {
@@ -133,7 +90,7 @@ ClientRecord ReturnCaseInput::client(const QJsonObject& json) {
     ClientRecord client;
     initClientRecord(client);
     setClientTexts(client, json);
-    ReturnCaseFields::read(client, json, kClientFlags, choiceOf);
+    ReturnFields::read(client, json, kClientFlags, choiceOf);
     client.motorFuel = motorFuel(json);
     client.taxRecord.parse(bytesOf(json[QLatin1String("taxLine")]));
     return client;
@@ -147,5 +104,5 @@ void ReturnCaseInput::build(const QJsonObject& input, ReturnRecord& record) {
     const ClientRecord client = ReturnCaseInput::client(section(input, "client"));
     takeClient(record, client);
     setPeriod(record, period(input));
-    storeEntries(input, record);
+    EnteredSections::storeEntries(input, record);
 }

@@ -20,8 +20,5 @@ QDate today(const QJsonObject& input);
 ReturnPeriod period(const QJsonObject& input);
 ClientRecord client(const QJsonObject& clientJson);
 MotorFuelProfile motorFuel(const QJsonObject& json);
-// Every page's amounts of `input` (its st1 ... st8 sections) stored as the pages store them,
-// and the motor fuel items computed when the client sells motor fuel.
-void storeEntries(const QJsonObject& input, ReturnRecord& record);
 void build(const QJsonObject& input, ReturnRecord& record);
 } // namespace ReturnCaseInput

@@ -1,6 +1,6 @@
 #include "ReturnCaseResults.h"
 
-#include "ReturnCaseFields.h"
+#include "returns/ReturnFields.h"
 #include "platform/Clock.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/LocationRates.h"
@@ -9,7 +9,7 @@
 #include <QByteArray>
 
 namespace {
-using namespace ReturnCaseFields;
+using namespace ReturnFields;
 
 QJsonObject periodSection(const ReturnRecord& record) {
     const ReturnPeriod& period = record.period;

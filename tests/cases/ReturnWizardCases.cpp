@@ -12,14 +12,14 @@
 #include "WizardCaseDriver.h"
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnGeneration.h"
-#include "forms/preview/ReturnPreviewWindow.h"
+#include "output/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "returns/ReturnRecord.h"
 #include "returns/St1Calculation.h"
-#include "returns/returnwizard/ReturnWizard.h"
-#include "returns/returnwizard/SummaryPage.h"
 #include "support/LoadedForms.h"
-#include "ui/wizard/UiTestHelpers.h"
+#include "ui/ui/wizard/UiTestHelpers.h"
+#include "wizards/return/ReturnWizard.h"
+#include "wizards/return/SummaryPage.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,10 +1,10 @@
 #include "WizardCaseDriver.h"
 
-#include "clients/wizard/CWizardDialog.h"
-#include "clients/wizard/CWizardPage.h"
-#include "forms/preview/ReturnPreviewWindow.h"
-#include "returns/returnwizard/PageKeys.h"
-#include "ui/wizard/UiTestHelpers.h"
+#include "output/ReturnPreviewWindow.h"
+#include "ui/ui/wizard/UiTestHelpers.h"
+#include "ui/wizard/CWizardDialog.h"
+#include "ui/wizard/CWizardPage.h"
+#include "wizards/return/PageKeys.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

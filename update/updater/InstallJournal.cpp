@@ -1,6 +1,6 @@
 #include "update/updater/InstallJournal.h"
 
-#include "update/RelativeName.h"
+#include "platform/SafeRelativeName.h"
 #include "update/UpdateFileNames.h"
 
 #include <QDir>
@@ -25,12 +25,12 @@ std::optional<QString> nameAfter(const QString& line, const char* keyword) {
 bool addLine(InstallJournal& journal, const QString& line) {
     if (const std::optional<QString> folder = nameAfter(line, kFolder)) {
         journal.createdFolders << *folder;
-        return RelativeName::isSafe(*folder);
+        return SafeRelativeName::isSafe(*folder);
     }
     for (const auto& [keyword, replaces] : {std::pair{kReplace, true}, std::pair{kAdd, false}}) {
         if (const std::optional<QString> name = nameAfter(line, keyword)) {
             journal.moves.push_back({*name, replaces});
-            return RelativeName::isSafe(*name);
+            return SafeRelativeName::isSafe(*name);
         }
     }
     return false;

@@ -3,7 +3,7 @@
 #include "platform/ProgramFolder.h"
 #include "settings/SettingsBinder.h"
 #include "support/TestPaths.h"
-#include "ui/clients/ClientFolder.h"
+#include "ui/app/ClientFolder.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 
 #include <QDir>

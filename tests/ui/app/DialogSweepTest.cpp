@@ -6,19 +6,19 @@
 #include "clients/backup/BackupDialog.h"
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnGeneration.h"
-#include "forms/preview/ReturnPreviewWindow.h"
 #include "letters/LetterEditorDialog.h"
+#include "output/ReturnPreviewWindow.h"
 #include "returns/ReturnRecord.h"
-#include "returns/returnwizard/PageKeys.h"
-#include "returns/returnwizard/ReturnWizard.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
 #include "settings/PreparerInfoSettings.h"
 #include "support/LoadedForms.h"
 #include "taxtables/TaxTablesDialog.h"
 #include "ui/CalendarDialog.h"
-#include "ui/clientwizard/ClientWizardFixture.h"
 #include "ui/ui/ScreenChecks.h"
+#include "ui/wizards/client/ClientWizardFixture.h"
+#include "wizards/return/PageKeys.h"
+#include "wizards/return/ReturnWizard.h"
 
 #include <QApplication>
 #include <QDir>

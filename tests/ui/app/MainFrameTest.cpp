@@ -1,11 +1,11 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDialog.h"
+#include "app/ClientsView.h"
 #include "app/GlobalDoc.h"
 #include "app/LockKeyState.h"
 #include "app/OptionsDialog.h"
 #include "app/PreparerApp.h"
-#include "clients/ClientsView.h"
 #include "ui/app/AppTestFixture.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "platform/FixedText.h"
 #include "settings/SettingsBinder.h"
 #include "support/TestPaths.h"
-#include "ui/wizard/UiTestHelpers.h"
+#include "ui/ui/wizard/UiTestHelpers.h"
 
 #include <QComboBox>
 #include <QDir>

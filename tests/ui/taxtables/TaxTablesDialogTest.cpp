@@ -4,7 +4,7 @@
 #include "support/TestPaths.h"
 #include "taxtables/TaxTable.h"
 #include "taxtables/TaxTableModel.h"
-#include "ui/wizard/UiTestHelpers.h"
+#include "ui/ui/wizard/UiTestHelpers.h"
 
 #include <QClipboard>
 #include <QItemSelectionModel>

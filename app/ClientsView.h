@@ -1,0 +1,78 @@
+#pragma once
+
+#include "clients/ClientList.h"
+#include "wizards/return/ReturnWizardSettings.h"
+
+#include <QWidget>
+#include <functional>
+
+class PictureButton;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TaxTable;
+
+// The main working screen: five buttons above the list of all clients, kept in order of the
+// client name. Every client command starts here; the main window's File menu leads to the same
+// handlers.
+class CClientsView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CClientsView(const TaxTable& table, QWidget* parent = nullptr);
+
+    // Empties the list and reads every client file of `folder` into it.
+    void loadClients(const QString& folder);
+    // Adds a row with a copy of the client at its sorted place (a client without a name is
+    // not listed).
+    void addClient(const ClientInfo& client);
+    void removeAllClients();
+
+    int clientCount() const { return clients_.size(); }
+    bool hasSelection() const { return selectedRow() >= 0; }
+    int selectedRow() const;
+    const ClientInfo* selectedClient() const;
+    bool clientNameExists(const QString& name) const { return clients_.nameExists(name); }
+    int findClient(const QString& name) const { return clients_.find(name); }
+    // The listed clients and the folder they were read from, for the commands that change
+    // them (backup and restore); call showClients() after a change.
+    ClientList& clients() { return clients_; }
+    const QString& clientDataFolder() const { return folder_; }
+    // Shows the list's rows anew and selects `row` (none when -1).
+    void showClients(int row);
+    // Where "New Return" takes the settings a return reads (the main window's options and the
+    // preparer's details); without it a return uses the defaults.
+    void setReturnSettings(std::function<ReturnWizardSettings()> source) {
+        returnSettings_ = std::move(source);
+    }
+
+public slots:
+    // The client wizard connects here: a new client, or the selected one to modify.
+    void newClient();
+    void modifyClient();
+    void deleteClient();
+    void newReturn();
+    void returnHistory();
+
+signals:
+    void selectionChanged();
+    void clientCountChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void insertRow(int row);
+    bool requireSelection(const QString& message);
+    void layOutList();
+    void layOutEmptyHint();
+
+    const TaxTable& table_;
+    ClientList clients_;
+    QString folder_;
+    PictureButton* newClientButton_;
+    QList<PictureButton*> buttons_;
+    QTreeWidget* list_;
+    QLabel* emptyHint_;
+    std::function<ReturnWizardSettings()> returnSettings_;
+};

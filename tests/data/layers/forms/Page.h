@@ -1,0 +1,4 @@
+#pragma once
+
+// Allowed: forms/ is above returns/.
+#include "returns/Calculation.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+// The bottom layer: includes nothing of the tree.
+int today();

@@ -1,0 +1,4 @@
+#pragma once
+
+// The widget kit may include platform/.
+#include "platform/Clock.h"

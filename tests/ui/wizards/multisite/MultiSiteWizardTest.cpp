@@ -1,0 +1,194 @@
+#include "wizards/multisite/MultiSiteWizard.h"
+
+#include "forms/filling/FormSet.h"
+#include "output/ReturnPreviewWindow.h"
+#include "platform/Clock.h"
+#include "platform/FixedText.h"
+#include "returns/ReturnRecord.h"
+#include "returns/St1Calculation.h"
+#include "ui/ui/wizard/UiTestHelpers.h"
+#include "ui/wizard/CWizardDialog.h"
+#include "wizards/multisite/CombinedSummaryStep.h"
+#include "wizards/multisite/PrepareLocationsStep.h"
+#include "wizards/return/ReturnWizardSettings.h"
+
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr char kTaxLine[] = "076-5000-9SPRINGFIELD              SANGAMON                 "
+                            "200501010875002250 0625001000 00000                 0850002000 "
+                            "0625001000 00000 ";
+
+// The multi-site wizard of a three-site client over the program's forms, with a location
+// wizard that enters `receipts[row]` as the total receipts of the site it runs for (or, for a
+// negative amount, food sales beyond the receipts, which do not add up) and ends with
+// `locationResult`.
+class MultiSiteWizardTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(loadFormImages(forms()), 0); }
+
+    void SetUp() override {
+        Clock::setFixedDate(QDate(2005, 3, 15));
+        client.record.multiSite = 1;
+        client.record.locationCount = 3;
+        FixedText::set(client.record.ibtNumber, "1234-5678");
+        for (int row = 0; row < 3; ++row) {
+            ClientLocation& location = client.record.locations[row];
+            FixedText::set(location.name, "Site " + std::to_string(row + 1));
+            FixedText::set(location.address1, std::to_string(row + 1) + " Elm St");
+            FixedText::set(location.city, "Springfield");
+            FixedText::set(location.locationCode, "076-5000-9");
+            location.taxRecord.parse(kTaxLine);
+            location.locationNumber = std::uint8_t(row == 2 ? 0 : 10 + row);
+        }
+    }
+    void TearDown() override { Clock::release(); }
+
+    // Runs the wizard, as "New Return" does after resetting the return, with `script` acting on
+    // it once it has passed the welcome and period steps.
+    int run(const std::function<void(CWizardDialog*)>& script) {
+        whenModalOpens<CWizardDialog>([script](CWizardDialog* dialog) {
+            dialog->next();
+            dialog->next();
+            script(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        ReturnWizardSettings settings;
+        resetReturnAndForms(currentReturn(), forms(), settings.fill);
+        return runMultiSiteWizard(
+            nullptr, client, settings, [this](QWidget*, const ClientRecord& location) {
+                locationsRun << FixedText::get(location.businessName);
+                const double amount = receipts.value(FixedText::get(location.businessName), 1000.0);
+                ReturnRecord& record = currentReturn();
+                record.st1.totalReceipts = amount < 0 ? 1000.0 : amount;
+                record.st1.foodSalesInside = amount < 0 ? 5000.0 : 0.0;
+                return locationResult;
+            });
+    }
+
+    static PrepareLocationsStep* locations(CWizardDialog* dialog) {
+        return static_cast<PrepareLocationsStep*>(dialog->page(PrepareLocationsStep::kKey));
+    }
+    static CombinedSummaryStep* summary(CWizardDialog* dialog) {
+        return static_cast<CombinedSummaryStep*>(dialog->page(CombinedSummaryStep::kKey));
+    }
+    static void prepareRow(CWizardDialog* dialog, int row) {
+        QTreeWidget* list = locations(dialog)->list();
+        list->setCurrentItem(list->topLevelItem(row));
+        locations(dialog)->prepareButton()->click();
+    }
+    static void prepareAll(CWizardDialog* dialog) {
+        for (int row = 0; row < 3; ++row)
+            prepareRow(dialog, row);
+    }
+    static QStringList summaryTexts(CWizardDialog* dialog) {
+        QStringList texts;
+        for (int row = 0; row < 4; ++row)
+            texts << summary(dialog)->amountLabel(row)->text();
+        return texts;
+    }
+
+    ClientInfo client;
+    ScriptedMessages messages;
+    QStringList locationsRun;
+    QMap<QString, double> receipts;
+    int locationResult = CWizardDialog::kFinished;
+};
+
+TEST_F(MultiSiteWizardTest, ListsTheLocationsWithTheirNumbersOrRowPositions) {
+    run([](CWizardDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Create New Return");
+        QTreeWidget* list = locations(dialog)->list();
+        ASSERT_EQ(list->topLevelItemCount(), 3);
+        EXPECT_EQ(list->headerItem()->text(0), "Location #");
+        // The specified widths, widened where a title needs more.
+        const int widths[] = {65, 180, 210};
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(list->columnWidth(column),
+                      std::max(widths[column], list->header()->sectionSizeHint(column)));
+        EXPECT_EQ(list->topLevelItem(0)->text(0), "10");
+        EXPECT_EQ(list->topLevelItem(2)->text(0), "3");
+        EXPECT_EQ(list->topLevelItem(2)->text(1), "Site 3");
+        EXPECT_EQ(list->topLevelItem(2)->text(2), "3 Elm St");
+    });
+}
+
+TEST_F(MultiSiteWizardTest, PrepareNeedsASelectedLocationAndNextEveryLocation) {
+    run([this](CWizardDialog* dialog) {
+        locations(dialog)->prepareButton()->click();
+        EXPECT_EQ(messages.shown, QStringList({"Please select a location from the list"}));
+        EXPECT_TRUE(locationsRun.isEmpty());
+        prepareRow(dialog, 0);
+        prepareRow(dialog, 2);
+        EXPECT_EQ(locationsRun, QStringList({"Site 1", "Site 3"}));
+        // The prepared locations carry their mark; the list has the focus again.
+        QTreeWidget* list = locations(dialog)->list();
+        EXPECT_EQ(list->topLevelItem(0)->toolTip(0), "Prepared");
+        EXPECT_TRUE(list->topLevelItem(1)->icon(0).isNull());
+        EXPECT_EQ(list->topLevelItem(2)->toolTip(0), "Prepared");
+        EXPECT_EQ(dialog->focusWidget(), list);
+        dialog->next();
+        EXPECT_EQ(dialog->activePage()->key(), PrepareLocationsStep::kKey);
+        EXPECT_EQ(messages.shown.last(), "Sorry,\nYou can't proceed to the next step until you "
+                                         "do calculations for all locations.");
+        prepareRow(dialog, 1);
+        dialog->next();
+        EXPECT_EQ(dialog->activePage()->key(), CombinedSummaryStep::kKey);
+    });
+}
+
+TEST_F(MultiSiteWizardTest, CancelKeepsTheEntryAndAPreparationAgainReplacesIt) {
+    run([this](CWizardDialog* dialog) {
+        prepareAll(dialog);
+        receipts["Site 2"] = 5000.0;
+        locationResult = CWizardDialog::kCancelled;
+        prepareRow(dialog, 1);
+        dialog->next();
+        EXPECT_EQ(summaryTexts(dialog), QStringList({"3,000", "240", "2,760", "237"}));
+        dialog->back();
+        locationResult = CWizardDialog::kFinished;
+        prepareRow(dialog, 1);
+        dialog->next();
+        EXPECT_EQ(summaryTexts(dialog).first(), "7,000");
+    });
+}
+
+TEST_F(MultiSiteWizardTest, ALocationWhoseBasesDoNotAddUpIsRefused) {
+    receipts["Site 2"] = -1;
+    run([this](CWizardDialog* dialog) {
+        prepareAll(dialog);
+        EXPECT_EQ(messages.shown, QStringList({kSt1BasesMessage}));
+        dialog->next();
+        EXPECT_EQ(dialog->activePage()->key(), PrepareLocationsStep::kKey);
+    });
+}
+
+TEST_F(MultiSiteWizardTest, FinishWithoutAPreviewAsksFirstAndAfterOneOffersTheHistory) {
+    const int result = run([this](CWizardDialog* dialog) {
+        prepareAll(dialog);
+        dialog->next();
+        messages.answers = {false};
+        dialog->finish();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(messages.asked,
+                  QStringList({"Are you sure you want to close this wizard without printing "
+                               "the return?"}));
+        whenModalOpens<ReturnPreviewWindow>(
+            [](ReturnPreviewWindow* preview) { preview->reject(); });
+        summary(dialog)->previewButton()->click();
+        EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("|").toStdString();
+        messages.answers = {false};
+        dialog->finish();
+        EXPECT_EQ(messages.asked.last(),
+                  "Would you like to add this return to the \"Return History\" of this client?");
+    });
+    EXPECT_EQ(result, CWizardDialog::kFinished);
+}
+
+} // namespace

@@ -1,0 +1,389 @@
+#include "wizards/return/ReturnWizard.h"
+
+#include "forms/filling/FormSet.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryFilePath.h"
+#include "history/ReturnHistory.h"
+#include "output/ReturnPreviewWindow.h"
+#include "platform/Clock.h"
+#include "platform/FixedText.h"
+#include "platform/PrivateTempFolder.h"
+#include "returns/GroupThousands.h"
+#include "returns/ReturnRecord.h"
+#include "support/LoadedForms.h"
+#include "ui/BalloonTip.h"
+#include "ui/ui/wizard/UiTestHelpers.h"
+#include "wizards/return/PageKeys.h"
+#include "wizards/return/SummaryPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+// A single-site client in Springfield (rates of 8.75 % and 2.25 %), the clock at 15 March 2005.
+class ReturnWizardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Clock::setFixedDate(QDate(2005, 3, 15));
+        record = std::make_unique<ReturnRecord>();
+        resetReturnAndForms(*record, *set, settings.fill);
+        initClientRecord(client.record);
+        FixedText::set(client.record.businessName, "Acme/Grocery: Inc");
+        client.record.taxRecord.parse(
+            "076-5000-9SPRINGFIELD              SANGAMON                 "
+            "200501010875002250 0625001000 00000                 0850002000 "
+            "0625001000 00000 ");
+    }
+    void TearDown() override {
+        wizard.reset();
+        Clock::release();
+    }
+
+    ReturnWizard& open(bool locationMode = false) {
+        wizard = std::make_unique<ReturnWizard>(
+            ReturnWizardState{*record, *set, settings, client, locationMode, false, {}});
+        wizard->show();
+        return *wizard;
+    }
+
+    CWizardPage* step() const { return wizard->activePage(); }
+    int stepKey() const { return step() ? step()->key() : 0; }
+
+    void type(const char* field, const QString& text) {
+        auto* edit = step()->findChild<QLineEdit*>(QLatin1String(field));
+        ASSERT_NE(edit, nullptr) << field;
+        typeInto(edit, text);
+    }
+    void next() { wizard->nextButton()->click(); }
+    // Next until the step `key` is shown (or no step moves).
+    void nextUntil(int key) {
+        for (int presses = 0; presses < 25 && stepKey() != key; ++presses)
+            next();
+    }
+    std::vector<int> visitedSteps() {
+        std::vector<int> keys{stepKey()};
+        while (stepKey() != PageKeys::kSummary) {
+            next();
+            if (stepKey() == keys.back())
+                break;
+            keys.push_back(stepKey());
+        }
+        return keys;
+    }
+    QStringList summaryCells() const {
+        auto* table = step()->findChild<QTableWidget*>(QStringLiteral("summaryTable"));
+        QStringList cells;
+        for (const auto& [row, column] :
+             {std::pair{0, 1}, {0, 2}, {0, 3}, {0, 4}, {1, 4}, {2, 4}, {3, 4}})
+            cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+        return cells;
+    }
+
+    FormSet* const set = &loadedForms();
+    ReturnWizardSettings settings;
+    ClientInfo client;
+    std::unique_ptr<ReturnRecord> record;
+    std::unique_ptr<ReturnWizard> wizard;
+    ScriptedMessages messages;
+};
+
+using namespace PageKeys;
+} // namespace
+
+TEST_F(ReturnWizardTest, StepsFollowTheClientsProfile) {
+    const struct {
+        const char* name;
+        std::function<void(ClientRecord&)> profile;
+        bool locationMode;
+        std::vector<int> steps;
+    } cases[] = {
+        {"no optional groups",
+         [](ClientRecord&) {},
+         false,
+         {kWelcome, kPeriod, kTotalReceipts, kFoodInside, kSalesOutside, kPriorRates,
+          kServiceDeductions, kOtherDeductions, kPurchases, kNetTaxDue, kExcessTax, kSummary}},
+        {"every group and form",
+         [](ClientRecord& c) {
+             c.deductionGroup1 = c.deductionGroup2 = c.deductionGroup3 = 1;
+             c.motorFuel.sellsMotorFuel = 1;
+             c.filesST14 = c.filesST4 = c.filesST8 = 1;
+         },
+         false,
+         {kWelcome,
+          kPeriod,
+          kTotalReceipts,
+          kFoodInside,
+          kSalesOutside,
+          kPriorRates,
+          kResaleDeductions,
+          kMotorFuel,
+          kServiceDeductions,
+          kExemptDeductions,
+          kMachineryDeductions,
+          kOtherDeductions,
+          kPurchases,
+          kNetTaxDue,
+          kExcessTax,
+          kSt14,
+          kSt4Step1,
+          kSt4Step2,
+          kSt8,
+          kSummary}},
+        {"a location",
+         [](ClientRecord& c) { c.filesST8 = 1; },
+         true,
+         {kTotalReceipts, kFoodInside, kSalesOutside, kPriorRates, kServiceDeductions,
+          kOtherDeductions, kPurchases, kNetTaxDue, kExcessTax, kSt8, kSummary}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        initClientRecord(client.record);
+        c.profile(client.record);
+        open(c.locationMode);
+        EXPECT_EQ(wizard->windowTitle(), c.locationMode ? QStringLiteral("Prepare Location")
+                                                        : QStringLiteral("Create New Return"));
+        EXPECT_EQ(visitedSteps(), c.steps);
+    }
+}
+
+TEST_F(ReturnWizardTest, PrintBlankFormsGoesStraightToABlankSummary) {
+    settings.allowBlankForms = true;
+    open();
+    nextUntil(kTotalReceipts);
+    type("totalReceipts", QStringLiteral("5000"));
+    type("liquorPurchases", QStringLiteral("300"));
+    auto* blank = step()->findChild<QCheckBox*>(QStringLiteral("printBlankForms"));
+    ASSERT_TRUE(blank->isVisibleTo(step()));
+    blank->click();
+    next();
+    EXPECT_EQ(stepKey(), kSummary);
+    EXPECT_EQ(record->st1.totalReceipts, 0);
+    EXPECT_EQ(record->st1.liquorPurchases, 0);
+    EXPECT_EQ(summaryCells(), QStringList(7, QStringLiteral("Blank Form")));
+}
+
+TEST_F(ReturnWizardTest, PrintBlankFormsIsOfferedOnlyUnderItsOptionAndOutsideLocations) {
+    for (const auto& [allow, location, shown] :
+         {std::tuple{false, false, false}, {true, true, false}, {true, false, true}}) {
+        settings.allowBlankForms = allow;
+        open(location);
+        nextUntil(kTotalReceipts);
+        EXPECT_EQ(
+            step()->findChild<QCheckBox*>(QStringLiteral("printBlankForms"))->isVisibleTo(step()),
+            shown);
+    }
+}
+
+TEST_F(ReturnWizardTest, TotalReceiptsOfZeroAreStoredAsOneCentAndShowInvalidValues) {
+    open();
+    nextUntil(kSummary);
+    EXPECT_EQ(record->st1.totalReceipts, 0.01);
+    EXPECT_EQ(summaryCells(),
+              (QStringList{QStringLiteral("Invalid Value"), QStringLiteral("Invalid Value"),
+                           QStringLiteral("Invalid Value"), "0", "0", "0", "0"}));
+}
+
+TEST_F(ReturnWizardTest, FoodAmountBoundsDependOnTheMethod) {
+    const struct {
+        const char* method;
+        const char* field;
+        const char* amount;
+        bool accepted;
+    } cases[] = {
+        {"foodMethod1", "foodSalesInside", "1000", false},
+        {"foodMethod1", "foodSalesInside", "999.99", true},
+        {"foodMethod2", "foodEntered", "1000", true},
+        {"foodMethod2", "foodEntered", "1000.01", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.method) + " " + c.amount);
+        open();
+        nextUntil(kTotalReceipts);
+        type("totalReceipts", QStringLiteral("1000"));
+        next();
+        ASSERT_EQ(stepKey(), kFoodInside);
+        step()->findChild<QRadioButton*>(QLatin1String(c.method))->click();
+        type(c.field, QLatin1String(c.amount));
+        next();
+        EXPECT_EQ(stepKey(), c.accepted ? kSalesOutside : kFoodInside);
+        bool balloon = false;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            balloon |= qobject_cast<BalloonTip*>(window) && window->isVisible();
+        EXPECT_EQ(balloon, !c.accepted);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<BalloonTip*>(window))
+                window->close();
+    }
+    // Method 2 stores the base without the food rate of 2.25 %.
+    EXPECT_DOUBLE_EQ(record->st1.foodSalesInside, 1000 / 1.0225);
+}
+
+TEST_F(ReturnWizardTest, AmountsOfAStepMustStayBelowTheTotalReceipts) {
+    open();
+    nextUntil(kTotalReceipts);
+    type("totalReceipts", QStringLiteral("1000"));
+    nextUntil(kExcessTax);
+    type("creditMemorandum", QStringLiteral("600"));
+    type("excessTaxCollected", QStringLiteral("500"));
+    next();
+    EXPECT_EQ(stepKey(), kExcessTax);
+    EXPECT_EQ(messages.shown.value(0),
+              QStringLiteral("The sum of values on this page can't be larger than or equal to "
+                             "\"Total Receipts\"!"));
+    type("excessTaxCollected", QStringLiteral("399.99"));
+    next();
+    EXPECT_EQ(stepKey(), kSummary);
+    EXPECT_EQ(record->st1.creditMemorandum, 600);
+}
+
+TEST_F(ReturnWizardTest, AmountFieldsTakeTenDigitsAndTwoDecimalsWithoutASign) {
+    open();
+    nextUntil(kTotalReceipts);
+    const struct {
+        const char* typed;
+        const char* shown;
+    } cases[] = {{"1234567890.12", "1234567890.12"},
+                 {"12345678901", "1234567890"},
+                 {"-5", "5"},
+                 {"1.234", "1.23"},
+                 {"12,5", "125"}};
+    for (const auto& c : cases) {
+        type("totalReceipts", QLatin1String(c.typed));
+        EXPECT_EQ(step()->findChild<QLineEdit*>(QStringLiteral("totalReceipts"))->text(),
+                  QLatin1String(c.shown))
+            << c.typed;
+    }
+    client.record.filesST8 = 1;
+    open();
+    nextUntil(kSt8);
+    type("tiresSold", QStringLiteral("12.5"));
+    EXPECT_EQ(step()->findChild<QLineEdit*>(QStringLiteral("tiresSold"))->text(),
+              QStringLiteral("125"));
+}
+
+TEST_F(ReturnWizardTest, FinishWithoutPreviewAsksAndNoKeepsTheWizard) {
+    open();
+    nextUntil(kSummary);
+    messages.answers = {false};
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.asked.value(0),
+              QStringLiteral("Are you sure you want to close this wizard without printing the "
+                             "return?"));
+    EXPECT_TRUE(wizard->isVisible());
+    wizard->finishButton()->click();
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_EQ(wizard->result(), CWizardDialog::kFinished);
+}
+
+TEST_F(ReturnWizardTest, CancelAsksFirst) {
+    open();
+    messages.answers = {false};
+    wizard->cancelButton()->click();
+    EXPECT_EQ(messages.asked.value(0), QStringLiteral("Are you sure you want to cancel?"));
+    EXPECT_TRUE(wizard->isVisible());
+    wizard->cancelButton()->click();
+    EXPECT_FALSE(wizard->isVisible());
+}
+
+TEST_F(ReturnWizardTest, ALocationAsksWhenItIsDone) {
+    open(true);
+    // The first step is a step with fields: typing goes into its first one, not to the
+    // default button the shown dialog would otherwise focus.
+    QApplication::processEvents();
+    ASSERT_NE(wizard->focusWidget(), nullptr);
+    EXPECT_EQ(wizard->focusWidget()->objectName(), QStringLiteral("totalReceipts"));
+    type("totalReceipts", QStringLiteral("1000"));
+    nextUntil(kSummary);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(step()->findChild<QPushButton*>(QStringLiteral("previewReturn")), nullptr);
+    messages.answers = {false};
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.asked.value(0),
+              QStringLiteral("Are you sure you are done with filling all fields for this "
+                             "location?"));
+    EXPECT_TRUE(wizard->isVisible());
+    wizard->finishButton()->click();
+    EXPECT_FALSE(wizard->isVisible());
+}
+
+// Amounts whose rounded bases miss line 3 by more than a dollar: the location's summary says
+// so and the location cannot be finished, so it never enters a combined return half-computed.
+TEST_F(ReturnWizardTest, ALocationWhoseBasesMissLineThreeCannotBeFinished) {
+    client.record.deductionGroup1 = 1;
+    open(true);
+    type("totalReceipts", QStringLiteral("3009.54"));
+    next();
+    type("foodSalesInside", QStringLiteral("1000.83"));
+    next();
+    type("generalSalesOutside", QStringLiteral("213.83"));
+    next();
+    type("otherRateReceipts", QStringLiteral("60.71"));
+    type("otherRateTax", QStringLiteral("4.25"));
+    next();
+    type("resale", QStringLiteral("159.14"));
+    nextUntil(kSummary);
+    const QString basesMessage =
+        QStringLiteral("An error occurred while doing calculations for ST-1 page(1):\n"
+                       "Lines 4a + 5a + 6a + 7a + 8a DO NOT equal Line 3. ");
+    EXPECT_EQ(messages.shown, QStringList{basesMessage});
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.asked.isEmpty());
+    EXPECT_TRUE(wizard->isVisible());
+}
+
+TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
+    QTemporaryDir clientFolder;
+    client.path = clientFolder.filePath(QStringLiteral("Vtb00001.kvr"));
+    client.record.filesST8 = 1;
+    open();
+    nextUntil(kTotalReceipts);
+    type("totalReceipts", QStringLiteral("2500"));
+    nextUntil(kSummary);
+    PageList shown;
+    QString document;
+    bool letterShown = true;
+    whenModalOpens<ReturnPreviewWindow>([&](ReturnPreviewWindow* window) {
+        shown = window->context().pages;
+        document = window->context().documentPath;
+        EXPECT_TRUE(QFile::exists(document));
+        letterShown = window->letterButton()->isVisibleTo(window);
+        window->accept();
+    });
+    static_cast<SummaryPage*>(step())->previewReturn();
+    EXPECT_EQ(document,
+              PrivateTempFolder::path() + QStringLiteral("/Acme Grocery  Inc-3-15-2005.doc"));
+    EXPECT_FALSE(QFile::exists(document));
+    EXPECT_TRUE(letterShown);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2].caption, QStringLiteral("ID: 4178"));
+    for (const PageEntry& page : shown)
+        EXPECT_TRUE(QFile::exists(page.path()));
+    // Finished: no question about printing, the offer of the history, whose Yes stores the
+    // return, and the page files go with the wizard.
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.asked,
+              QStringList{QStringLiteral("Would you like to add this return to the \"Return "
+                                         "History\" of this client?")});
+    wizard.reset();
+    for (const PageEntry& page : shown)
+        EXPECT_FALSE(QFile::exists(page.path()));
+    HistoryDatabase history;
+    history.open(historyFilePath(client.path));
+    const QList<QStringList> entries = listHistoryReturns(history);
+    ASSERT_EQ(entries.size(), 1);
+    const ReturnSummary& summary = record->summary;
+    EXPECT_EQ(entries[0].mid(3), (QStringList{groupThousands(summary.summaryTotalReceipts),
+                                              groupThousands(summary.summaryDeductions),
+                                              groupThousands(summary.summaryTaxableReceipts),
+                                              groupThousands(summary.summaryPaymentDue)}));
+    EXPECT_EQ(entries[0][3], QStringLiteral("2,500"));
+}

@@ -1,0 +1,238 @@
+#include "ui/wizard/CWizardDialog.h"
+
+#include "ui/wizard/CWizardPage.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedLayout>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+CWizardDialog::CWizardDialog(QWidget* parent)
+    : QDialog(parent), frame_(new QWidget(this)),
+      back_(new QPushButton(QStringLiteral("< &Back"), this)),
+      next_(new QPushButton(QStringLiteral("&Next >"), this)),
+      finish_(new QPushButton(QStringLiteral("&Finish"), this)),
+      cancel_(new QPushButton(QStringLiteral("&Cancel"), this)) {
+    auto* stack = new QStackedLayout(frame_);
+    stack->setContentsMargins(0, 0, 0, 0);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {back_, next_, finish_, cancel_}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->insertSpacing(3, 8);
+    next_->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 10);
+    layout->addWidget(frame_, 1);
+    layout->addWidget(rule);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(10, 0, 10, 0);
+    buttonRow->addLayout(buttons);
+    layout->addLayout(buttonRow);
+
+    connect(back_, &QPushButton::clicked, this, &CWizardDialog::back);
+    connect(next_, &QPushButton::clicked, this, &CWizardDialog::next);
+    connect(finish_, &QPushButton::clicked, this, &CWizardDialog::finish);
+    connect(cancel_, &QPushButton::clicked, this, &CWizardDialog::reject);
+}
+
+CWizardDialog::~CWizardDialog() {
+    for (auto& page : pages_) {
+        if (!page->isCreated())
+            continue;
+        page->pageLeaving();
+        page->pageDestroying();
+        page.reset();
+    }
+}
+
+void CWizardDialog::addPage(std::unique_ptr<CWizardPage> page) {
+    page->wizard_ = this;
+    pages_.push_back(std::move(page));
+}
+
+CWizardPage* CWizardDialog::page(int key) const {
+    for (const auto& page : pages_) {
+        if (page->key() == key)
+            return page.get();
+    }
+    return nullptr;
+}
+
+CWizardPage* CWizardDialog::activePage() const {
+    for (const auto& page : pages_) {
+        if (page->isActive())
+            return page.get();
+    }
+    return nullptr;
+}
+
+void CWizardDialog::setFinishEnabled(bool enabled) {
+    finish_->setEnabled(enabled);
+    updateDefaultButton();
+}
+
+// Enter goes to the next step while there is one, and finishes on the last.
+void CWizardDialog::updateDefaultButton() {
+    const bool finishing = !next_->isEnabled() && finish_->isEnabled();
+    finish_->setDefault(finishing);
+    next_->setDefault(!finishing);
+}
+
+bool CWizardDialog::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        growToFitPage();
+    return handled;
+}
+
+// Wrapped texts do not count in a window's smallest size, so a step that needs more height
+// than the window has (a larger font, a step that shows more fields) would be squeezed: the
+// window grows to fit it instead. It never shrinks under the preparer's hands.
+void CWizardDialog::growToFitPage() {
+    int needed = layout()->totalHeightForWidth(width());
+    if (const QScreen* display = screen())
+        needed = std::min(needed, display->availableGeometry().height());
+    if (needed > height())
+        resize(width(), needed);
+}
+
+void CWizardDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (started_)
+        return;
+    start();
+    // Showing a dialog hands the focus to its default button once the show is done; the first
+    // step's first field takes it back, so typing goes where the preparer expects it.
+    QTimer::singleShot(0, this, [this] {
+        if (CWizardPage* page = activePage(); page && page->firstField())
+            page->firstField()->setFocus(Qt::TabFocusReason);
+    });
+}
+
+void CWizardDialog::start() {
+    started_ = true;
+    endReached_ = false;
+    back_->setEnabled(false);
+    const bool singleStep = pages_.size() < 2;
+    finish_->setEnabled(singleStep);
+    next_->setEnabled(!singleStep);
+    if (!pages_.empty())
+        showPage(pages_.front().get());
+    updateDefaultButton();
+}
+
+bool CWizardDialog::createPage(CWizardPage* target) {
+    target->setParent(frame_);
+    target->hide();
+    static_cast<QStackedLayout*>(frame_->layout())->addWidget(target);
+    target->created_ = true;
+    return target->pageCreated();
+}
+
+bool CWizardDialog::showPage(CWizardPage* target) {
+    if (!target->isCreated() && !createPage(target))
+        return false;
+    if (CWizardPage* current = activePage(); current && current != target) {
+        if (!current->pageLeaving())
+            return false;
+        current->active_ = false;
+    }
+    auto* stack = static_cast<QStackedLayout*>(frame_->layout());
+    target->setEnabled(true);
+    stack->setCurrentWidget(target);
+    target->show();
+    target->update();
+    target->pageShown();
+    target->active_ = true;
+    if (QWidget* field = target->firstField())
+        field->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+int CWizardDialog::indexOf(const CWizardPage* page) const {
+    for (std::size_t index = 0; index < pages_.size(); ++index) {
+        if (pages_[index].get() == page)
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+CWizardPage* CWizardDialog::targetOf(int result, int step) const {
+    if (result == CWizardPage::kStay)
+        return nullptr;
+    if (result != CWizardPage::kMoveOn)
+        return page(result);
+    const int from = indexOf(activePage());
+    const int count = static_cast<int>(pages_.size());
+    for (int index = from + step; index >= 0 && index < count; index += step) {
+        if (pages_[static_cast<std::size_t>(index)]->isStepEnabled())
+            return pages_[static_cast<std::size_t>(index)].get();
+    }
+    return nullptr;
+}
+
+void CWizardDialog::next() {
+    CWizardPage* current = activePage();
+    if (!current)
+        return;
+    CWizardPage* target = targetOf(current->nextPressed(), +1);
+    if (target && showPage(target) && target == pages_.back().get()) {
+        next_->setEnabled(false);
+        finish_->setEnabled(true);
+    }
+    back_->setEnabled(true);
+    updateDefaultButton();
+}
+
+void CWizardDialog::back() {
+    CWizardPage* current = activePage();
+    if (!current)
+        return;
+    CWizardPage* target = targetOf(current->backPressed(), -1);
+    if (target && showPage(target) && target == pages_.front().get()) {
+        back_->setEnabled(false);
+        finish_->setEnabled(false);
+    }
+    next_->setEnabled(true);
+    updateDefaultButton();
+}
+
+template <typename Predicate>
+bool CWizardDialog::everyUsedPage(Predicate predicate) const {
+    for (const auto& page : pages_) {
+        if (page->isCreated() && page->isStepEnabled() && !predicate(*page))
+            return false;
+    }
+    return true;
+}
+
+void CWizardDialog::finish() {
+    CWizardPage* current = activePage();
+    if (current && !current->pageLeaving())
+        return;
+    if (!everyUsedPage([](CWizardPage& page) { return page.finishPressed(); }))
+        return;
+    if (!commitFinish())
+        return;
+    done(kFinished);
+}
+
+void CWizardDialog::reject() {
+    if (!everyUsedPage([](CWizardPage& page) { return page.queryCancel(); }))
+        return;
+    done(kCancelled);
+}

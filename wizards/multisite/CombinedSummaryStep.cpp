@@ -1,0 +1,107 @@
+#include "wizards/multisite/CombinedSummaryStep.h"
+
+#include "forms/multisite/CombineLocations.h"
+#include "forms/multisite/MultiSiteGeneration.h"
+#include "forms/preview/PreviewDocument.h"
+#include "forms/preview/ReturnGeneration.h"
+#include "output/ReturnPreviewWindow.h"
+#include "output/history/ReturnHistoryOffer.h"
+#include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
+#include "returns/GroupThousands.h"
+#include "returns/ReturnRecord.h"
+#include "ui/MessageBoxes.h"
+#include "ui/WaitCursor.h"
+#include "ui/wizard/CWizardDialog.h"
+#include "wizards/multisite/MultiSiteWizardState.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr const char* kRowTitles[] = {"Total Receipts", "Deductions", "Taxable Receipts",
+                                      "Payment Due"};
+
+QLabel* paragraph(const char* text) {
+    auto* label = new QLabel(QLatin1String(text));
+    label->setWordWrap(true);
+    return label;
+}
+} // namespace
+
+CombinedSummaryStep::CombinedSummaryStep(MultiSiteWizardState& state)
+    : MultiSiteStep(kKey, QStringLiteral("Summary"), state) {}
+
+void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
+    box->addWidget(paragraph("Congratulations, your return is ready! The table below shows a "
+                             "summary of the new return."));
+    auto* table = new QGridLayout;
+    for (int row = 0; row < int(amounts_.size()); ++row) {
+        table->addWidget(new QLabel(QLatin1String(kRowTitles[row])), row, 0);
+        amounts_[size_t(row)] = new QLabel;
+        amounts_[size_t(row)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->addWidget(amounts_[size_t(row)], row, 1);
+    }
+    box->addLayout(table);
+    box->addWidget(paragraph("Please click on the \" Preview Return \" button to preview, print, "
+                             "export or e-mail the generated forms and transmittal letter."));
+    box->addWidget(paragraph("Please make sure to use a laser printer with black, "
+                             "non-reflective, non-magnetic ink."));
+    preview_ = new QPushButton(QStringLiteral("&Preview Return"));
+    preview_->setAutoDefault(false);
+    box->addWidget(preview_, 0, Qt::AlignLeft);
+    connect(preview_, &QPushButton::clicked, this, &CombinedSummaryStep::previewReturn);
+}
+
+void CombinedSummaryStep::pageShown() {
+    MultiSiteWizardState& multiSite = state();
+    multiSite.shared.previewed = false;
+    multiSite.fills = combineLocations(multiSite.record(), multiSite.shared.forms,
+                                       multiSite.client(), *multiSite.results, multiSite.context());
+    const ReturnSummary& summary = multiSite.record().summary;
+    const Dollars shown[] = {summary.summaryTotalReceipts, summary.summaryDeductions,
+                             summary.summaryTaxableReceipts, summary.summaryPaymentDue};
+    for (size_t row = 0; row < amounts_.size(); ++row)
+        amounts_[row]->setText(groupThousands(shown[row]));
+    if (CWizardDialog* dialog = wizard())
+        dialog->setEndReached();
+    preview_->setFocus();
+}
+
+void CombinedSummaryStep::previewReturn() {
+    MultiSiteWizardState& multiSite = state();
+    ReturnWizardState& shared = multiSite.shared;
+    MultiSiteGeneration generation;
+    {
+        const WaitCursor waiting;
+        deletePageFiles(shared.pages);
+        shared.pages.clear();
+        generation =
+            generateMultiSitePages(shared.forms, multiSite.record(), multiSite.fills,
+                                   multiSite.client(), *multiSite.results, multiSite.context());
+    }
+    if (!generation.ok()) {
+        MessageBoxes::current().inform(this, generation.error, MessageIcon::Stop);
+        return;
+    }
+    shared.pages = std::move(generation.pages);
+    PreviewContext preview;
+    preview.pages = shared.pages;
+    preview.client = shared.client;
+    preview.periodText = multiSite.record().texts.periodText;
+    preview.paymentDue = multiSite.record().st1.line25;
+    preview.preparer = shared.settings.preparer;
+    const QString document = previewDocumentPath(PrivateTempFolder::path() + QLatin1Char('/'),
+                                                 preview.businessName(), Clock::today());
+    if (openReturnPreview(this, preview, document))
+        shared.previewed = true;
+}
+
+bool CombinedSummaryStep::finishPressed() {
+    const ReturnWizardState& shared = state().shared;
+    if (shared.previewed)
+        offerReturnToHistory(this, shared.client.path, shared.pages, state().record().summary);
+    return true;
+}

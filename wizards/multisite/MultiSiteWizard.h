@@ -1,0 +1,16 @@
+#pragma once
+
+#include "wizards/multisite/MultiSiteWizardState.h"
+
+class QWidget;
+
+// "New Return" for a multi-site client, over the program's current return and forms, which the
+// caller has reset: the wizard titled "Create New Return" with the welcome and period steps of
+// the return wizard, the locations step 297 and the summary step 298. Each location is
+// prepared by `runLocationWizard`, by default the location-mode return wizard with the same
+// settings. Returns CWizardDialog::kFinished or kCancelled, or -1 when the wizard cannot start
+// (the caller shows "Failed to create new return"). The page files of its previews are deleted
+// when it ends.
+int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
+                       const ReturnWizardSettings& settings,
+                       LocationWizardRunner runLocationWizard = {});

@@ -1,0 +1,12 @@
+#include "wizards/multisite/MultiSiteWizardState.h"
+
+#include "forms/preview/ReturnGeneration.h"
+
+MultiSiteWizardState::MultiSiteWizardState(ReturnWizardState shared,
+                                           LocationWizardRunner runLocationWizard)
+    : shared(std::move(shared)), runLocationWizard(std::move(runLocationWizard)),
+      results(std::make_unique<LocationResults>()) {}
+
+MultiSiteWizardState::~MultiSiteWizardState() {
+    deletePageFiles(shared.pages);
+}

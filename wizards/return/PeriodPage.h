@@ -1,0 +1,30 @@
+#pragma once
+
+#include "wizards/return/ReturnWizardPage.h"
+
+class QComboBox;
+class QRadioButton;
+
+// Step 277: filed on time or not, and the liability period: a month, a quarter or a year from
+// the lists of the period rules. Next stores the completed period in the return.
+class PeriodPage : public ReturnWizardPage {
+    Q_OBJECT
+public:
+    explicit PeriodPage(ReturnWizardState& state);
+
+    int nextPressed() override;
+
+protected:
+    void buildContents(QVBoxLayout* box) override;
+
+private:
+    void enableChosenList();
+
+    QRadioButton* onTime_ = nullptr;
+    QRadioButton* monthly_ = nullptr;
+    QRadioButton* quarterly_ = nullptr;
+    QRadioButton* annual_ = nullptr;
+    QComboBox* months_ = nullptr;
+    QComboBox* quarters_ = nullptr;
+    QComboBox* years_ = nullptr;
+};

@@ -1,0 +1,70 @@
+#include "wizards/return/ReceiptsPage.h"
+
+#include "returns/ReturnRecord.h"
+#include "wizards/return/PageKeys.h"
+#include "wizards/return/ReturnWizardState.h"
+#include "wizards/return/WelcomePage.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+// What is stored for a total receipts entry of 0, so the return is not taken for blank forms.
+constexpr double kNoReceipts = 0.01;
+} // namespace
+
+ReceiptsPage::ReceiptsPage(ReturnWizardState& state, std::function<void(bool)> applyIncludedSteps)
+    : ReturnWizardPage(PageKeys::kTotalReceipts,
+                       QStringLiteral("Total receipts and alcoholic liquor purchases"),
+                       QStringLiteral("On the form: ST-1 line 1 (total receipts) and line A "
+                                      "(alcoholic liquor purchases)."),
+                       state),
+      applyIncludedSteps_(std::move(applyIncludedSteps)) {}
+
+void ReceiptsPage::buildContents(QVBoxLayout* box) {
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(0, 1);
+    totalReceipts_ = addAmountRow(grid, QStringLiteral("Total receipts (tax included):"),
+                                  QStringLiteral("totalReceipts"));
+    box->addLayout(grid);
+    box->addSpacing(6);
+    box->addWidget(paragraph(
+        QStringLiteral("Please enter the total dollar amount of alcoholic liquor purchased "
+                       "(invoiced and delivered) in the") +
+        QLatin1Char(' ') +
+        QStringLiteral("field below.If this client is not required to report alcoholic liquor "
+                       "purchases, please leave this field empty.")));
+    auto* liquor = new QGridLayout;
+    liquor->setColumnStretch(0, 1);
+    liquorPurchases_ = addAmountRow(liquor, QStringLiteral("Alcoholic liquor purchases:"),
+                                    QStringLiteral("liquorPurchases"));
+    box->addLayout(liquor);
+    blankForms_ = new QCheckBox(
+        QStringLiteral("&Print Blank Forms: select this option if you would like to print blank "
+                       "forms for this client without any figures."));
+    blankForms_->setObjectName(QStringLiteral("printBlankForms"));
+    blankForms_->setVisible(state().offersBlankForms());
+    box->addSpacing(8);
+    box->addWidget(blankForms_);
+}
+
+int ReceiptsPage::nextPressed() {
+    const bool blank = state().offersBlankForms() && blankForms_->isChecked();
+    applyIncludedSteps_(blank);
+    St1Section& st1 = record().st1;
+    if (blank) {
+        st1.totalReceipts = 0;
+        st1.liquorPurchases = 0;
+        return kMoveOn;
+    }
+    const double total = totalReceipts_->value();
+    st1.totalReceipts = total == 0 ? kNoReceipts : total;
+    st1.liquorPurchases = liquorPurchases_->value();
+    return kMoveOn;
+}
+
+bool ReceiptsPage::queryCancel() {
+    return !state().locationMode || confirmCancelReturn(this);
+}

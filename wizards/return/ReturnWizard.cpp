@@ -1,0 +1,94 @@
+#include "wizards/return/ReturnWizard.h"
+
+#include "forms/filling/FormSet.h"
+#include "forms/preview/ReturnGeneration.h"
+#include "returns/ReturnRecord.h"
+#include "ui/Icons.h"
+#include "wizards/return/AmountSteps.h"
+#include "wizards/return/FoodPage.h"
+#include "wizards/return/PageKeys.h"
+#include "wizards/return/PeriodPage.h"
+#include "wizards/return/ReceiptsPage.h"
+#include "wizards/return/SummaryPage.h"
+#include "wizards/return/WelcomePage.h"
+
+ReturnWizard::ReturnWizard(ReturnWizardState state, QWidget* parent)
+    : CWizardDialog(parent), state_(std::move(state)) {
+    takeClient(state_.record, state_.client.record);
+    setWindowTitle(state_.locationMode ? QStringLiteral("Prepare Location")
+                                       : QStringLiteral("Create New Return"));
+    setWindowIcon(Icons::program());
+    addSteps();
+    applyIncludedSteps(false);
+    resize(680, 520);
+}
+
+ReturnWizard::~ReturnWizard() {
+    deletePageFiles(state_.pages);
+}
+
+void ReturnWizard::addSteps() {
+    using namespace AmountSteps;
+    ReturnWizardState& s = state_;
+    if (!s.locationMode) {
+        addPage(std::make_unique<WelcomePage>(s));
+        addPage(std::make_unique<PeriodPage>(s));
+    }
+    addPage(std::make_unique<ReceiptsPage>(
+        s, [this](bool blankForms) { applyIncludedSteps(blankForms); }));
+    addPage(std::make_unique<FoodPage>(s));
+    for (AmountsStep step : {salesOutside(), priorRates(), resaleDeductions(), motorFuel(),
+                             serviceDeductions(), exemptDeductions(), machineryDeductions(),
+                             otherDeductions(), purchases(), netTaxDue(), excessTax()})
+        addPage(std::make_unique<AmountsPage>(std::move(step), s));
+    addPage(std::make_unique<MethodPage>(softDrinkTax(), s));
+    addPage(std::make_unique<MethodPage>(mpeaTax(), s));
+    addPage(std::make_unique<AmountsPage>(mpeaPayments(), s));
+    addPage(std::make_unique<AmountsPage>(tireFee(), s));
+    addPage(std::make_unique<SummaryPage>(s));
+}
+
+bool ReturnWizard::included(int key) const {
+    const ClientRecord& client = state_.client.record;
+    switch (key) {
+    case PageKeys::kResaleDeductions:
+        return client.deductionGroup1 == 1;
+    case PageKeys::kMotorFuel:
+        return client.motorFuel.sellsMotorFuel == 1;
+    case PageKeys::kExemptDeductions:
+        return client.deductionGroup2 == 1;
+    case PageKeys::kMachineryDeductions:
+        return client.deductionGroup3 == 1;
+    case PageKeys::kSt14:
+        return client.filesST14 == 1;
+    case PageKeys::kSt4Step1:
+    case PageKeys::kSt4Step2:
+        return client.filesST4 == 1;
+    case PageKeys::kSt8:
+        return client.filesST8 == 1;
+    default:
+        return true;
+    }
+}
+
+void ReturnWizard::applyIncludedSteps(bool blankForms) {
+    for (const int key :
+         {PageKeys::kFoodInside, PageKeys::kSalesOutside, PageKeys::kPriorRates,
+          PageKeys::kResaleDeductions, PageKeys::kMotorFuel, PageKeys::kServiceDeductions,
+          PageKeys::kExemptDeductions, PageKeys::kMachineryDeductions, PageKeys::kOtherDeductions,
+          PageKeys::kPurchases, PageKeys::kNetTaxDue, PageKeys::kExcessTax, PageKeys::kSt14,
+          PageKeys::kSt4Step1, PageKeys::kSt4Step2, PageKeys::kSt8})
+        page(key)->setStepEnabled(!blankForms && included(key));
+}
+
+int runReturnWizard(QWidget* parent, ReturnWizardState state) {
+    ReturnWizard wizard(std::move(state), parent);
+    return wizard.exec();
+}
+
+int runReturnWizard(QWidget* parent, const ClientInfo& client, bool locationMode,
+                    const ReturnWizardSettings& settings) {
+    return runReturnWizard(
+        parent,
+        ReturnWizardState{currentReturn(), forms(), settings, client, locationMode, false, {}});
+}

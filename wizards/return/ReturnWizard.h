@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/wizard/CWizardDialog.h"
+#include "wizards/return/ReturnWizardState.h"
+
+// The return wizard: "Create New Return" for a single-site client, or "Prepare Location" for
+// one location of a multi-site return (no welcome and period steps). It copies the client into
+// the return when it is made. Its steps are those the client's profile calls for; the page
+// files its preview generated are deleted with it.
+class ReturnWizard : public CWizardDialog {
+    Q_OBJECT
+public:
+    ReturnWizard(ReturnWizardState state, QWidget* parent = nullptr);
+    ~ReturnWizard() override;
+
+    ReturnWizardState& state() { return state_; }
+
+    // Enables the steps the return takes: for blank forms only the summary (after the total
+    // receipts step), otherwise those the client's profile calls for.
+    void applyIncludedSteps(bool blankForms);
+
+private:
+    void addSteps();
+    bool included(int key) const;
+
+    ReturnWizardState state_;
+};
+
+// Runs the wizard modally on the client, over the program's current return and forms, which
+// the caller has reset. Returns
+// CWizardDialog::kFinished or kCancelled, or -1 when the wizard cannot start.
+int runReturnWizard(QWidget* parent, const ClientInfo& client, bool locationMode,
+                    const ReturnWizardSettings& settings);
+// The same over a return and forms of the caller's.
+int runReturnWizard(QWidget* parent, ReturnWizardState state);

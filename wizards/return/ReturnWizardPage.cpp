@@ -1,0 +1,89 @@
+#include "wizards/return/ReturnWizardPage.h"
+
+#include "returns/ReturnRecord.h"
+#include "returns/entry/HelpTexts.h"
+#include "ui/BalloonTip.h"
+#include "ui/MessageBoxes.h"
+#include "ui/wizard/WizardStepFrame.h"
+#include "wizards/return/ReturnWizardState.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+ReturnWizardPage::ReturnWizardPage(int key, const QString& title, const QString& formPlace,
+                                   ReturnWizardState& state)
+    : CWizardPage(key), state_(state), title_(title), formPlace_(formPlace) {}
+
+ReturnRecord& ReturnWizardPage::record() const {
+    return state_.record;
+}
+
+bool ReturnWizardPage::pageCreated() {
+    QVBoxLayout* box = buildWizardStepFrame(this, title_);
+    buildContents(box);
+    box->addStretch();
+    if (!formPlace_.isEmpty()) {
+        auto* place = paragraph(formPlace_);
+        place->setObjectName(QStringLiteral("formPlace"));
+        QFont small = place->font();
+        small.setItalic(true);
+        place->setFont(small);
+        box->addWidget(place);
+    }
+    return true;
+}
+
+QLabel* ReturnWizardPage::paragraph(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+AmountEdit* ReturnWizardPage::addAmountRow(QGridLayout* grid, const QString& label,
+                                           const QString& key, AmountEdit::Kind kind) {
+    const int row = grid->rowCount();
+    auto* field = new AmountEdit(kind);
+    field->setObjectName(key);
+    auto* caption = new QLabel(label);
+    caption->setWordWrap(true);
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    if (helpTextFor(key)) {
+        auto* button = new QToolButton;
+        button->setText(QStringLiteral("?"));
+        button->setToolTip(QStringLiteral("What goes here (F1)"));
+        button->setFocusPolicy(Qt::NoFocus);
+        grid->addWidget(button, row, 2);
+        connect(button, &QToolButton::clicked, this, [this, field] { showHelp(field); });
+        field->installEventFilter(this);
+    }
+    return field;
+}
+
+bool ReturnWizardPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        showHelp(static_cast<QWidget*>(watched));
+        return true;
+    }
+    return CWizardPage::eventFilter(watched, event);
+}
+
+void ReturnWizardPage::showHelp(QWidget* field) {
+    if (const HelpText* help = helpTextFor(field->objectName()))
+        BalloonTip::showFor(field, help->title, help->text, MessageIcon::Question, true, 0);
+}
+
+bool ReturnWizardPage::checkSumBelowTotalReceipts(double sum) {
+    if (sum < record().st1.totalReceipts)
+        return true;
+    MessageBoxes::current().inform(this,
+                                   QStringLiteral("The sum of values on this page can't be larger "
+                                                  "than or equal to \"Total Receipts\"!"),
+                                   MessageIcon::Warning);
+    return false;
+}

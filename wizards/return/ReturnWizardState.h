@@ -1,0 +1,22 @@
+#pragma once
+
+#include "clients/ClientRecord.h"
+#include "forms/PageEntry.h"
+#include "wizards/return/ReturnWizardSettings.h"
+
+struct FormSet;
+struct ReturnRecord;
+
+// What the steps of one return wizard share: the return they fill, the form objects, the
+// settings, the client, and the pages "Preview Return" generated (deleted with the wizard).
+struct ReturnWizardState {
+    ReturnRecord& record;
+    FormSet& forms;
+    ReturnWizardSettings settings;
+    ClientInfo client;
+    bool locationMode = false;
+    bool previewed = false;
+    PageList pages;
+
+    bool offersBlankForms() const { return !locationMode && settings.allowBlankForms; }
+};
