@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -54,21 +53,21 @@ std::optional<UpdateManifest::File> parseFileLine(const QString& line) {
     return UpdateManifest::File{name, QByteArray::fromHex(digest.toLatin1())};
 }
 
-// No two names the same without case, and no name that another uses as its folder.
+// No two names the same without case, and no name that another uses as its folder. With '/'
+// taken as a character below every other (a name holds no control character), the names
+// inside a folder sort right after the folder's own name, so neighbours tell both faults in
+// one pass, however deep the names go.
 bool namesAreDistinct(const std::vector<UpdateManifest::File>& files) {
-    QSet<QString> names;
-    for (const UpdateManifest::File& file : files) {
-        const QString folded = file.name.toCaseFolded();
-        if (names.contains(folded))
+    constexpr QChar kSeparator(1);
+    QStringList names;
+    names.reserve(qsizetype(files.size()));
+    for (const UpdateManifest::File& file : files)
+        names << file.name.toCaseFolded().replace(u'/', kSeparator);
+    names.sort();
+    for (qsizetype index = 1; index < names.size(); ++index) {
+        const QString& previous = names.at(index - 1);
+        if (names.at(index) == previous || names.at(index).startsWith(previous + kSeparator))
             return false;
-        names.insert(folded);
-    }
-    for (const QString& name : names) {
-        for (qsizetype slash = name.indexOf(u'/'); slash >= 0;
-             slash = name.indexOf(u'/', slash + 1)) {
-            if (names.contains(name.left(slash)))
-                return false;
-        }
     }
     return true;
 }

@@ -71,6 +71,15 @@ TEST(UpdateManifest, OnlyAWholeManifestWithSafeDistinctNamesReads) {
          false},
         {"a name that is another's folder", manifestWith(fileLine("lib") + fileLine("lib/a")),
          false},
+        {"a folder named after its file, with names between them in order",
+         manifestWith(fileLine("lib/a/b") + fileLine("lib-x") + fileLine("lib.d") +
+                      fileLine("LIB")),
+         false},
+        {"a name that is a folder deep in another",
+         manifestWith(fileLine("a/b") + fileLine("a/B/c/d")), false},
+        {"names that only begin alike",
+         manifestWith(fileLine("lib") + fileLine("libx") + fileLine("lib-2/a") + fileLine("li/b")),
+         true},
         {"over a megabyte",
          manifestWith(fileLine("a") + fileLine(QByteArray(UpdateManifest::kMaxBytes, 'n'))), false},
     };
