@@ -16,4 +16,7 @@ public:
         useTls; // 1: encrypted (TLS from the start on port 465, STARTTLS on other ports)
     SettingValue<QString> user;   // login name; empty: send without logging in
     SettingValue<QString> sender; // the From address
+    // 1: a server that offers no login gets the message without one although a user name is
+    // set; 0 (the default): such a server gets nothing, since the login was asked for.
+    SettingValue<int> sendWithoutLogin;
 };
