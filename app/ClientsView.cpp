@@ -69,12 +69,13 @@ QTreeWidget* makeList(QWidget* parent) {
 
 CClientsView::CClientsView(const TaxTable& table, QWidget* parent)
     : QWidget(parent), table_(table) {
-    newClientButton_ = new PictureButton(Icons::newClient(), QStringLiteral("New Client "), this);
+    // Access keys apart from the menu bar's (F, E, V, T, H).
+    newClientButton_ = new PictureButton(Icons::newClient(), QStringLiteral("&New Client "), this);
     buttons_ = {newClientButton_,
-                new PictureButton(Icons::modifyClient(), QStringLiteral("Modify Client"), this),
-                new PictureButton(Icons::deleteClient(), QStringLiteral("Delete Client"), this),
-                new PictureButton(Icons::newReturn(), QStringLiteral("New Return"), this),
-                new PictureButton(Icons::returnHistory(), QStringLiteral("Return History"), this)};
+                new PictureButton(Icons::modifyClient(), QStringLiteral("&Modify Client"), this),
+                new PictureButton(Icons::deleteClient(), QStringLiteral("&Delete Client"), this),
+                new PictureButton(Icons::newReturn(), QStringLiteral("New &Return"), this),
+                new PictureButton(Icons::returnHistory(), QStringLiteral("Return H&istory"), this)};
     const QList<void (CClientsView::*)()> handlers = {
         &CClientsView::newClient, &CClientsView::modifyClient, &CClientsView::deleteClient,
         &CClientsView::newReturn, &CClientsView::returnHistory};

@@ -301,7 +301,7 @@ void CMainFrame::onRestoreClientData() {
 }
 
 void CMainFrame::onCheckForUpdates() {
-    UpdateCommands::checkForUpdates(this, options_.timeOfLastUpdate);
+    UpdateCommands::checkForUpdates(this, options_);
 }
 
 void CMainFrame::onAutomaticUpdateCheck() {

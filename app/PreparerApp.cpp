@@ -5,7 +5,7 @@
 #include "app/MainFrame.h"
 #include "platform/DataFiles.h"
 #include "platform/Version.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"

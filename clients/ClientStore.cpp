@@ -2,7 +2,7 @@
 
 #include "clients/ClientFile.h"
 #include "platform/FixedText.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "taxtables/TaxTable.h"
 
 #include <QDir>

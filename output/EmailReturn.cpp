@@ -69,9 +69,12 @@ std::optional<MailAttachment> readAttachment(const QString& path, const QByteArr
 
 MailResult sendThroughServer(QWidget* parent, const MailSettings& settings, const MailDraft& draft,
                              const AttachmentFiles& files) {
-    SmtpAccount account{
-        settings.server.trimmed(), settings.port, settings.useTls != 0, settings.user.trimmed(), {},
-        settings.sender.trimmed()};
+    SmtpAccount account{settings.server.get().trimmed(),
+                        settings.port,
+                        settings.useTls != 0,
+                        settings.user.get().trimmed(),
+                        {},
+                        settings.sender.get().trimmed()};
     account.sendWithoutLoginWhenNotOffered = settings.sendWithoutLogin != 0;
     if (!account.user.isEmpty()) {
         if (!keptPassword())
@@ -96,7 +99,7 @@ MailResult sendThroughServer(QWidget* parent, const MailSettings& settings, cons
 void sendDraft(QWidget* parent, const PreviewContext& context, const MailSettings& settings,
                const MailDraft& draft) {
     const QString unsafe = MailFieldCheck::problem(
-        MailMessage{settings.sender.trimmed(), draft.to, draft.subject, {}, {}});
+        MailMessage{settings.sender.get().trimmed(), draft.to, draft.subject, {}, {}});
     if (!unsafe.isEmpty()) {
         MessageBoxes::current().inform(parent, unsafe, MessageIcon::Warning);
         return;
@@ -110,7 +113,7 @@ void sendDraft(QWidget* parent, const PreviewContext& context, const MailSetting
                                        MessageIcon::Stop);
         return;
     }
-    if (settings.server.trimmed().isEmpty()) {
+    if (settings.server.get().trimmed().isEmpty()) {
         // The mail program reads the files after we return, so they stay until the run's
         // private temporary folder goes at its end.
         if (!DesktopMail::compose(draft.to, draft.subject, draft.body,

@@ -8,8 +8,9 @@ class QWidget;
 
 // "Save As" of the preview window: the preparer picks a name; ".pdf" writes the return as a
 // PDF (a name without an extension gets ".pdf"), ".doc" copies the preview document, any
-// other extension is refused with a message. "Save Failed!" when the file cannot be written;
-// a cancelled export leaves nothing behind and says nothing.
+// other extension is refused with a message. A saved return says where it went, and its folder
+// is where the dialog opens next. "Save Failed!" when the file cannot be written; a cancelled
+// export leaves nothing behind and says nothing.
 void saveReturnAs(QWidget* parent, const PreviewContext& context,
                   const QString& previewDocumentPath);
 

@@ -1,7 +1,9 @@
 #include "output/ExportPrompts.h"
 
 #include "output/MailComposeDialog.h"
+#include "settings/ExportSettings.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -23,11 +25,18 @@ QString ExportPrompts::saveFileName(QWidget* parent) {
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setNameFilters(
         {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("Word document (*.doc)")});
-    chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    chooser.setDirectory(saveFolder());
     chooser.selectFile(QStringLiteral("*.PDF"));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return {};
     return chooser.selectedFiles().first();
+}
+
+QString ExportPrompts::saveFolder() {
+    const QString lastFolder = ExportSettings().lastFolder;
+    if (!lastFolder.isEmpty() && QDir(lastFolder).exists())
+        return lastFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 bool ExportPrompts::compose(QWidget* parent, MailDraft& draft) {

@@ -25,8 +25,13 @@ public:
     };
     static void setHandlers(Handlers handlers);
 
-    // The save dialog: preset name "*.PDF", PDF and Word document filters. Empty: cancelled.
+    // The save dialog: preset name "*.PDF", PDF and Word document filters, opened in the folder
+    // a return was saved in last (the documents folder before the first save). Empty:
+    // cancelled.
     static QString saveFileName(QWidget* parent);
+    // The folder the save dialog opens in: where a return was saved last while that folder
+    // exists, the documents folder otherwise.
+    static QString saveFolder();
     // The compose dialog; false when cancelled.
     static bool compose(QWidget* parent, MailDraft& draft);
     // The mail server's password for the user; none when cancelled.

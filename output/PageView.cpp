@@ -187,10 +187,10 @@ void PageView::keyPressEvent(QKeyEvent* event) {
     const bool control = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
     case Qt::Key_PageDown:
-        showPage(currentPage() + 1);
+        scrollByScreen(+1);
         break;
     case Qt::Key_PageUp:
-        showPage(currentPage() - 1);
+        scrollByScreen(-1);
         break;
     case Qt::Key_Home:
         showPage(0);
@@ -214,6 +214,20 @@ void PageView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+}
+
+// A screen down (or up), so a page larger than the window is read part by part; a page's top
+// met on the way stops the move there, so each page starts at the top of the window.
+void PageView::scrollByScreen(int direction) {
+    QScrollBar* bar = verticalScrollBar();
+    const int pitch = pageSize().height() + kGap; // showPage puts page i at i * pitch
+    const int from = bar->value();
+    int to = from + direction * viewport()->height();
+    if (direction > 0)
+        to = std::min(to, (from / pitch + 1) * pitch);
+    else if (from > 0)
+        to = std::max(to, (from - 1) / pitch * pitch);
+    bar->setValue(to);
 }
 
 void PageView::scrollContentsBy(int, int) {

@@ -7,10 +7,10 @@
 
 // The pages of a return one below the other on a grey desk, the way a document viewer shows
 // them: continuous scrolling, zoom (Ctrl+wheel, Ctrl+plus/minus), fit width and fit page,
-// Page Up/Down, Home and End. A page that comes into view is drawn by the page image player
-// straight onto the screen, only its part in view, and drawn again to be kept (within a memory
-// budget, RenderedPages) once the screen shows it, so later paints of it cost a copy; nothing on
-// the pages can be selected or changed.
+// Page Up/Down (a screen at a time, stopping at the top of a page), Home and End. A page that
+// comes into view is drawn by the page image player straight onto the screen, only its part in
+// view, and drawn again to be kept (within a memory budget, RenderedPages) once the screen shows
+// it, so later paints of it cost a copy; nothing on the pages can be selected or changed.
 class PageView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -57,6 +57,7 @@ private:
     void applyFit();
     void updateScrollBars();
     void reportCurrentPage();
+    void scrollByScreen(int direction);
     // The pages in view: each one's sheet in the viewport and its part in view, in page pixels.
     struct InView {
         int index;

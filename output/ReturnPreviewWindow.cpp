@@ -63,6 +63,7 @@ QWidget* ReturnPreviewWindow::makeCommandBar() {
     auto* fitPage = new QPushButton(QStringLiteral("Fit P&age"), bar);
     for (QPushButton* button : {zoomOut, zoomIn, fitWidth, fitPage}) {
         button->setAutoDefault(false);
+        keepKeyboardOnPages(button);
         row->addWidget(button);
     }
     zoomOut->setToolTip(QStringLiteral("Smaller pages (Ctrl+Minus, or Ctrl+wheel)"));
@@ -86,9 +87,17 @@ QPushButton* ReturnPreviewWindow::addButton(QLayout* bar, const QString& text, c
                                             void (ReturnPreviewWindow::*slot)()) {
     auto* button = new QPushButton(icon, text, this);
     button->setAutoDefault(false);
+    keepKeyboardOnPages(button);
     bar->addWidget(button);
     connect(button, &QPushButton::clicked, this, slot);
     return button;
+}
+
+// A click on a button leaves the keyboard with the pages, so Page Down, Home and End go on
+// working; Tab still reaches the button. Its command hands the keyboard back when it is done.
+void ReturnPreviewWindow::keepKeyboardOnPages(QPushButton* button) {
+    button->setFocusPolicy(Qt::TabFocus);
+    connect(button, &QPushButton::clicked, pages_, [this] { pages_->setFocus(); });
 }
 
 void ReturnPreviewWindow::showPageNumber(int index, int count) {
@@ -112,6 +121,9 @@ void ReturnPreviewWindow::print() {
     if (context_.pages.empty())
         return;
     QPrinter printer(QPrinter::HighResolution);
+    // The forms are Letter pages; a printer that has no Letter paper keeps its own and
+    // printPages scales the forms to fit it.
+    printer.setPageSize(QPageSize(QPageSize::Letter));
     if (!MessageBoxes::current().choosePrinter(this, printer))
         return;
     WaitCursor wait;

@@ -40,6 +40,7 @@ private:
     QPushButton* addButton(QLayout* bar, const QString& text, const QIcon& icon,
                            void (ReturnPreviewWindow::*slot)());
     void showPageNumber(int index, int count);
+    void keepKeyboardOnPages(QPushButton* button);
 
     const PreviewContext& context_;
     PageView* pages_;

@@ -2,8 +2,10 @@
 #include "output/ExportProgress.h"
 #include "output/ExportPrompts.h"
 #include "platform/SafeWrite.h"
+#include "settings/ExportSettings.h"
 #include "ui/MessageBoxes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -57,6 +59,12 @@ void saveReturnAs(QWidget* parent, const PreviewContext& context,
             MessageIcon::Warning);
         return;
     }
-    if (!saved)
+    if (!saved) {
         MessageBoxes::current().inform(parent, QStringLiteral("Save Failed!"), MessageIcon::Stop);
+        return;
+    }
+    ExportSettings().lastFolder = QFileInfo(path).absolutePath();
+    MessageBoxes::current().inform(
+        parent, QStringLiteral("The return was saved as\n%1").arg(QDir::toNativeSeparators(path)),
+        MessageIcon::Information);
 }

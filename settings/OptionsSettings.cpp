@@ -2,23 +2,27 @@
 
 #include "platform/Clock.h"
 
+namespace {
+const QString kSection = QStringLiteral("Options");
+} // namespace
+
 QString OptionsSettings::defaultClientDataPath(const QString& programFolder) {
     return programFolder + QStringLiteral("Clients/");
 }
 
-OptionsSettings::OptionsSettings(const QString& programFolder) {
-    binder_.bindText(clientDataPath, QStringLiteral("Options.ClientDataPath"),
-                     defaultClientDataPath(programFolder));
-    binder_.bindInt(destroyClientDataPermanently,
-                    QStringLiteral("Options.DestroyClientDataPermanently"), 0);
-    binder_.bindInt(allowBlankForms, QStringLiteral("Options.AllowBlankForms"), 0);
-    binder_.bindInt(printGasoholWorksheet, QStringLiteral("Options.PrintGasoholWSheet"), 0);
-    binder_.bindInt(printDateTaxPayer, QStringLiteral("Options.PrintdateTaxPayersignatureline"), 1);
-    binder_.bindInt(printDateTaxPreparer,
-                    QStringLiteral("Options.PrintdateTaxPreparersignatureline"), 1);
-    binder_.bindInt(checkForUpdatesFrequency, QStringLiteral("Options.CheckForUpdatesFrequency"),
-                    2);
+OptionsSettings::OptionsSettings(const QString& programFolder)
+    : clientDataPath(kSection, QStringLiteral("Options.ClientDataPath"),
+                     defaultClientDataPath(programFolder)),
+      destroyClientDataPermanently(kSection, QStringLiteral("Options.DestroyClientDataPermanently"),
+                                   0),
+      allowBlankForms(kSection, QStringLiteral("Options.AllowBlankForms"), 0),
+      printGasoholWorksheet(kSection, QStringLiteral("Options.PrintGasoholWSheet"), 0),
+      printDateTaxPayer(kSection, QStringLiteral("Options.PrintdateTaxPayersignatureline"), 1),
+      printDateTaxPreparer(kSection, QStringLiteral("Options.PrintdateTaxPreparersignatureline"),
+                           1),
+      checkForUpdatesFrequency(kSection, QStringLiteral("Options.CheckForUpdatesFrequency"), 2),
+      timeOfLastUpdate(kSection, QStringLiteral("Options.TimeOfLastUpdate")) {
     // A first start counts as an update check made just now.
-    binder_.bindInt(timeOfLastUpdate, QStringLiteral("Options.TimeOfLastUpdate"),
-                    static_cast<int>(Clock::secondsSinceEpoch()));
+    if (!timeOfLastUpdate.isStored())
+        timeOfLastUpdate = static_cast<int>(Clock::secondsSinceEpoch());
 }

@@ -1,31 +1,28 @@
 #pragma once
 
-#include "settings/SettingsBinder.h"
+#include "settings/SettingValue.h"
 
 #include <QString>
 
-// The "Options" section: the program's preferences, read when the main window is created and
-// written back when it is destroyed.
+// The "Options" section: the program's preferences. Owned by the main window; every reader
+// and the Options dialog go to the store through it, so a change counts at once.
 class OptionsSettings {
 public:
     // `programFolder` ends with '/'; the default client folder is its "Clients" subfolder.
+    // A first start stores the current time as the last update check.
     explicit OptionsSettings(const QString& programFolder);
 
     // The default client folder: "Clients/" in the program folder (ending with '/').
     static QString defaultClientDataPath(const QString& programFolder);
 
-    QString clientDataPath; // always ends with '/'
-    int destroyClientDataPermanently = 0;
-    int allowBlankForms = 0;
-    int printGasoholWorksheet = 0;
-    int printDateTaxPayer = 1;
-    int printDateTaxPreparer = 1;
-    int checkForUpdatesFrequency = 2; // index into kUpdateFrequencies
-    int timeOfLastUpdate = 0;         // seconds since 1970 (UTC)
-
-private:
-    // Declared last, so it writes the values back before they are destroyed.
-    SettingsBinder binder_{QStringLiteral("Options")};
+    SettingValue<QString> clientDataPath; // always ends with '/'
+    SettingValue<int> destroyClientDataPermanently;
+    SettingValue<int> allowBlankForms;
+    SettingValue<int> printGasoholWorksheet;
+    SettingValue<int> printDateTaxPayer;
+    SettingValue<int> printDateTaxPreparer;
+    SettingValue<int> checkForUpdatesFrequency; // index into kUpdateFrequencies
+    SettingValue<int> timeOfLastUpdate;         // seconds since 1970 (UTC)
 };
 
 struct UpdateFrequency {

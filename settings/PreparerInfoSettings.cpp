@@ -1,10 +1,13 @@
 #include "settings/PreparerInfoSettings.h"
 
-PreparerInfoSettings::PreparerInfoSettings() {
-    binder_.bindText(name, QStringLiteral("TaxPrepInfo.Name"));
-    binder_.bindText(address1, QStringLiteral("TaxPrepInfo.Address1"));
-    binder_.bindText(address2, QStringLiteral("TaxPrepInfo.Address2"));
-    binder_.bindText(city, QStringLiteral("TaxPrepInfo.City"));
-    binder_.bindText(zipCode, QStringLiteral("TaxPrepInfo.ZipCode"));
-    binder_.bindText(phone, QStringLiteral("TaxPrepInfo.PhoneNum"));
-}
+namespace {
+const QString kSection = QStringLiteral("TaxPrepInfo");
+} // namespace
+
+PreparerInfoSettings::PreparerInfoSettings()
+    : name(kSection, QStringLiteral("TaxPrepInfo.Name")),
+      address1(kSection, QStringLiteral("TaxPrepInfo.Address1")),
+      address2(kSection, QStringLiteral("TaxPrepInfo.Address2")),
+      city(kSection, QStringLiteral("TaxPrepInfo.City")),
+      zipCode(kSection, QStringLiteral("TaxPrepInfo.ZipCode")),
+      phone(kSection, QStringLiteral("TaxPrepInfo.PhoneNum")) {}

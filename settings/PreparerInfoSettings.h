@@ -1,22 +1,17 @@
 #pragma once
 
-#include "settings/SettingsBinder.h"
-
-#include <QString>
+#include "settings/SettingValue.h"
 
 // The "TaxPrepInfo" section: the preparer's own name, address and phone, printed on the forms
-// and in letters. Read when the document is created, written back when it is destroyed.
+// and in letters. Owned by the document; each text is read and written in the store at use.
 class PreparerInfoSettings {
 public:
     PreparerInfoSettings();
 
-    QString name;
-    QString address1;
-    QString address2;
-    QString city;
-    QString zipCode;
-    QString phone;
-
-private:
-    SettingsBinder binder_{QStringLiteral("TaxPrepInfo")};
+    SettingValue<QString> name;
+    SettingValue<QString> address1;
+    SettingValue<QString> address2;
+    SettingValue<QString> city;
+    SettingValue<QString> zipCode;
+    SettingValue<QString> phone;
 };

@@ -1,5 +1,6 @@
 #include "ui/BalloonTip.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -31,8 +32,9 @@ QStyle::StandardPixmap standardPixmap(MessageIcon icon) {
 } // namespace
 
 BalloonTip::BalloonTip(const QString& title, const QString& text, MessageIcon icon, QWidget* anchor)
-    : QWidget(anchor, Qt::ToolTip | Qt::FramelessWindowHint) {
+    : QWidget(anchor, Qt::ToolTip | Qt::FramelessWindowHint), anchor_(anchor) {
     setAttribute(Qt::WA_DeleteOnClose);
+    anchor->installEventFilter(this);
     setObjectName(QStringLiteral("balloonTip"));
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(6);
@@ -119,6 +121,13 @@ void BalloonTip::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(palette().color(QPalette::ToolTipText), 1));
     painter.setBrush(palette().color(QPalette::ToolTipBase));
     painter.drawPath(outline());
+}
+
+// A field is hidden with the step or window it stands on.
+bool BalloonTip::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == anchor_ && event->type() == QEvent::Hide)
+        close();
+    return QWidget::eventFilter(watched, event);
 }
 
 void BalloonTip::mousePressEvent(QMouseEvent*) {

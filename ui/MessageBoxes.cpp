@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -72,7 +73,10 @@ public:
     }
     bool choosePrinter(QWidget* parent, QPrinter& printer) override {
         QPrintDialog chooser(&printer, parent);
-        chooser.setOption(QAbstractPrintDialog::PrintToFile, false);
+        // Without any printer the dialog could offer nothing to print on: then it offers a
+        // PDF file instead.
+        chooser.setOption(QAbstractPrintDialog::PrintToFile,
+                          QPrinterInfo::availablePrinters().isEmpty());
         chooser.setOption(QAbstractPrintDialog::PrintSelection, false);
         chooser.setOption(QAbstractPrintDialog::PrintPageRange, false);
         return chooser.exec() == QDialog::Accepted;

@@ -36,8 +36,8 @@ public:
                                    const QString& defaultSuffix);
     // A colour, starting from `initial`; none when cancelled.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial);
-    // The printer chooser, without page range, selection or print-to-file choices; true when
-    // the preparer chose to print.
+    // The printer chooser, without page range or selection choices, and offering to print to a
+    // file only when there is no printer; true when the preparer chose to print.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer);
 
     // The title of every message box.

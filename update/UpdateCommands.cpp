@@ -22,9 +22,12 @@ bool systemReportsOffline() {
            QNetworkInformation::Reachability::Disconnected;
 }
 
-void openUpdateDialog(QWidget* parent, int& timeOfLastUpdate) {
-    UpdateDialog dialog(timeOfLastUpdate, UpdateEnvironment::standard(), parent);
+// The dialog sets the time of the last check when it is closed; the store gets it then.
+void openUpdateDialog(QWidget* parent, OptionsSettings& options) {
+    int checkedAt = options.timeOfLastUpdate;
+    UpdateDialog dialog(checkedAt, UpdateEnvironment::standard(), parent);
     dialog.exec();
+    options.timeOfLastUpdate = checkedAt;
 }
 } // namespace
 
@@ -38,7 +41,7 @@ void setOfflineProbe(std::function<bool()> probe) {
     offlineProbe() = std::move(probe);
 }
 
-void checkForUpdates(QWidget* parent, int& timeOfLastUpdate) {
+void checkForUpdates(QWidget* parent, OptionsSettings& options) {
     if (reportsOffline()) {
         MessageBoxes::current().inform(
             parent,
@@ -47,7 +50,7 @@ void checkForUpdates(QWidget* parent, int& timeOfLastUpdate) {
             MessageIcon::Warning);
         return;
     }
-    openUpdateDialog(parent, timeOfLastUpdate);
+    openUpdateDialog(parent, options);
 }
 
 void automaticCheck(QWidget* parent, OptionsSettings& options) {
@@ -55,7 +58,7 @@ void automaticCheck(QWidget* parent, OptionsSettings& options) {
         UpdateSchedule::automaticCheckDue(options.checkForUpdatesFrequency,
                                           options.timeOfLastUpdate, Clock::secondsSinceEpoch()) &&
         !reportsOffline())
-        openUpdateDialog(parent, options.timeOfLastUpdate);
+        openUpdateDialog(parent, options);
 }
 
 } // namespace UpdateCommands

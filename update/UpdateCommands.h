@@ -8,8 +8,9 @@ class QWidget;
 // The main window's update commands.
 namespace UpdateCommands {
 // "Check For New Updates": when the system reports no network connection, says so and stops;
-// otherwise opens the update dialog. `timeOfLastUpdate` is Options.TimeOfLastUpdate.
-void checkForUpdates(QWidget* parent, int& timeOfLastUpdate);
+// otherwise opens the update dialog, which sets the options' time of the last update check
+// when it is closed.
+void checkForUpdates(QWidget* parent, OptionsSettings& options);
 // The check after the main window has shown: opens the update dialog when the chosen
 // frequency's days have passed since the last check and the system does not report being
 // offline.

@@ -1,7 +1,7 @@
 #include "update/UpdateSchedule.h"
 
 #include "settings/OptionsSettings.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 
 #include <QSettings>
 #include <iterator>

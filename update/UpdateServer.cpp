@@ -1,6 +1,6 @@
 #include "update/UpdateServer.h"
 
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 
 #include <QSettings>
 

@@ -1,44 +1,52 @@
 #include "clients/profile/SiteTexts.h"
 
+#include "clients/ClientProfileFields.h"
 #include "platform/FixedText.h"
 
 namespace {
-template <typename Site, typename Name>
-EntryChecks::SiteEntry read(const Site& site, const Name& name) {
-    return {FixedText::get(name),
-            FixedText::get(site.address1),
-            FixedText::get(site.address2),
-            FixedText::get(site.city),
-            FixedText::get(site.zipCode),
-            FixedText::get(site.phone),
-            FixedText::get(site.locationCode),
-            QString()};
+using namespace ClientProfileFields;
+
+// The site texts of a client record or of a location, as the profile table pairs them with
+// the entry fields.
+template <typename Site>
+constexpr auto memberOf(auto field) {
+    if constexpr (std::is_same_v<Site, ClientRecord>)
+        return field.client;
+    else
+        return field.location;
 }
 
-template <typename Site, typename Name>
-void write(const EntryChecks::SiteEntry& entry, Site& site, Name& name) {
-    FixedText::set(name, entry.name);
-    FixedText::set(site.address1, entry.address1);
-    FixedText::set(site.address2, entry.address2);
-    FixedText::set(site.city, entry.city);
-    FixedText::set(site.zipCode, entry.zipCode);
-    FixedText::set(site.phone, entry.phone);
-    FixedText::set(site.locationCode, entry.locationCode);
+template <typename Site>
+EntryChecks::SiteEntry read(const Site& site) {
+    EntryChecks::SiteEntry entry;
+    forEachField([&](auto field) {
+        if constexpr (field.site != nullptr)
+            entry.*field.site = FixedText::get(site.*memberOf<Site>(field));
+    });
+    return entry;
+}
+
+template <typename Site>
+void write(const EntryChecks::SiteEntry& entry, Site& site) {
+    forEachField([&](auto field) {
+        if constexpr (field.site != nullptr)
+            FixedText::set(site.*memberOf<Site>(field), entry.*field.site);
+    });
 }
 } // namespace
 
 EntryChecks::SiteEntry SiteTexts::of(const ClientRecord& record) {
-    return read(record, record.businessName);
+    return read(record);
 }
 
 EntryChecks::SiteEntry SiteTexts::of(const ClientLocation& location) {
-    return read(location, location.name);
+    return read(location);
 }
 
 void SiteTexts::store(const EntryChecks::SiteEntry& site, ClientRecord& record) {
-    write(site, record, record.businessName);
+    write(site, record);
 }
 
 void SiteTexts::store(const EntryChecks::SiteEntry& site, ClientLocation& location) {
-    write(site, location, location.name);
+    write(site, location);
 }

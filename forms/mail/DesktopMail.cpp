@@ -38,5 +38,5 @@ bool compose(const QString& to, const QString& subject, const QString& body,
 } // namespace DesktopMail
 
 bool mailAvailable(const MailSettings& settings) {
-    return !settings.server.trimmed().isEmpty() || DesktopMail::available();
+    return !settings.server.get().trimmed().isEmpty() || DesktopMail::available();
 }

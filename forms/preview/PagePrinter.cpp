@@ -9,6 +9,7 @@
 namespace {
 constexpr double kCaptionPointSize = 10;
 constexpr int kCaptionHeightDivisor = 14;
+constexpr double kLetterWidthPerHeight = 8.5 / 11;
 
 bool drawImage(QPainter& painter, const QString& path, const QRectF& area) {
     QFile file(path);
@@ -22,7 +23,8 @@ void drawCaption(QPainter& painter, const QString& caption, const QRectF& area) 
     font.setPointSizeF(kCaptionPointSize);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QPointF topLeft(area.width() / 2, area.height() / kCaptionHeightDivisor);
+    const QPointF topLeft(area.left() + area.width() / 2,
+                          area.top() + area.height() / kCaptionHeightDivisor);
     painter.drawText(QRectF(topLeft, area.bottomRight()), Qt::AlignLeft | Qt::AlignTop, caption);
 }
 
@@ -38,6 +40,15 @@ bool drawPage(QPainter& painter, const PageEntry& page, const QRectF& area) {
 }
 } // namespace
 
+QRectF letterArea(const QRectF& printable) {
+    QSizeF size(printable.width(), printable.width() / kLetterWidthPerHeight);
+    if (size.height() > printable.height())
+        size = QSizeF(printable.height() * kLetterWidthPerHeight, printable.height());
+    QRectF area(QPointF(), size);
+    area.moveCenter(printable.center());
+    return area;
+}
+
 bool printPages(const PageList& pages, QPrinter& printer) {
     if (pages.empty())
         return true;
@@ -46,7 +57,7 @@ bool printPages(const PageList& pages, QPrinter& printer) {
     if (!painter.begin(&printer))
         return false;
     // The painter's origin is the printable area's top-left corner, in device pixels.
-    const QRectF area(0, 0, printer.width(), printer.height());
+    const QRectF area = letterArea(QRectF(0, 0, printer.width(), printer.height()));
     bool healthy = true;
     for (std::size_t index = 0; healthy && index < pages.size(); ++index) {
         healthy = (index == 0 || printer.newPage()) && drawPage(painter, pages[index], area);

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <iterator>
@@ -74,10 +75,9 @@ CReturnHistoryDialog::CReturnHistoryDialog(HistoryDatabase& database, const Clie
     setWindowTitle(QStringLiteral("Return History"));
     setWindowIcon(Icons::program());
     paintWhite(this);
-    resize(kDialogSize);
-    auto* view = new QPushButton(QStringLiteral("View Return"), this);
-    auto* remove = new QPushButton(QStringLiteral("Delete Return"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* view = new QPushButton(QStringLiteral("&View Return"), this);
+    auto* remove = new QPushButton(QStringLiteral("&Delete Return"), this);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
     connect(view, &QPushButton::clicked, this, &CReturnHistoryDialog::viewReturn);
     connect(remove, &QPushButton::clicked, this, &CReturnHistoryDialog::deleteReturn);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -94,6 +94,13 @@ CReturnHistoryDialog::CReturnHistoryDialog(HistoryDatabase& database, const Clie
     layout->addWidget(list_);
     layout->addLayout(commands);
     layout->addLayout(bottom);
+    // Wide enough that every column shows whole with the font in use, as far as the screen
+    // allows.
+    const QMargins margins = layout->contentsMargins();
+    const int wanted = margins.left() + widthShowingEveryColumn(list_) + margins.right();
+    resize(std::clamp(wanted, kDialogSize.width(),
+                      std::max(kDialogSize.width(), screen()->availableGeometry().width())),
+           kDialogSize.height());
     fillList();
 }
 

@@ -106,12 +106,33 @@ void CWizardDialog::growToFitPage() {
     int needed = layout()->totalHeightForWidth(width());
     if (const QScreen* display = screen())
         needed = std::min(needed, display->availableGeometry().height());
-    if (needed > height())
+    if (needed > height()) {
         resize(width(), needed);
+        keepOnScreen();
+    }
+}
+
+// Moves the window, frame and title bar included, inside the screen's free area where it
+// reaches beyond it (a window placed partly off the screen, or one that grew past its edge).
+void CWizardDialog::keepOnScreen() {
+    const QScreen* display = screen();
+    if (!display)
+        return;
+    const QRect free = display->availableGeometry();
+    const QRect frame = frameGeometry();
+    const auto inside = [](int start, int length, int low, int high) {
+        return std::clamp(start, low, std::max(low, high - length + 1));
+    };
+    const QPoint shift(
+        inside(frame.left(), frame.width(), free.left(), free.right()) - frame.left(),
+        inside(frame.top(), frame.height(), free.top(), free.bottom()) - frame.top());
+    if (!shift.isNull())
+        move(pos() + shift);
 }
 
 void CWizardDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    keepOnScreen();
     if (started_)
         return;
     start();

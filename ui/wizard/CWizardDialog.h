@@ -9,7 +9,8 @@ class QPushButton;
 
 // A modal dialog that leads through an ordered list of steps with "< Back", "Next >",
 // "Finish" and "Cancel". exec() gives kFinished or kCancelled. Each step shown gets the focus
-// in its first field; Enter presses Next, or Finish on the last step.
+// in its first field; Enter presses Next, or Finish on the last step. The window stays whole on
+// its screen, title bar included, when it opens and when it grows.
 class CWizardDialog : public QDialog {
     Q_OBJECT
 public:
@@ -54,6 +55,7 @@ private:
     void start();
     void updateDefaultButton();
     void growToFitPage();
+    void keepOnScreen();
     bool showPage(CWizardPage* target);
     bool createPage(CWizardPage* target);
     // The step that a nextPressed or backPressed result leads to, or none.

@@ -3,7 +3,6 @@
 #include "forms/multisite/CombineLocations.h"
 #include "forms/multisite/MultiSiteGeneration.h"
 #include "forms/preview/PreviewDocument.h"
-#include "forms/preview/ReturnGeneration.h"
 #include "output/ReturnPreviewWindow.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
@@ -23,20 +22,15 @@
 namespace {
 constexpr const char* kRowTitles[] = {"Total Receipts", "Deductions", "Taxable Receipts",
                                       "Payment Due"};
-
-QLabel* paragraph(const char* text) {
-    auto* label = new QLabel(QLatin1String(text));
-    label->setWordWrap(true);
-    return label;
-}
 } // namespace
 
 CombinedSummaryStep::CombinedSummaryStep(MultiSiteWizardState& state)
     : MultiSiteStep(kKey, QStringLiteral("Summary"), state) {}
 
 void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
-    box->addWidget(paragraph("Congratulations, your return is ready! The table below shows a "
-                             "summary of the new return."));
+    box->addWidget(
+        paragraph(QStringLiteral("Congratulations, your return is ready! The table below shows a "
+                                 "summary of the new return.")));
     auto* table = new QGridLayout;
     for (int row = 0; row < int(amounts_.size()); ++row) {
         table->addWidget(new QLabel(QLatin1String(kRowTitles[row])), row, 0);
@@ -45,10 +39,11 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
         table->addWidget(amounts_[size_t(row)], row, 1);
     }
     box->addLayout(table);
-    box->addWidget(paragraph("Please click on the \" Preview Return \" button to preview, print, "
-                             "export or e-mail the generated forms and transmittal letter."));
-    box->addWidget(paragraph("Please make sure to use a laser printer with black, "
-                             "non-reflective, non-magnetic ink."));
+    box->addWidget(paragraph(
+        QStringLiteral("Please click on the \" Preview Return \" button to preview, print, "
+                       "export or e-mail the generated forms and transmittal letter.")));
+    box->addWidget(paragraph(QStringLiteral("Please make sure to use a laser printer with black, "
+                                            "non-reflective, non-magnetic ink.")));
     preview_ = new QPushButton(QStringLiteral("&Preview Return"));
     preview_->setAutoDefault(false);
     box->addWidget(preview_, 0, Qt::AlignLeft);
@@ -57,7 +52,6 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
 
 void CombinedSummaryStep::pageShown() {
     MultiSiteWizardState& multiSite = state();
-    multiSite.shared.previewed = false;
     multiSite.fills = combineLocations(multiSite.record(), multiSite.shared.forms,
                                        multiSite.client(), *multiSite.results, multiSite.context());
     const ReturnSummary& summary = multiSite.record().summary;
@@ -70,14 +64,18 @@ void CombinedSummaryStep::pageShown() {
     preview_->setFocus();
 }
 
+int CombinedSummaryStep::backPressed() {
+    state().shared.discardPreview();
+    return kMoveOn;
+}
+
 void CombinedSummaryStep::previewReturn() {
     MultiSiteWizardState& multiSite = state();
     ReturnWizardState& shared = multiSite.shared;
     MultiSiteGeneration generation;
     {
         const WaitCursor waiting;
-        deletePageFiles(shared.pages);
-        shared.pages.clear();
+        shared.discardPreview();
         generation =
             generateMultiSitePages(shared.forms, multiSite.record(), multiSite.fills,
                                    multiSite.client(), *multiSite.results, multiSite.context());

@@ -10,7 +10,8 @@ class QPushButton;
 // Page 298, the summary of the combined return: each time it is shown it combines the
 // prepared locations (combineLocations) and shows the combined total receipts, deductions,
 // taxable receipts and payment due. "Preview Return" generates the pages and opens the
-// preview; Finish after a preview offers to add the return to the client's history.
+// preview; Finish after a preview offers to add the return to the client's history. Going
+// back discards the preview.
 class CombinedSummaryStep : public MultiSiteStep {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
     explicit CombinedSummaryStep(MultiSiteWizardState& state);
 
     void pageShown() override;
+    int backPressed() override;
     bool finishPressed() override;
 
     QPushButton* previewButton() const { return preview_; }

@@ -1,17 +1,20 @@
 #include "wizards/multisite/MultiSiteStep.h"
 
-#include <QGroupBox>
+#include "ui/wizard/WizardStepFrame.h"
+
+#include <QLabel>
 #include <QVBoxLayout>
 
 MultiSiteStep::MultiSiteStep(int key, const QString& title, MultiSiteWizardState& state)
     : CWizardPage(key), state_(state), title_(title) {}
 
 bool MultiSiteStep::pageCreated() {
-    auto* group = new QGroupBox(title_, this);
-    auto* box = new QVBoxLayout(group);
-    buildContents(box);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 10, 12, 6);
-    layout->addWidget(group);
+    buildContents(buildWizardStepFrame(this, title_));
     return true;
+}
+
+QLabel* MultiSiteStep::paragraph(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
 }

@@ -31,6 +31,7 @@ int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
         runLocationWizard ? std::move(runLocationWizard) : locationReturnWizard(settings));
     CWizardDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Create New Return"));
+    dialog.resize(kReturnWizardSize);
     dialog.addPage(std::make_unique<WelcomePage>(state.shared));
     dialog.addPage(std::make_unique<PeriodPage>(state.shared));
     dialog.addPage(std::make_unique<PrepareLocationsStep>(state));

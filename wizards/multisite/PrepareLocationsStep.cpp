@@ -13,6 +13,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -29,6 +30,9 @@ PrepareLocationsStep::PrepareLocationsStep(MultiSiteWizardState& state)
     : MultiSiteStep(kKey, QStringLiteral("Prepare Locations"), state) {}
 
 void PrepareLocationsStep::buildContents(QVBoxLayout* box) {
+    box->addWidget(paragraph(QStringLiteral(
+        "Select a location and press \"Prepare Location\" (or double-click it) to enter its "
+        "figures. A prepared location is ticked; when every location is, press \"Next >\".")));
     list_ = new QTreeWidget;
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("Location #"), QStringLiteral("Location Name"),

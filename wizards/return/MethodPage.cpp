@@ -48,6 +48,10 @@ void MethodPage::showChosenPrompt() {
     prompt_->setText(step_.methods[chosenMethod()].prompt);
 }
 
+QWidget* MethodPage::firstField() const {
+    return amount_;
+}
+
 int MethodPage::nextPressed() {
     step_.store(record(), chosenMethod(), amount_->value());
     return kMoveOn;

@@ -31,6 +31,8 @@ public:
     MethodPage(Description step, ReturnWizardState& state);
 
     int nextPressed() override;
+    // The amount, which every preparer types; the method choices are a Shift+Tab away.
+    QWidget* firstField() const override;
 
 protected:
     void buildContents(QVBoxLayout* box) override;

@@ -12,15 +12,23 @@
 #include "wizards/return/SummaryPage.h"
 #include "wizards/return/WelcomePage.h"
 
+namespace {
+QString locationTitle(const ClientRecord& location) {
+    const QString name = clientName(location).trimmed();
+    const QString title = QStringLiteral("Prepare Location");
+    return name.isEmpty() ? title : title + QStringLiteral(" - ") + name;
+}
+} // namespace
+
 ReturnWizard::ReturnWizard(ReturnWizardState state, QWidget* parent)
     : CWizardDialog(parent), state_(std::move(state)) {
     takeClient(state_.record, state_.client.record);
-    setWindowTitle(state_.locationMode ? QStringLiteral("Prepare Location")
+    setWindowTitle(state_.locationMode ? locationTitle(state_.client.record)
                                        : QStringLiteral("Create New Return"));
     setWindowIcon(Icons::program());
     addSteps();
     applyIncludedSteps(false);
-    resize(680, 520);
+    resize(kReturnWizardSize);
 }
 
 ReturnWizard::~ReturnWizard() {

@@ -3,10 +3,18 @@
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/return/ReturnWizardState.h"
 
+#include <QSize>
+
+// The size every return wizard opens at, the multi-site wizard's too: wide enough for the
+// period step, so that the window keeps its size (and its buttons their places) from step to
+// step.
+inline constexpr QSize kReturnWizardSize(720, 520);
+
 // The return wizard: "Create New Return" for a single-site client, or "Prepare Location" for
-// one location of a multi-site return (no welcome and period steps). It copies the client into
-// the return when it is made. Its steps are those the client's profile calls for; the page
-// files its preview generated are deleted with it.
+// one location of a multi-site return (no welcome and period steps), followed by the
+// location's name when it has one, so the preparer sees which location the figures are for. It
+// copies the client into the return when it is made. Its steps are those the client's profile calls
+// for; the page files its preview generated are deleted with it.
 class ReturnWizard : public CWizardDialog {
     Q_OBJECT
 public:

@@ -112,6 +112,11 @@ void SummaryPage::pageShown() {
         preview_->setFocus();
 }
 
+int SummaryPage::backPressed() {
+    state().discardPreview();
+    return kMoveOn;
+}
+
 void SummaryPage::showSummary(const SummaryTexts& texts) {
     setCell(table_, 0, 1, texts.totalReceipts);
     setCell(table_, 0, 2, texts.deductions);
@@ -124,8 +129,7 @@ void SummaryPage::showSummary(const SummaryTexts& texts) {
 
 void SummaryPage::previewReturn() {
     WaitCursor wait;
-    deletePageFiles(state().pages);
-    state().pages.clear();
+    state().discardPreview();
     computeReturn();
     GeneratedReturn generated = generateSingleSiteReturn(
         state().forms, record(), state().settings.fill, state().settings.printGasoholWorksheet);

@@ -9,13 +9,14 @@ struct SummaryTexts;
 // Step 292, the last: computes every form and shows the summary table. Outside location mode
 // "Preview Return" generates the pages and opens the preview; Finish then offers to keep the
 // return in the client's history. In location mode Finish confirms that the location is done,
-// and is refused while its ST-1 bases do not add up.
+// and is refused while its ST-1 bases do not add up. Going back discards the preview.
 class SummaryPage : public ReturnWizardPage {
     Q_OBJECT
 public:
     explicit SummaryPage(ReturnWizardState& state);
 
     void pageShown() override;
+    int backPressed() override;
     bool finishPressed() override;
 
     QTableWidget* table() const { return table_; }

@@ -1,6 +1,5 @@
 #include "wizards/return/WelcomePage.h"
 
-#include "platform/FixedText.h"
 #include "ui/MessageBoxes.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
@@ -17,7 +16,8 @@ void WelcomePage::buildContents(QVBoxLayout* box) {
                                  "return.")));
     box->addSpacing(8);
     box->addWidget(paragraph(QStringLiteral("This return is for : ")));
-    auto* name = new QLabel(FixedText::get(state().client.record.businessName));
+    // Named as the client list names the client: a multi-site client by its first location.
+    auto* name = new QLabel(clientName(state().client.record));
     name->setObjectName(QStringLiteral("businessName"));
     QFont bold = name->font();
     bold.setBold(true);

@@ -4,7 +4,7 @@
 #include "platform/FixedText.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "support/TestPaths.h"
 
 #include <QFile>

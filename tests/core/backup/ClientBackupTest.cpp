@@ -3,7 +3,7 @@
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
 #include "platform/FixedText.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "support/TestPaths.h"
 
 #include <QDir>

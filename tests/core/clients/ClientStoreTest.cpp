@@ -4,7 +4,7 @@
 #include "clients/ClientList.h"
 #include "clients/DiskSpaceCheck.h"
 #include "platform/FixedText.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "taxtables/TaxTable.h"
 
 #include <QDir>

@@ -14,7 +14,7 @@
 #include "platform/FixedText.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SafeWrite.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -208,14 +208,16 @@ TEST_F(St1Calculation, WorksheetDescribesItsLocalTaxesAndFees) {
         double softDrinkTaxable;
         std::int64_t tiresSold;
         Dollars homeRuleFuelTax;
+        Dollars softDrinkTax; // 3 % of the taxable receipts
+        Dollars tireFee;      // $2.50 a tire
         const char* item16c;
         const char* item16d;
     } cases[] = {
-        {0, 0, 0, "", ""},
-        {1000.00, 0, 0, "Home Rule Tax", ""},
-        {0, 10, 0, "", "Tire Tax"},
-        {0, 0, 7, "", "Home Rule Fuel Tax"},
-        {1000.00, 10, 7, "Home Rule Tax", "Tire Tax,Home Rule Fuel Tax"},
+        {0, 0, 0, 0, 0, "", ""},
+        {1000.00, 0, 0, 30, 0, "Home Rule Tax", ""},
+        {0, 10, 0, 0, 25, "", "Tire Tax"},
+        {0, 0, 7, 0, 0, "", "Home Rule Fuel Tax"},
+        {1000.00, 10, 7, 30, 25, "Home Rule Tax", "Tire Tax,Home Rule Fuel Tax"},
     };
     for (const auto& c : cases) {
         auto record = returnFebruary2005();
@@ -224,11 +226,9 @@ TEST_F(St1Calculation, WorksheetDescribesItsLocalTaxesAndFees) {
         record->st8.tiresSold = c.tiresSold;
         record->worksheet.homeRuleFuelTax = c.homeRuleFuelTax;
         record->worksheet.repairs = 100;
-        const Dollars softDrinkTax = c.softDrinkTaxable != 0 ? 30 : 0;
-        const Dollars tireFee = c.tiresSold * 5 / 2;
-        EXPECT_EQ(worksheetTotal(*record), 100 + softDrinkTax + tireFee + c.homeRuleFuelTax);
-        EXPECT_EQ(record->worksheet.localTaxes, softDrinkTax);
-        EXPECT_EQ(record->worksheet.tireAndFuelFees, tireFee + c.homeRuleFuelTax);
+        EXPECT_EQ(worksheetTotal(*record), 100 + c.softDrinkTax + c.tireFee + c.homeRuleFuelTax);
+        EXPECT_EQ(record->worksheet.localTaxes, c.softDrinkTax);
+        EXPECT_EQ(record->worksheet.tireAndFuelFees, c.tireFee + c.homeRuleFuelTax);
         EXPECT_EQ(record->worksheet.item16cDescription, c.item16c);
         EXPECT_EQ(record->worksheet.item16dDescription, c.item16d);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ProgramFolder.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "support/TestPaths.h"
 #include "ui/app/ClientFolder.h"
 #include "ui/ui/RecordingMessageBoxes.h"

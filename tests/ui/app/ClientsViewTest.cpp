@@ -96,8 +96,8 @@ TEST_F(ClientsViewTest, AddedClientsTakeTheirSortedPlaceAndNamelessOnesAreLeftOu
 }
 
 TEST_F(ClientsViewTest, TheFiveButtonsSitInARowAboveTheList) {
-    const QStringList captions = {"New Client ", "Modify Client", "Delete Client", "New Return",
-                                  "Return History"};
+    const QStringList captions = {"&New Client ", "&Modify Client", "&Delete Client",
+                                  "New &Return", "Return H&istory"};
     int right = -1;
     for (const QString& caption : captions) {
         PictureButton* found = button(caption);
@@ -111,7 +111,7 @@ TEST_F(ClientsViewTest, TheFiveButtonsSitInARowAboveTheList) {
 TEST_F(ClientsViewTest, TheListFillsTheViewBelowTheButtonsOnEverySize) {
     for (const QSize size : {QSize(800, 500), QSize(1200, 700), QSize(640, 380)}) {
         view.resize(size);
-        const int top = button(QStringLiteral("New Client "))->height() * 3 / 2;
+        const int top = button(QStringLiteral("&New Client "))->height() * 3 / 2;
         EXPECT_EQ(list()->geometry(), QRect(0, top, size.width() - 5, size.height() - 5 - top));
     }
 }

@@ -1,13 +1,18 @@
 // Every dialog the program opens, at two font sizes: no two of its buttons or field labels
 // share an access key, every button has one, and no label or button text is cut.
 #include "app/AboutDialog.h"
+#include "app/GlobalDoc.h"
+#include "app/MainFrame.h"
 #include "app/OptionsDialog.h"
 #include "app/PreparerInfoDialog.h"
 #include "clients/backup/BackupDialog.h"
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnGeneration.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryFilePath.h"
 #include "letters/LetterEditorDialog.h"
 #include "output/ReturnPreviewWindow.h"
+#include "output/history/ReturnHistoryDialog.h"
 #include "returns/ReturnRecord.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
@@ -16,7 +21,12 @@
 #include "taxtables/TaxTablesDialog.h"
 #include "ui/CalendarDialog.h"
 #include "ui/ui/ScreenChecks.h"
+#include "ui/ui/wizard/UiTestHelpers.h"
+#include "ui/wizard/CWizardDialog.h"
 #include "ui/wizards/client/ClientWizardFixture.h"
+#include "wizards/multisite/CombinedSummaryStep.h"
+#include "wizards/multisite/MultiSiteWizard.h"
+#include "wizards/multisite/PrepareLocationsStep.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizard.h"
 
@@ -25,6 +35,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QTreeWidget>
 
 namespace {
 constexpr int kFontSizes[] = {9, 13};
@@ -170,6 +181,76 @@ TEST_P(DialogSweepTest, EveryStepOfAReturn) {
         }
         EXPECT_EQ(returnWizard.activePage()->key(), PageKeys::kSummary);
     }
+}
+
+// A multi-site client's return: the welcome, period, locations and summary steps, the summary
+// after both locations were prepared.
+TEST_P(DialogSweepTest, EveryStepOfAMultiSiteReturn) {
+    ClientInfo client;
+    initClientRecord(client.record);
+    client.record.multiSite = 1;
+    client.record.locationCount = 2;
+    FixedText::set(client.record.ibtNumber, "1234-5678");
+    for (int row = 0; row < 2; ++row) {
+        ClientLocation& location = client.record.locations[row];
+        FixedText::set(location.name, row == 0 ? "North Side" : "South Side");
+        FixedText::set(location.address1, "1 Elm St");
+        FixedText::set(location.city, "Springfield");
+        FixedText::set(location.locationCode, "076-5000-9");
+        location.taxRecord.parse("076-5000-9SPRINGFIELD              SANGAMON                 "
+                                 "200501010875002250 0625001000 00000                 0850002000 "
+                                 "0625001000 00000 ");
+    }
+    ASSERT_EQ(loadFormImages(forms()), 0);
+    ReturnWizardSettings settings;
+    resetReturnAndForms(currentReturn(), forms(), settings.fill);
+    std::vector<int> seen;
+    whenModalOpens<CWizardDialog>([&](CWizardDialog* dialog) {
+        for (int presses = 0; presses < 5; ++presses) {
+            const int key = dialog->activePage()->key();
+            seen.push_back(key);
+            expectReadable(dialog, dialog->windowTitle() + " step " + QString::number(key));
+            if (key == CombinedSummaryStep::kKey)
+                break;
+            if (key == PrepareLocationsStep::kKey) {
+                auto* locations = static_cast<PrepareLocationsStep*>(dialog->activePage());
+                for (int row = 0; row < 2; ++row) {
+                    locations->list()->setCurrentItem(locations->list()->topLevelItem(row));
+                    locations->prepareButton()->click();
+                }
+            }
+            dialog->next();
+        }
+        dialog->reject();
+    });
+    runMultiSiteWizard(nullptr, client, settings, [](QWidget*, const ClientRecord&) {
+        currentReturn().st1.totalReceipts = 1000;
+        return int(CWizardDialog::kFinished);
+    });
+    EXPECT_EQ(seen.back(), CombinedSummaryStep::kKey);
+}
+
+// The main window with its client list buttons, whose access keys keep clear of the menus.
+TEST_P(DialogSweepTest, TheMainWindow) {
+    CGlobalDoc document;
+    ASSERT_EQ(document.loadSharedData(TestPaths::source("resources/Data.tbl")),
+              CGlobalDoc::LoadResult::Loaded);
+    CMainFrame frame(document);
+    document.setOptions(&frame.options());
+    frame.resize(1000, 600);
+    frame.show();
+    expectReadable(&frame, frame.windowTitle());
+}
+
+TEST_P(DialogSweepTest, TheReturnHistory) {
+    ClientInfo client;
+    client.path = folder + "Vtb00001.kvr";
+    FixedText::set(client.record.businessName, "Corner Store");
+    HistoryDatabase database;
+    database.open(historyFilePath(client.path));
+    database.createSchema();
+    CReturnHistoryDialog history(database, client);
+    expectReadable(history);
 }
 
 TEST_P(DialogSweepTest, ThePreviewWindow) {

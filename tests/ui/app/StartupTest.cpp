@@ -111,7 +111,7 @@ TEST_F(StartupTest, TheFirstClickClosesTheSplashAndGoesNoFurther) {
     ASSERT_TRUE(app.initInstance());
     QPointer<SplashPicture> splash = app.mainFrame()->findChild<SplashPicture*>();
     QSignalSpy checked(app.mainFrame(), &CMainFrame::postStartCheckDone);
-    PictureButton* deleteButton = button(app.mainFrame(), QStringLiteral("Delete Client"));
+    PictureButton* deleteButton = button(app.mainFrame(), QStringLiteral("&Delete Client"));
     ASSERT_TRUE(deleteButton);
     QTest::mouseClick(deleteButton, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 200));

@@ -4,7 +4,7 @@
 #include "clients/ClientList.h"
 #include "clients/backup/BackupDialog.h"
 #include "platform/FixedText.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "support/TestPaths.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 

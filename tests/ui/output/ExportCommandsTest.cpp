@@ -1,21 +1,28 @@
 #include "output/ExportCommands.h"
 
+#include "app/OptionsDialog.h"
 #include "output/ExportPrompts.h"
 #include "platform/FixedText.h"
 #include "platform/PrivateTempFolder.h"
 #include "settings/MailSettings.h"
+#include "settings/OptionsSettings.h"
 #include "support/BlankReturnPages.h"
 #include "support/SmtpTestServer.h"
 #include "support/TestFiles.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -78,9 +85,13 @@ class SaveReturnAsTest : public ExportCommandsTest,
 
 TEST_P(SaveReturnAsTest, TheExtensionChoosesWhatIsWritten) {
     saveAs(folder.filePath(QLatin1String(GetParam().chosen)));
-    EXPECT_TRUE(messages.shown.empty()) << shownTexts().join(u'|').toStdString();
     const QString written = folder.filePath(QLatin1String(GetParam().written));
     EXPECT_TRUE(TestFiles::readAll(written).startsWith(GetParam().starts)) << GetParam().written;
+    // The preparer is told where the file went.
+    ASSERT_EQ(messages.shown.size(), 1u) << shownTexts().join(u'|').toStdString();
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(messages.shown[0].text.endsWith(QDir::toNativeSeparators(written)))
+        << messages.shown[0].text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SaveReturnAsTest,
@@ -113,6 +124,21 @@ TEST_F(ExportCommandsTest, AFailedSaveSaysSo) {
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("copy.doc"))));
 }
 
+TEST_F(ExportCommandsTest, TheSaveDialogOpensInTheFolderSavedInLast) {
+    QTemporaryDir other;
+    saveAs(QDir(other.path()).filePath(QStringLiteral("return.doc")));
+    EXPECT_EQ(ExportPrompts::saveFolder(), QFileInfo(other.path()).absoluteFilePath());
+    // A failed save, a refused name and a cancel leave the folder as it was.
+    saveAs(folder.filePath(QStringLiteral("no such folder/return.pdf")));
+    saveAs(folder.filePath(QStringLiteral("return.txt")));
+    saveAs(QString());
+    EXPECT_EQ(ExportPrompts::saveFolder(), QFileInfo(other.path()).absoluteFilePath());
+    // A folder that has gone since is not offered.
+    other.remove();
+    EXPECT_EQ(ExportPrompts::saveFolder(),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
 TEST_F(ExportCommandsTest, CancellingTheSaveDialogDoesNothing) {
     saveAs(QString());
     EXPECT_TRUE(messages.shown.empty());
@@ -123,7 +149,7 @@ TEST_F(ExportCommandsTest, CancellingTheSaveDialogDoesNothing) {
 class EmailReturnTest : public ExportCommandsTest {
 protected:
     void useServer(const SmtpTestServer& server, const QString& user = {}) {
-        MailSettings settings; // written back when it goes out of scope
+        MailSettings settings;
         settings.server = QStringLiteral("127.0.0.1");
         settings.port = server.port();
         settings.useTls = 0;
@@ -183,6 +209,32 @@ TEST_F(EmailReturnTest, TheReturnArrivesWithThePdfAndTheInstructions) {
         QByteArray::fromBase64(attachments[1][QStringLiteral("base64")].toString().toLatin1());
     EXPECT_TRUE(instructions.startsWith("{\\rtf1"));
     EXPECT_TRUE(instructions.contains("$1,234"));
+}
+
+// The mail server set under Edit > Preferences > General is what the next e-mail of the same
+// run uses, while the settings' owner (the main window) lives on.
+TEST_F(EmailReturnTest, TheServerSetInThePreferencesSendsTheNextEmail) {
+    SmtpTestServer server(QStringLiteral("accept"));
+    ASSERT_TRUE(server.isRunning());
+    OptionsSettings options(QDir::tempPath() + u'/');
+    options.clientDataPath = folder.path() + u'/';
+    MailSettings mail;
+    OptionsDialog preferences(options, mail);
+    preferences.findChild<QLineEdit*>(QStringLiteral("mailServer"))
+        ->setText(QStringLiteral("127.0.0.1"));
+    preferences.findChild<QSpinBox*>(QStringLiteral("mailPort"))->setValue(server.port());
+    preferences.findChild<QCheckBox*>(QStringLiteral("mailTls"))->setChecked(false);
+    preferences.findChild<QLineEdit*>(QStringLiteral("mailSender"))
+        ->setText(QStringLiteral("preparer@example.com"));
+    preferences.accept();
+    ASSERT_EQ(preferences.result(), QDialog::Accepted);
+    answer(std::nullopt);
+
+    emailReturn(nullptr, context);
+
+    EXPECT_EQ(shownTexts(),
+              QStringList{QStringLiteral("The return was sent to owner@acme.example.")});
+    EXPECT_EQ(server.messageCount(), 1);
 }
 
 TEST_F(EmailReturnTest, AHistoryReturnHasTheSubjectWithoutAPeriod) {
@@ -305,7 +357,7 @@ TEST_F(EmailReturnTest, CancelInTheProgressWindowStopsAServerThatHangs) {
 TEST_F(EmailReturnTest, WithoutServerOrMailProgramTheUserIsToldWhereToSetItUp) {
     {
         MailSettings settings;
-        settings.server.clear();
+        settings.server = QString();
     }
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", folder.path().toLocal8Bit()); // no xdg-email here
@@ -320,10 +372,7 @@ TEST_F(EmailReturnTest, WithoutServerOrMailProgramTheUserIsToldWhereToSetItUp) {
 // The desktop's mail program reads the attachments after the command has returned, so they
 // stay; they stay in the run's private temporary folder, which goes when the run ends.
 TEST_F(EmailReturnTest, TheDesktopMailProgramGetsTheAttachmentsFromThePrivateFolder) {
-    {
-        MailSettings settings;
-        settings.server.clear();
-    }
+    MailSettings().server = QString();
     const QString arguments = folder.filePath(QStringLiteral("arguments"));
     const QString program = folder.filePath(QStringLiteral("xdg-email"));
     TestFiles::writeAll(program, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" +

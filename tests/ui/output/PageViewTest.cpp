@@ -40,7 +40,11 @@ protected:
     PageView view;
 };
 
+// With a whole page in the window, Page Down and Page Up move a page at a time (zoomed in they
+// move a window at a time: PreviewKeyboardTest).
 TEST_F(PageViewTest, TheKeyboardPagesAndZoomsThroughTheReturn) {
+    view.fitPage();
+    paint();
     EXPECT_EQ(view.currentPage(), 0);
     for (int page = 1; page <= 3; ++page) {
         press(Qt::Key_PageDown);

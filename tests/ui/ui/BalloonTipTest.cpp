@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,5 +41,27 @@ TEST(BalloonTip, WithoutATimeItStaysUntilClicked) {
     EXPECT_TRUE(tip->isVisible());
     QTest::mouseClick(tip, Qt::LeftButton, {}, QPoint(tip->width() / 2, tip->height() / 2));
     EXPECT_TRUE(QTest::qWaitFor([&] { return tip.isNull(); }, 3000));
+}
+// A tip never outlives the sight of its field: hiding the field itself, the page it stands
+// on or its window closes the tip.
+TEST(BalloonTip, ClosesWhenItsFieldIsHidden) {
+    const std::function<void(QWidget & window, QWidget & page, QLineEdit & field)> hides[] = {
+        [](QWidget&, QWidget&, QLineEdit& field) { field.hide(); },
+        [](QWidget&, QWidget& page, QLineEdit&) { page.hide(); },
+        [](QWidget& window, QWidget&, QLineEdit&) { window.close(); },
+    };
+    for (const auto& hide : hides) {
+        QWidget window;
+        auto* page = new QWidget(&window);
+        auto* field = new QLineEdit(page);
+        window.show();
+        QPointer<BalloonTip> tip =
+            BalloonTip::showFor(field, QStringLiteral("Help"), QStringLiteral("Field help."),
+                                MessageIcon::Question, false, 0);
+        ASSERT_TRUE(tip && tip->isVisible());
+        hide(window, *page, *field);
+        EXPECT_TRUE(!tip || !tip->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return tip.isNull(); }, 3000));
+    }
 }
 } // namespace

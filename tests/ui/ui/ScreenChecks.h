@@ -3,9 +3,11 @@
 #include "ui/AccessKeys.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
+#include <QMenuBar>
 #include <QStringList>
 #include <QToolButton>
 #include <QWidget>
@@ -17,7 +19,8 @@ inline bool shown(const QWidget* widget, const QWidget* window) {
     return widget->isVisibleTo(window) && !widget->size().isEmpty();
 }
 
-// The texts that carry access keys in the window: buttons, labels of a field, group titles.
+// The texts that carry access keys in the window: buttons, labels of a field, group titles and
+// the menus of its menu bar (Alt opens them, so a button may not take their letters).
 inline QList<std::pair<QString, const QWidget*>> keyedTexts(const QWidget* window) {
     QList<std::pair<QString, const QWidget*>> texts;
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
@@ -32,6 +35,12 @@ inline QList<std::pair<QString, const QWidget*>> keyedTexts(const QWidget* windo
     for (const QGroupBox* group : window->findChildren<QGroupBox*>()) {
         if (shown(group, window))
             texts.append({group->title(), group});
+    }
+    for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (const QAction* menu : bar->actions()) {
+            if (shown(bar, window) && menu->isVisible() && !menu->text().isEmpty())
+                texts.append({menu->text(), bar});
+        }
     }
     return texts;
 }

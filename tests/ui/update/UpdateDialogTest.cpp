@@ -1,8 +1,9 @@
 #include "update/UpdateDialog.h"
 
 #include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
 #include "settings/OptionsSettings.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "support/TestFiles.h"
 #include "support/TestUpdates.h"
 #include "support/UpdateTestServer.h"
@@ -311,8 +312,8 @@ TEST_F(UpdateDialogTest, TheAutomaticCheckOpensTheConfiguredServersDialogOnlyWhe
 TEST(UpdateCommandsTest, OfflineTheCommandOnlySaysSo) {
     RecordingMessageBoxes boxes;
     UpdateCommands::setOfflineProbe([] { return true; });
-    int timeOfLastUpdate = 0;
-    UpdateCommands::checkForUpdates(nullptr, timeOfLastUpdate);
+    OptionsSettings options(ProgramFolder::path());
+    UpdateCommands::checkForUpdates(nullptr, options);
     UpdateCommands::setOfflineProbe({});
     EXPECT_EQ(boxes.texts(),
               QStringList{QStringLiteral("Vantrobe needs to connect to the Internet to download "

@@ -88,6 +88,30 @@ TEST_F(ReturnHistoryDialogTest, ListsEveryEntryWithItsColumnsAndNumber) {
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
 }
 
+// At its opening size the dialog shows every column whole, "ST1 Payment Due" included, with
+// the normal font and with a large one; its commands have access keys.
+TEST_F(ReturnHistoryDialogTest, EveryColumnShowsWholeAtTheOpeningSize) {
+    storeReturns(30); // more rows than fit: the scroll bar takes its room
+    const QFont normal = QApplication::font();
+    for (const int points : {9, 13}) {
+        QFont font = normal;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        const auto dialog = openDialog();
+        dialog->show();
+        QApplication::processEvents();
+        QTreeWidget* list = dialog->list();
+        const int last = list->header()->count() - 1;
+        EXPECT_LE(list->header()->sectionViewportPosition(last) + list->columnWidth(last),
+                  list->viewport()->width())
+            << points << " pt";
+        for (const char* command : {"&View Return", "&Delete Return", "&Close"})
+            EXPECT_TRUE(button(dialog.get(), QLatin1String(command))) << command;
+        database.close();
+    }
+    QApplication::setFont(normal);
+}
+
 TEST_F(ReturnHistoryDialogTest, EmptyHistoryAsksForASelectionOnEveryCommand) {
     database.open(historyFilePath(client.path));
     database.createSchema();
@@ -95,8 +119,8 @@ TEST_F(ReturnHistoryDialogTest, EmptyHistoryAsksForASelectionOnEveryCommand) {
     const auto dialog = openDialog();
     dialog->show();
     EXPECT_EQ(dialog->list()->topLevelItemCount(), 0);
-    button(dialog.get(), "View Return")->click();
-    button(dialog.get(), "Delete Return")->click();
+    button(dialog.get(), "&View Return")->click();
+    button(dialog.get(), "&Delete Return")->click();
     QTest::mouseDClick(dialog->list()->viewport(), Qt::LeftButton, {}, QPoint(50, 80));
     EXPECT_EQ(boxes.texts(), (QStringList{kSelectReturn, kSelectReturn, kSelectReturn}));
 }

@@ -3,6 +3,7 @@
 #include "ui/wizard/CWizardPage.h"
 
 #include <QPushButton>
+#include <QScreen>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -217,5 +218,26 @@ TEST_F(WizardDialogTest, StepsAreFoundByKey) {
     build(3);
     EXPECT_EQ(wizard->page(20), pages[20]);
     EXPECT_EQ(wizard->page(21), nullptr);
+}
+} // namespace
+
+namespace {
+// A wizard placed partly off the screen, at any side, opens whole on it: title bar and buttons
+// reachable.
+TEST_F(WizardDialogTest, OpensWholeOnTheScreen) {
+    build(2);
+    const QRect free = wizard->screen()->availableGeometry();
+    wizard->resize(400, 300);
+    const QPoint places[] = {{free.left() - 250, free.top() - 120},
+                             {free.right() - 100, free.bottom() - 50},
+                             {free.left() + 10, free.bottom() + 400}};
+    for (const QPoint& place : places) {
+        wizard->hide();
+        wizard->move(place);
+        wizard->show();
+        EXPECT_TRUE(free.contains(wizard->frameGeometry()))
+            << place.x() << "," << place.y() << " ended at " << wizard->frameGeometry().x() << ","
+            << wizard->frameGeometry().y();
+    }
 }
 } // namespace

@@ -6,7 +6,7 @@
 #include "letters/DefaultLetter.h"
 #include "platform/FixedText.h"
 #include "platform/ProgramFolder.h"
-#include "settings/SettingsBinder.h"
+#include "settings/SettingsStore.h"
 #include "support/TestPaths.h"
 #include "taxtables/TaxTable.h"
 #include "ui/MaskedEdit.h"

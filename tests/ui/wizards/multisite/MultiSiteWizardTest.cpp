@@ -8,11 +8,13 @@
 #include "returns/St1Calculation.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 #include "ui/wizard/CWizardDialog.h"
+#include "ui/wizard/WizardPicture.h"
 #include "wizards/multisite/CombinedSummaryStep.h"
 #include "wizards/multisite/PrepareLocationsStep.h"
 #include "wizards/return/ReturnWizardSettings.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -50,11 +52,13 @@ protected:
     void TearDown() override { Clock::release(); }
 
     // Runs the wizard, as "New Return" does after resetting the return, with `script` acting on
-    // it once it has passed the welcome and period steps.
-    int run(const std::function<void(CWizardDialog*)>& script) {
-        whenModalOpens<CWizardDialog>([script](CWizardDialog* dialog) {
-            dialog->next();
-            dialog->next();
+    // it once it has passed the welcome and period steps (or, with `fromWelcome`, at once).
+    int run(const std::function<void(CWizardDialog*)>& script, bool fromWelcome = false) {
+        whenModalOpens<CWizardDialog>([script, fromWelcome](CWizardDialog* dialog) {
+            if (!fromWelcome) {
+                dialog->next();
+                dialog->next();
+            }
             script(dialog);
             if (dialog->isVisible())
                 dialog->reject();
@@ -117,6 +121,37 @@ TEST_F(MultiSiteWizardTest, ListsTheLocationsWithTheirNumbersOrRowPositions) {
         EXPECT_EQ(list->topLevelItem(2)->text(1), "Site 3");
         EXPECT_EQ(list->topLevelItem(2)->text(2), "3 Elm St");
     });
+}
+
+// The welcome step names the client as the client list does (by its first location, the
+// business name being empty); every step has the picture at the left like the other wizards,
+// the locations step says what to do, and the window keeps one size from step to step.
+TEST_F(MultiSiteWizardTest, NamesTheClientFramesEveryStepAndKeepsOneSize) {
+    ASSERT_TRUE(FixedText::get(client.record.businessName).isEmpty());
+    run(
+        [](CWizardDialog* dialog) {
+            auto* name = dialog->activePage()->findChild<QLabel*>(QStringLiteral("businessName"));
+            ASSERT_NE(name, nullptr);
+            EXPECT_EQ(name->text(), "Site 1");
+            const QSize size = dialog->size();
+            std::vector<int> steps;
+            for (int step = 0; step < 3; ++step) {
+                if (step == 2)
+                    prepareAll(dialog);
+                dialog->next();
+                QApplication::processEvents();
+                steps.push_back(dialog->activePage()->key());
+                EXPECT_EQ(dialog->size(), size) << "step " << steps.back();
+                EXPECT_NE(dialog->activePage()->findChild<WizardPicture*>(), nullptr)
+                    << "step " << steps.back();
+            }
+            EXPECT_EQ(steps.back(), CombinedSummaryStep::kKey);
+            bool instructed = false;
+            for (const QLabel* label : locations(dialog)->findChildren<QLabel*>())
+                instructed |= label->text().contains("press \"Prepare Location\"");
+            EXPECT_TRUE(instructed);
+        },
+        true);
 }
 
 TEST_F(MultiSiteWizardTest, PrepareNeedsASelectedLocationAndNextEveryLocation) {
@@ -189,6 +224,32 @@ TEST_F(MultiSiteWizardTest, FinishWithoutAPreviewAsksFirstAndAfterOneOffersTheHi
                   "Would you like to add this return to the \"Return History\" of this client?");
     });
     EXPECT_EQ(result, CWizardDialog::kFinished);
+}
+
+// The same rule as the single-site wizard: going back after a preview deletes its pages, so
+// Finish no longer offers them to the history.
+TEST_F(MultiSiteWizardTest, GoingBackAfterAPreviewDiscardsItsPages) {
+    run([this](CWizardDialog* dialog) {
+        prepareAll(dialog);
+        dialog->next();
+        PageList previewed;
+        whenModalOpens<ReturnPreviewWindow>([&](ReturnPreviewWindow* preview) {
+            previewed = preview->context().pages;
+            preview->reject();
+        });
+        summary(dialog)->previewButton()->click();
+        ASSERT_FALSE(previewed.empty());
+        ASSERT_TRUE(QFile::exists(previewed.front().path()));
+        dialog->back();
+        for (const PageEntry& page : previewed)
+            EXPECT_FALSE(QFile::exists(page.path()));
+        dialog->next();
+        messages.answers = {false};
+        dialog->finish();
+        EXPECT_EQ(messages.asked,
+                  QStringList({"Are you sure you want to close this wizard without printing "
+                               "the return?"}));
+    });
 }
 
 } // namespace

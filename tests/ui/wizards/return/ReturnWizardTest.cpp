@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -151,6 +152,18 @@ TEST_F(ReturnWizardTest, StepsFollowTheClientsProfile) {
         EXPECT_EQ(wizard->windowTitle(), c.locationMode ? QStringLiteral("Prepare Location")
                                                         : QStringLiteral("Create New Return"));
         EXPECT_EQ(visitedSteps(), c.steps);
+    }
+}
+
+// The location wizard of a multi-site return says which location it prepares.
+TEST_F(ReturnWizardTest, ALocationsWizardIsTitledWithTheLocationsName) {
+    const struct {
+        const char* name;
+        const char* title;
+    } cases[] = {{"Site 2", "Prepare Location - Site 2"}, {"", "Prepare Location"}};
+    for (const auto& c : cases) {
+        FixedText::set(client.record.businessName, c.name);
+        EXPECT_EQ(open(true).windowTitle(), QLatin1String(c.title)) << c.name;
     }
 }
 
@@ -386,4 +399,107 @@ TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
                                               groupThousands(summary.summaryTaxableReceipts),
                                               groupThousands(summary.summaryPaymentDue)}));
     EXPECT_EQ(entries[0][3], QStringLiteral("2,500"));
+}
+
+// A change after a preview discards it: going back from the summary deletes the previewed
+// pages, so Finish never offers to store pages that show other figures than the history row.
+TEST_F(ReturnWizardTest, GoingBackAfterAPreviewDiscardsItsPages) {
+    QTemporaryDir clientFolder;
+    client.path = clientFolder.filePath(QStringLiteral("Vtb00001.kvr"));
+    open();
+    nextUntil(kTotalReceipts);
+    type("totalReceipts", QStringLiteral("2500"));
+    nextUntil(kSummary);
+    // Each preview: its pages, and the bytes of ST-1 page 1 as it was shown.
+    const auto preview = [this](PageList& pages, QByteArray& firstPage) {
+        whenModalOpens<ReturnPreviewWindow>([&](ReturnPreviewWindow* window) {
+            pages = window->context().pages;
+            QFile file(pages.front().path());
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            firstPage = file.readAll();
+            window->accept();
+        });
+        static_cast<SummaryPage*>(step())->previewReturn();
+    };
+    PageList first;
+    QByteArray firstShown;
+    preview(first, firstShown);
+    ASSERT_FALSE(first.empty());
+
+    wizard->backButton()->click();
+    for (const PageEntry& page : first)
+        EXPECT_FALSE(QFile::exists(page.path())) << "the old preview's pages are gone";
+    while (stepKey() != kTotalReceipts && wizard->backButton()->isEnabled())
+        wizard->backButton()->click();
+    type("totalReceipts", QStringLiteral("3000"));
+    nextUntil(kSummary);
+    // Finishing now is finishing without a preview of these figures.
+    messages.answers = {false};
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.asked,
+              QStringList{QStringLiteral("Are you sure you want to close this wizard without "
+                                         "printing the return?")});
+    ASSERT_TRUE(wizard->isVisible());
+
+    PageList second;
+    QByteArray secondShown;
+    preview(second, secondShown);
+    ASSERT_NE(secondShown, firstShown);
+    messages.clear();
+    wizard->finishButton()->click();
+    EXPECT_EQ(messages.asked,
+              QStringList{QStringLiteral("Would you like to add this return to the \"Return "
+                                         "History\" of this client?")});
+    wizard.reset();
+    HistoryDatabase history;
+    history.open(historyFilePath(client.path));
+    const QList<QStringList> entries = listHistoryReturns(history);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0][3], QStringLiteral("3,000"));
+    QTemporaryDir unpacked;
+    const std::optional<PageList> stored =
+        extractHistoryReturn(history, entries[0][0].toInt(), unpacked.filePath("return.zip"),
+                             unpacked.filePath("pages"));
+    ASSERT_TRUE(stored && !stored->empty());
+    QFile storedFirst(stored->front().path());
+    ASSERT_TRUE(storedFirst.open(QIODevice::ReadOnly));
+    EXPECT_EQ(storedFirst.readAll(), secondShown) << "the history keeps the pages of 3,000";
+}
+
+// The help balloon of a field ("?" or F1) closes when its step is left and when the wizard
+// closes, so it never covers the fields or the summary of later steps.
+TEST_F(ReturnWizardTest, AFieldsHelpClosesWithItsStep) {
+    const auto openHelp = [this](const char* field) {
+        pressKey(step()->findChild<QLineEdit*>(QLatin1String(field)), Qt::Key_F1);
+        QPointer<BalloonTip> help;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* tip = qobject_cast<BalloonTip*>(window); tip && tip->isVisible())
+                help = tip;
+        return help;
+    };
+    open();
+    nextUntil(kTotalReceipts);
+    QPointer<BalloonTip> help = openHelp("totalReceipts");
+    ASSERT_TRUE(help);
+    next();
+    ASSERT_EQ(stepKey(), kFoodInside);
+    EXPECT_TRUE(!help || !help->isVisible());
+    next();
+    help = openHelp("generalSalesOutside");
+    ASSERT_TRUE(help);
+    wizard->cancelButton()->click();
+    ASSERT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(!help || !help->isVisible());
+}
+
+// On the ST-14 and ST-4 steps typing goes into the amount, not to the method choice.
+TEST_F(ReturnWizardTest, TheMethodStepsStartOnTheAmount) {
+    client.record.filesST14 = client.record.filesST4 = 1;
+    open();
+    for (const auto& [key, amount] : {std::pair{kSt14, "st14Amount"}, {kSt4Step1, "st4Amount"}}) {
+        nextUntil(key);
+        ASSERT_EQ(stepKey(), key);
+        ASSERT_NE(wizard->focusWidget(), nullptr);
+        EXPECT_EQ(wizard->focusWidget()->objectName(), QLatin1String(amount));
+    }
 }

@@ -1,0 +1,4 @@
+#include "settings/ExportSettings.h"
+
+ExportSettings::ExportSettings()
+    : lastFolder(QStringLiteral("Export"), QStringLiteral("Export.LastFolder")) {}
