@@ -6,12 +6,7 @@
 
 namespace {
 QRegularExpression patternFor(AmountEdit::Kind kind) {
-    const QString whole = QStringLiteral("\\d{0,%1}").arg(AmountEdit::kMaxWholeDigits);
-    if (kind == AmountEdit::Kind::WholeNumber)
-        return QRegularExpression(whole);
-    const QString separator = QRegularExpression::escape(QLocale().decimalPoint());
-    return QRegularExpression(
-        QStringLiteral("%1(%2\\d{0,%3})?").arg(whole, separator).arg(AmountEdit::kDecimals));
+    return QRegularExpression(AmountText::enteredPattern(kind, QLocale().decimalPoint()));
 }
 } // namespace
 

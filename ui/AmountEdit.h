@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AmountText.h"
+
 #include <QLineEdit>
 
 // An amount field: dollars with at most 10 digits before the locale's decimal separator and
@@ -8,7 +10,7 @@
 class AmountEdit : public QLineEdit {
     Q_OBJECT
 public:
-    enum class Kind { Dollars, WholeNumber };
+    using Kind = AmountText::Kind;
 
     explicit AmountEdit(Kind kind = Kind::Dollars, QWidget* parent = nullptr);
 
@@ -16,8 +18,8 @@ public:
     double value() const;
 
     // The longest entry the field takes: 10 digits, then the separator and 2 decimals.
-    static constexpr int kMaxWholeDigits = 10;
-    static constexpr int kDecimals = 2;
+    static constexpr int kMaxWholeDigits = AmountText::kMaxWholeDigits;
+    static constexpr int kDecimals = AmountText::kDecimals;
 
 private:
     Kind kind_;

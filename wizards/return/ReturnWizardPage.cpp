@@ -1,6 +1,7 @@
 #include "wizards/return/ReturnWizardPage.h"
 
 #include "returns/ReturnRecord.h"
+#include "returns/entry/EntryChecks.h"
 #include "returns/entry/HelpTexts.h"
 #include "ui/BalloonTip.h"
 #include "ui/MessageBoxes.h"
@@ -79,11 +80,9 @@ void ReturnWizardPage::showHelp(QWidget* field) {
 }
 
 bool ReturnWizardPage::checkSumBelowTotalReceipts(double sum) {
-    if (sum < record().st1.totalReceipts)
+    if (EntryChecks::sumBelowTotalReceipts(sum, record().st1.totalReceipts))
         return true;
-    MessageBoxes::current().inform(this,
-                                   QStringLiteral("The sum of values on this page can't be larger "
-                                                  "than or equal to \"Total Receipts\"!"),
+    MessageBoxes::current().inform(this, QLatin1String(EntryChecks::kPageSumMessage),
                                    MessageIcon::Warning);
     return false;
 }

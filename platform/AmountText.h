@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The rules of an entered amount: dollars with at most 10 digits before the decimal separator
+// and 2 after it, or, for gallons and tires, a whole number of at most 10 digits; never a sign.
+// The amount fields check typed text with `enteredPattern`; `readSpreadsheetAmount` reads a
+// cell of a spreadsheet under the same rules.
+namespace AmountText {
+enum class Kind { Dollars, WholeNumber };
+
+inline constexpr int kMaxWholeDigits = 10;
+inline constexpr int kDecimals = 2;
+
+// The regular expression a typed amount of `kind` matches in full, with `decimalPoint` between
+// dollars and cents. An empty text matches (it counts as 0).
+QString enteredPattern(Kind kind, const QString& decimalPoint);
+
+// A spreadsheet cell read as an amount: surrounding spaces, a leading "$" (dollars only) and
+// commas between groups of three digits are allowed, a point separates the cents. An empty
+// cell is 0. When the text breaks a rule, `value` is empty and `expected` says what the cell
+// must hold instead.
+struct Reading {
+    std::optional<double> value;
+    QString expected;
+};
+Reading readSpreadsheetAmount(const QString& cell, Kind kind);
+} // namespace AmountText
