@@ -12,6 +12,7 @@
 #include "ui/WaitCursor.h"
 #include "wizards/client/ClientWizardCommands.h"
 #include "wizards/multisite/MultiSiteWizard.h"
+#include "wizards/return/FigureFileCommands.h"
 #include "wizards/return/ReturnWizard.h"
 
 #include <QDir>
@@ -242,6 +243,11 @@ void CClientsView::newReturn() {
     if (result < 0)
         MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
                                        MessageIcon::Stop);
+}
+
+void CClientsView::saveImportTemplate() {
+    if (requireSelection(kSelectClient))
+        ::saveImportTemplate(this, selectedClient()->record);
 }
 
 void CClientsView::returnHistory() {

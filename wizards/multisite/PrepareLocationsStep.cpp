@@ -48,8 +48,7 @@ void PrepareLocationsStep::buildContents(QVBoxLayout* box) {
 }
 
 void PrepareLocationsStep::listLocations() {
-    LocationResults& results = *state().results;
-    bindLocations(results, state().client());
+    const LocationResults& results = *state().results;
     for (int row = 0; row < results.count; ++row) {
         const ClientLocation& location = results.entries[size_t(row)].location;
         auto* item = new QTreeWidgetItem(list_);
@@ -61,6 +60,11 @@ void PrepareLocationsStep::listLocations() {
 
 void PrepareLocationsStep::pageShown() {
     state().results->period = state().record().period;
+    // Locations imported on the period step come prepared.
+    for (int row = 0; row < state().results->count; ++row) {
+        if (state().results->entries[size_t(row)].prepared)
+            showPrepared(list_->topLevelItem(row));
+    }
 }
 
 int PrepareLocationsStep::nextPressed() {
@@ -85,7 +89,8 @@ void PrepareLocationsStep::prepare(int row) {
     const ClientRecord locationClient = locationClientRecord(multiSite.client(), entry.location);
     startLocationPreparation(multiSite.record(), multiSite.shared.forms, multiSite.results->period,
                              locationClient, multiSite.context());
-    const int result = multiSite.runLocationWizard(this, locationClient);
+    QJsonObject figures = multiSite.locationFigures[size_t(row)];
+    const int result = multiSite.runLocationWizard(this, locationClient, figures);
     // Back to the list, so the keyboard goes on where the preparer left it.
     window()->activateWindow();
     list_->setFocus();
@@ -95,6 +100,7 @@ void PrepareLocationsStep::prepare(int row) {
         MessageBoxes::current().inform(this, QLatin1String(kSt1BasesMessage), MessageIcon::Stop);
         return;
     }
+    multiSite.locationFigures[size_t(row)] = figures;
     showPrepared(list_->topLevelItem(row));
 }
 

@@ -10,6 +10,7 @@
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/PeriodPage.h"
 #include "wizards/return/ReceiptsPage.h"
+#include "wizards/return/ReturnWizardImport.h"
 #include "wizards/return/SummaryPage.h"
 #include "wizards/return/WelcomePage.h"
 
@@ -33,7 +34,7 @@ void ReturnWizard::addSteps() {
     ReturnWizardState& s = state_;
     if (!s.locationMode) {
         addPage(std::make_unique<WelcomePage>(s));
-        addPage(std::make_unique<PeriodPage>(s));
+        addPage(std::make_unique<PeriodPage>(s, singleSiteImportTarget(*this, s)));
     }
     addPage(std::make_unique<ReceiptsPage>(
         s, [this](bool blankForms) { applyIncludedSteps(blankForms); }));

@@ -6,6 +6,7 @@
 #include "ui/BalloonTip.h"
 #include "ui/MessageBoxes.h"
 #include "ui/wizard/WizardStepFrame.h"
+#include "wizards/return/EntryFields.h"
 #include "wizards/return/ReturnWizardState.h"
 
 #include <QEvent>
@@ -26,6 +27,8 @@ ReturnRecord& ReturnWizardPage::record() const {
 bool ReturnWizardPage::pageCreated() {
     QVBoxLayout* box = buildWizardStepFrame(this, title_);
     buildContents(box);
+    if (!state_.startEntries.isEmpty())
+        EntryFields::show(this, state_.startEntries);
     box->addStretch();
     if (!formPlace_.isEmpty()) {
         auto* place = paragraph(formPlace_);
