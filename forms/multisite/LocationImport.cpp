@@ -52,3 +52,22 @@ std::vector<ImportProblem> prepareImportedLocations(LocationResults& results, Re
         record = *before;
     return problems;
 }
+
+std::vector<int> prepareLocationsAgain(LocationResults& results, ReturnRecord& record, FormSet& set,
+                                       const ClientRecord& client, ReturnPeriod period,
+                                       std::span<const QJsonObject> figures,
+                                       const FillContext& context) {
+    results.period = period;
+    std::vector<int> refused;
+    for (int row = 0; row < results.count; ++row) {
+        LocationResult& entry = results.entries[size_t(row)];
+        if (!entry.prepared)
+            continue;
+        if (prepareLocationFromEntries(entry, record, set, period, client, figures[size_t(row)],
+                                       context) == kSt1BasesDoNotAddUp) {
+            entry.prepared = false;
+            refused.push_back(row);
+        }
+    }
+    return refused;
+}

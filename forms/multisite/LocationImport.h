@@ -1,15 +1,16 @@
 #pragma once
 
 #include "forms/filling/FillContext.h"
+#include "returns/ReturnPeriod.h"
 #include "returns/import/FigureImport.h"
 
+#include <span>
 #include <vector>
 
 struct ClientRecord;
 struct FormSet;
 struct LocationResult;
 struct LocationResults;
-struct ReturnPeriod;
 struct ReturnRecord;
 
 // Prepares one location from its entry sections as its location wizard prepares it: the
@@ -29,3 +30,13 @@ std::vector<ImportProblem> prepareImportedLocations(LocationResults& results, Re
                                                     const ReturnPeriod& period,
                                                     const std::vector<ImportedRow>& rows,
                                                     const FillContext& context);
+
+// The return's period changed after locations were prepared: every prepared location is
+// prepared again for `period` from the figures it was entered with (`figures[row]`), which the
+// period's rates may change, and the period of `results` becomes `period`. A location whose
+// ST-1 bases then miss line 3 is no longer prepared; its rows are returned. The period is a
+// copy, since it may be the record's own, which each preparation resets.
+std::vector<int> prepareLocationsAgain(LocationResults& results, ReturnRecord& record, FormSet& set,
+                                       const ClientRecord& client, ReturnPeriod period,
+                                       std::span<const QJsonObject> figures,
+                                       const FillContext& context);

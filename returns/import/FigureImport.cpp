@@ -21,6 +21,9 @@ using EntrySteps::Field;
 using EntrySteps::FieldKind;
 using EntrySteps::Step;
 
+// Longer header names are too far from any column name to suggest one.
+constexpr qsizetype kLongestLikelyName = 40;
+
 struct Column {
     enum class Role { Ignored, LocationNumber, Name, Entry };
     Role role = Role::Ignored;
@@ -81,6 +84,8 @@ QStringList knownNames() {
 // The known name an unknown header most likely meant, or empty.
 QString likelyMeant(const QString& header) {
     const QString wanted = simplified(header);
+    if (wanted.size() > kLongestLikelyName)
+        return {};
     QString best;
     int bestDistance = 3;
     for (const QString& name : knownNames()) {
@@ -103,6 +108,8 @@ QString shownValue(const QString& text) {
 }
 
 const char* const kMethodExpected = "1, 2 or 3 (the method of the step), or empty for 1";
+// A file whose every cell is wrong would list too many to read: the list stops here.
+constexpr size_t kMostProblems = 1000;
 
 class FigureChecker {
 public:
@@ -139,7 +146,16 @@ private:
     }
 
     void problem(int row, const QString& column, const QString& found, const QString& expected) {
-        result_.problems.push_back({row, column, found, expected});
+        if (result_.problems.size() < kMostProblems)
+            result_.problems.push_back({row, column, found, expected});
+        else if (result_.problems.size() == kMostProblems)
+            result_.problems.push_back(
+                {0,
+                 {},
+                 QStringLiteral("more problems"),
+                 QStringLiteral("the first %1 problems are listed: correct them and import the "
+                                "file again to see the rest")
+                     .arg(kMostProblems)});
     }
 
     // The header row: every name known and named once, the required columns present. False

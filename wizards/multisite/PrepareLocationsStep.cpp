@@ -1,5 +1,6 @@
 #include "wizards/multisite/PrepareLocationsStep.h"
 
+#include "forms/multisite/LocationImport.h"
 #include "forms/multisite/LocationPreparation.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
@@ -59,12 +60,27 @@ void PrepareLocationsStep::listLocations() {
 }
 
 void PrepareLocationsStep::pageShown() {
-    state().results->period = state().record().period;
+    if (!(state().results->period == state().record().period))
+        prepareAgainForPeriod();
     // Locations imported on the period step come prepared.
-    for (int row = 0; row < state().results->count; ++row) {
-        if (state().results->entries[size_t(row)].prepared)
-            showPrepared(list_->topLevelItem(row));
-    }
+    for (int row = 0; row < state().results->count; ++row)
+        showPrepared(list_->topLevelItem(row), state().results->entries[size_t(row)].prepared);
+}
+
+// Locations prepared for another period are prepared again from their figures, so their
+// lines use the rates of the period now chosen.
+void PrepareLocationsStep::prepareAgainForPeriod() {
+    MultiSiteWizardState& multiSite = state();
+    const std::vector<int> refused = prepareLocationsAgain(
+        *multiSite.results, multiSite.record(), multiSite.shared.forms, multiSite.client(),
+        multiSite.record().period, multiSite.locationFigures, multiSite.context());
+    for (const int row : refused)
+        MessageBoxes::current().inform(
+            this,
+            QStringLiteral("Location %1 must be prepared again: with the period now chosen, %2")
+                .arg(list_->topLevelItem(row)->text(0),
+                     QString::fromLatin1(kSt1BasesMessage).trimmed()),
+            MessageIcon::Stop);
 }
 
 int PrepareLocationsStep::nextPressed() {
@@ -101,11 +117,11 @@ void PrepareLocationsStep::prepare(int row) {
         return;
     }
     multiSite.locationFigures[size_t(row)] = figures;
-    showPrepared(list_->topLevelItem(row));
+    showPrepared(list_->topLevelItem(row), true);
 }
 
 // A prepared location carries a check mark, so the preparer sees which are still to do.
-void PrepareLocationsStep::showPrepared(QTreeWidgetItem* item) {
-    item->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton));
-    item->setToolTip(0, QStringLiteral("Prepared"));
+void PrepareLocationsStep::showPrepared(QTreeWidgetItem* item, bool prepared) {
+    item->setIcon(0, prepared ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
+    item->setToolTip(0, prepared ? QStringLiteral("Prepared") : QString());
 }

@@ -24,4 +24,6 @@ void historyReader(const QByteArray& input);
 void archive(const QByteArray& input);
 // An update server's version file read as the update check reads it.
 void versionFile(const QByteArray& input);
+// A file of figures checked as "Import Figures…" checks it, its rows stored and exported.
+void figureImport(const QByteArray& input);
 } // namespace FuzzEntries

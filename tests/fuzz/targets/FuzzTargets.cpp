@@ -19,6 +19,9 @@ const FuzzTarget kTargets[] = {
      {QStringLiteral("tests/fuzz/seeds/history-reader")}},
     {"archive", &FuzzEntries::archive, {QStringLiteral("tests/fuzz/seeds/archive")}},
     {"version-file", &FuzzEntries::versionFile, {QStringLiteral("tests/fuzz/seeds/version-file")}},
+    {"figure-import",
+     &FuzzEntries::figureImport,
+     {QStringLiteral("tests/fuzz/seeds/figure-import")}},
 };
 } // namespace
 

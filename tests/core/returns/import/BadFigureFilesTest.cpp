@@ -254,3 +254,14 @@ TEST_F(BadFigureFilesTest, ALocationAtMinus6LeavesTheReturnAsItWas) {
     EXPECT_TRUE(results->entries[1].prepared);
     EXPECT_FALSE(results->entries[0].prepared);
 }
+
+TEST_F(BadFigureFilesTest, AFileWrongEverywhereListsItsFirstThousandProblems) {
+    std::vector<QStringList> rows = {{"totalReceipts"}};
+    for (int row = 0; row < 1500; ++row)
+        rows.push_back({QStringLiteral("n/a")});
+    const FigureImport figures = readSingleSite(utf8(rows));
+    // Rows 3 to 1501 are each another row of figures for a single-site client.
+    ASSERT_EQ(figures.problems.size(), 1001u);
+    EXPECT_EQ(figures.problems[999].row, 1002);
+    EXPECT_TRUE(figures.problems[1000].expected.contains(QStringLiteral("the first 1000")));
+}

@@ -17,6 +17,7 @@
 #include "wizards/return/PeriodPage.h"
 #include "wizards/return/ReturnWizard.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -172,4 +173,42 @@ TEST_F(MultiSiteImportTest, TheExportedFiguresImportToTheSameLocations) {
         for (size_t row = 0; row < 3; ++row)
             EXPECT_EQ(again.rows[row].entries, original.rows[row].entries) << row;
     });
+}
+
+TEST_F(MultiSiteImportTest, AnotherPeriodChosenAfterTheImportPreparesTheLocationsAgain) {
+    const QString path = file("q1.csv", goodRows());
+    const auto paymentDue = [](CWizardDialog* dialog) {
+        return static_cast<CombinedSummaryStep*>(dialog->page(CombinedSummaryStep::kKey))
+            ->amountLabel(3)
+            ->text();
+    };
+    const auto chooseAugust2004 = [](CWizardDialog* dialog) {
+        // March 2005 is the default; August of the list is 2004, at the prior rates.
+        dialog->page(PageKeys::kPeriod)->findChild<QComboBox*>("months")->setCurrentIndex(7);
+    };
+    QString forMarch;
+    QString changedToAugust;
+    run([&](CWizardDialog* dialog) {
+        importFile(dialog, path);
+        panel(dialog)->goToSummaryButton()->click();
+        forMarch = paymentDue(dialog);
+        dialog->back();
+        dialog->back();
+        chooseAugust2004(dialog);
+        dialog->next();
+        for (int row = 0; row < 3; ++row)
+            EXPECT_TRUE(markedPrepared(dialog, row)) << row;
+        dialog->next();
+        changedToAugust = paymentDue(dialog);
+    });
+    QString importedForAugust;
+    run([&](CWizardDialog* dialog) {
+        chooseAugust2004(dialog);
+        importFile(dialog, path);
+        panel(dialog)->goToSummaryButton()->click();
+        importedForAugust = paymentDue(dialog);
+    });
+    EXPECT_NE(changedToAugust, forMarch);
+    EXPECT_EQ(changedToAugust, importedForAugust);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
 }
