@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <QMap>
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -20,6 +21,9 @@ namespace {
 using EntrySteps::Field;
 using EntrySteps::FieldKind;
 using EntrySteps::Step;
+
+// A row's entry sections by name ("st1", "worksheet"...), filled before they become its entries.
+using Sections = QMap<QString, QJsonObject>;
 
 // Longer header names are too far from any column name to suggest one.
 constexpr qsizetype kLongestLikelyName = 40;
@@ -259,21 +263,21 @@ private:
         const size_t problemsBefore = result_.problems.size();
         const QHash<QString, Value> values = readValues(fileRow, cells);
         const bool profileKnown = !multiSite_ || location.has_value();
-        QJsonObject entries;
+        Sections sections;
         for (const Step& step : EntrySteps::all()) {
             if (EntrySteps::included(step, siteClient))
-                takeStep(step, values, entries);
+                takeStep(step, values, sections);
             else if (profileKnown)
                 refuseLeftOutStep(fileRow, step, values);
         }
         checkTotalReceipts(fileRow, values);
-        checkFood(fileRow, values, entries);
+        checkFood(fileRow, values, sections);
         for (const Step& step : EntrySteps::all()) {
             if (step.sumBelowTotalReceipts && EntrySteps::included(step, siteClient))
                 checkSum(fileRow, step, values);
         }
         if (result_.problems.size() == problemsBefore && location)
-            result_.rows.push_back({*location, fileRow, entries});
+            result_.rows.push_back({*location, fileRow, entriesOf(sections)});
     }
 
     void checkExtraCells(int fileRow, const QStringList& cells) {
@@ -421,12 +425,11 @@ private:
 
     // The step's fields into their entry sections, as the step stores them.
     static void takeStep(const Step& step, const QHash<QString, Value>& values,
-                         QJsonObject& entries) {
+                         Sections& sections) {
         for (const Field& field : step.fields) {
             const QString key = QLatin1String(field.key);
             const Value value = values.value(key);
-            const QString sectionName = QLatin1String(field.section);
-            QJsonObject section = entries[sectionName].toObject();
+            QJsonObject& section = sections[QLatin1String(field.section)];
             switch (field.kind) {
             case FieldKind::Dollars:
                 section[key] = key == QLatin1String("totalReceipts")
@@ -441,8 +444,14 @@ private:
                 section[key] = value.text;
                 break;
             }
-            entries[sectionName] = section;
         }
+    }
+
+    static QJsonObject entriesOf(const Sections& sections) {
+        QJsonObject entries;
+        for (auto section = sections.cbegin(); section != sections.cend(); ++section)
+            entries.insert(section.key(), section.value());
+        return entries;
     }
 
     // A step the profile does not call for takes nothing: a figure in its columns would be lost.
@@ -484,7 +493,7 @@ private:
     }
 
     // The food step: one of its two amounts, within the bounds of its method.
-    void checkFood(int fileRow, const QHash<QString, Value>& values, QJsonObject& entries) {
+    void checkFood(int fileRow, const QHash<QString, Value>& values, Sections& sections) {
         using EntryChecks::FoodMethod;
         const Value base = values.value(QStringLiteral("foodSalesInside"));
         const Value withTax = values.value(QStringLiteral("foodEntered"));
@@ -505,11 +514,10 @@ private:
         const FoodMethod method =
             withTax.number != 0 ? FoodMethod::TaxIncluded : FoodMethod::TaxExcluded;
         const Value& amount = method == FoodMethod::TaxIncluded ? withTax : base;
-        QJsonObject st1 = entries[QStringLiteral("st1")].toObject();
+        QJsonObject& st1 = sections[QStringLiteral("st1")];
         st1[QStringLiteral("foodMethod")] = int(method);
         if (method == FoodMethod::TaxIncluded)
             st1[QStringLiteral("foodSalesInside")] = 0;
-        entries[QStringLiteral("st1")] = st1;
         if (!total)
             return;
         const QString refusal = EntryChecks::foodRefusal(method, amount.number, *total);
@@ -553,7 +561,7 @@ private:
                     QStringLiteral("one row of figures: the client has one location (its "
                                    "figures are on row %1)")
                         .arg(figureRows.front() + 1));
-        figureRows.resize(1);
+        figureRows.erase(figureRows.begin() + 1, figureRows.end());
     }
 
     // A multi-site client takes a row for each of its locations.

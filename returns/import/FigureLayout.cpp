@@ -178,7 +178,9 @@ const char kRules[] =
     "<p>Every row and cell is checked as the wizard checks what you type, and every location "
     "is calculated as its location wizard calculates it. Nothing is imported unless every row "
     "is good: the problems are listed all at once, each with its row, column, the value found "
-    "and what was expected. <b>File &gt; Save Import Template</b> writes the header and one "
+    "and what was expected (the first 1,000 when there are more). If another period is chosen "
+    "after the import, the locations are calculated again at its rates. "
+    "<b>File &gt; Save Import Template</b> writes the header and one "
     "row per location for the selected client; <b>Export Figures</b> on the summary step "
     "writes the figures of a return in the same layout.</p>";
 } // namespace
