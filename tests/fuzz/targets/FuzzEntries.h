@@ -28,4 +28,6 @@ void archive(const QByteArray& input);
 void versionFile(const QByteArray& input);
 // A file of figures checked as "Import Figures…" checks it, its rows stored and exported.
 void figureImport(const QByteArray& input);
+// The manifest of a signed update archive read as the update reads it.
+void updateManifest(const QByteArray& input);
 } // namespace FuzzEntries

@@ -26,6 +26,9 @@ const FuzzTarget kTargets[] = {
     {"figure-import",
      &FuzzEntries::figureImport,
      {QStringLiteral("tests/fuzz/seeds/figure-import")}},
+    {"update-manifest",
+     &FuzzEntries::updateManifest,
+     {QStringLiteral("tests/fuzz/seeds/update-manifest")}},
 };
 } // namespace
 
