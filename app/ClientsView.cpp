@@ -13,6 +13,7 @@
 #include "ui/WaitCursor.h"
 #include "wizards/client/ClientWizardCommands.h"
 #include "wizards/multisite/MultiSiteWizard.h"
+#include "wizards/return/FigureFileCommands.h"
 #include "wizards/return/ReturnWizard.h"
 
 #include <QDir>
@@ -260,6 +261,13 @@ void CClientsView::newReturn() {
     if (result < 0)
         MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
                                        MessageIcon::Stop);
+}
+
+void CClientsView::saveImportTemplate() {
+    if (!requireSelection(kSelectClient))
+        return;
+    if (const std::unique_ptr<ClientInfo> client = openSelectedClient({}))
+        ::saveImportTemplate(this, client->record);
 }
 
 void CClientsView::returnHistory() {

@@ -52,6 +52,8 @@ public slots:
     void modifyClient();
     void deleteClient();
     void newReturn();
+    // "Save Import Template" for the selected client.
+    void saveImportTemplate();
     void returnHistory();
 
 signals:

@@ -122,6 +122,11 @@ void CMainFrame::createMenus() {
     newReturn_ = addCommand(file, QStringLiteral("New &Return..."), "newReturn",
                             QStringLiteral("Prepare a new return for the selected client"), view_,
                             &CClientsView::newReturn);
+    importTemplate_ =
+        addCommand(file, QStringLiteral("Save Import &Template..."), "saveImportTemplate",
+                   QStringLiteral("Save a file for the selected client's figures to be filled in "
+                                  "and imported"),
+                   view_, &CClientsView::saveImportTemplate);
     file->addSeparator();
     addCommand(file, QStringLiteral("&Exit"), "exit", QStringLiteral("Quit Vantrobe"), this,
                &QWidget::close)
@@ -238,6 +243,7 @@ void CMainFrame::updateCommandStates() {
     modifyClient_->setEnabled(selected);
     deleteClient_->setEnabled(selected);
     newReturn_->setEnabled(selected);
+    importTemplate_->setEnabled(selected);
     backup_->setEnabled(view_->clientCount() > 0);
 }
 

@@ -73,6 +73,7 @@ private:
     QAction* modifyClient_ = nullptr;
     QAction* deleteClient_ = nullptr;
     QAction* newReturn_ = nullptr;
+    QAction* importTemplate_ = nullptr;
     QAction* backup_ = nullptr;
     QAction* restore_ = nullptr;
     QAction* calendar_ = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AmountText.h"
+
 #include <QChar>
 #include <QString>
 
@@ -16,8 +18,8 @@ struct Rules {
     bool wholeNumber = false; // gallons, tires: no decimals, no "$"
     QChar decimalPoint = u'.';
     QChar groupSeparator = u',';
-    int maxWholeDigits = 10;
-    int decimals = 2;
+    int maxWholeDigits = AmountText::kMaxWholeDigits;
+    int decimals = AmountText::kDecimals;
 };
 
 struct Reading {

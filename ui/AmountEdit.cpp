@@ -44,8 +44,6 @@ AmountEntry::Rules rulesFor(AmountEdit::Kind kind) {
     rules.wholeNumber = kind == AmountEdit::Kind::WholeNumber;
     rules.decimalPoint = QLocale().decimalPoint().front();
     rules.groupSeparator = QLocale().groupSeparator().front();
-    rules.maxWholeDigits = AmountEdit::kMaxWholeDigits;
-    rules.decimals = AmountEdit::kDecimals;
     return rules;
 }
 } // namespace

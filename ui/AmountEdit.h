@@ -15,7 +15,7 @@ class BalloonTip;
 class AmountEdit : public QLineEdit {
     Q_OBJECT
 public:
-    enum class Kind { Dollars, WholeNumber };
+    using Kind = AmountText::Kind;
 
     explicit AmountEdit(Kind kind = Kind::Dollars, QWidget* parent = nullptr);
 
@@ -23,8 +23,8 @@ public:
     double value() const;
 
     // The longest entry the field takes: 10 digits, then the separator and 2 decimals.
-    static constexpr int kMaxWholeDigits = 10;
-    static constexpr int kDecimals = 2;
+    static constexpr int kMaxWholeDigits = AmountText::kMaxWholeDigits;
+    static constexpr int kDecimals = AmountText::kDecimals;
 
     // The title of the balloon that tells why input was refused.
     static QString refusalTitle();

@@ -65,6 +65,16 @@ public:
             return {};
         return chooser.selectedFiles().first();
     }
+    QString chooseOpenFile(QWidget* parent, const QStringList& nameFilters) override {
+        QFileDialog chooser(parent);
+        chooser.setAcceptMode(QFileDialog::AcceptOpen);
+        chooser.setFileMode(QFileDialog::ExistingFile);
+        chooser.setNameFilters(nameFilters);
+        chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+            return {};
+        return chooser.selectedFiles().first();
+    }
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override {
         const QColor chosen = QColorDialog::getColor(initial, parent);
         if (!chosen.isValid())
@@ -90,6 +100,10 @@ MessageBoxes*& installed() {
 } // namespace
 
 QString MessageBoxes::chooseSaveFile(QWidget*, const QStringList&, const QString&) {
+    return {};
+}
+
+QString MessageBoxes::chooseOpenFile(QWidget*, const QStringList&) {
     return {};
 }
 

@@ -34,6 +34,9 @@ public:
     // Empty when cancelled.
     virtual QString chooseSaveFile(QWidget* parent, const QStringList& nameFilters,
                                    const QString& defaultSuffix);
+    // "Open": an existing file in the filter chosen (the first of `nameFilters` at first).
+    // Empty when cancelled.
+    virtual QString chooseOpenFile(QWidget* parent, const QStringList& nameFilters);
     // A colour, starting from `initial`; none when cancelled.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial);
     // The printer chooser, without page range or selection choices, and offering to print to a

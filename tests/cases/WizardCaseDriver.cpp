@@ -81,6 +81,7 @@ void enterFood(QWidget* page, const QJsonObject& st1) {
                  typedNumber(st1[QStringLiteral("foodEntered")].toDouble()));
         return;
     }
+    click(child<QRadioButton>(page, QStringLiteral("foodMethod1")));
     typeInto(child<QLineEdit>(page, kFoodBase),
              typedNumber(st1[QStringLiteral("foodSalesInside")].toDouble()));
 }
@@ -90,7 +91,9 @@ void chooseMethod(QWidget* page, const QJsonObject& section, const char* methodK
     click(child<QRadioButton>(page, QStringLiteral("method%1").arg(method + 1)));
 }
 
-// Every named edit field of the step that a section value belongs to gets that value typed.
+// Every named edit field of the step that a section value belongs to gets that value typed; a
+// field that shows a figure the case does not have (a location prepared again starts from its
+// earlier figures) is emptied.
 void typeEntries(QWidget* page, const QJsonObject& input) {
     for (QLineEdit* field : page->findChildren<QLineEdit*>()) {
         if (field->objectName().isEmpty() || !field->isEnabled())
@@ -100,6 +103,8 @@ void typeEntries(QWidget* page, const QJsonObject& input) {
             typeInto(field, value.toString());
         else if (value.isDouble() && value.toDouble() != 0)
             typeInto(field, typedNumber(value.toDouble()));
+        else if (!field->text().isEmpty())
+            typeInto(field, QString());
     }
 }
 

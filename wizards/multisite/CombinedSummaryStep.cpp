@@ -13,6 +13,7 @@
 #include "ui/WaitCursor.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/MultiSiteWizardState.h"
+#include "wizards/return/FigureFileCommands.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -48,6 +49,13 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
     preview_->setAutoDefault(false);
     box->addWidget(preview_, 0, Qt::AlignLeft);
     connect(preview_, &QPushButton::clicked, this, &CombinedSummaryStep::previewReturn);
+    QPushButton* exportFigures = makeExportFiguresButton();
+    connect(exportFigures, &QPushButton::clicked, this, [this] {
+        const auto& figures = state().locationFigures;
+        exportEnteredFigures(this, state().client(),
+                             {figures.begin(), figures.begin() + state().results->count});
+    });
+    box->addWidget(exportFigures, 0, Qt::AlignLeft);
 }
 
 void CombinedSummaryStep::pageShown() {

@@ -4,17 +4,25 @@
 #include "returns/ReturnRecord.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/CombinedSummaryStep.h"
+#include "wizards/multisite/MultiSiteImport.h"
 #include "wizards/multisite/PrepareLocationsStep.h"
+#include "wizards/return/EntryFields.h"
 #include "wizards/return/PeriodPage.h"
 #include "wizards/return/ReturnWizard.h"
 #include "wizards/return/WelcomePage.h"
 
 namespace {
 LocationWizardRunner locationReturnWizard(const ReturnWizardSettings& settings) {
-    return [settings](QWidget* parent, const ClientRecord& locationClient) {
+    return [settings](QWidget* parent, const ClientRecord& locationClient, QJsonObject& figures) {
         ClientInfo location;
         location.record = locationClient;
-        return runReturnWizard(parent, location, true, settings);
+        ReturnWizardState state{currentReturn(), forms(), settings, location, true, false, {}};
+        state.startEntries = figures;
+        ReturnWizard wizard(std::move(state), parent);
+        const int result = wizard.exec();
+        if (result == CWizardDialog::kFinished)
+            figures = EntryFields::entered(wizard);
+        return result;
     };
 }
 } // namespace
@@ -33,7 +41,7 @@ int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
     dialog.setWindowTitle(QStringLiteral("Create New Return"));
     dialog.resize(kReturnWizardSize);
     dialog.addPage(std::make_unique<WelcomePage>(state.shared));
-    dialog.addPage(std::make_unique<PeriodPage>(state.shared));
+    dialog.addPage(std::make_unique<PeriodPage>(state.shared, multiSiteImportTarget(state)));
     dialog.addPage(std::make_unique<PrepareLocationsStep>(state));
     dialog.addPage(std::make_unique<CombinedSummaryStep>(state));
     return dialog.exec();

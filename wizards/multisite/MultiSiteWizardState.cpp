@@ -5,7 +5,9 @@
 MultiSiteWizardState::MultiSiteWizardState(ReturnWizardState shared,
                                            LocationWizardRunner runLocationWizard)
     : shared(std::move(shared)), runLocationWizard(std::move(runLocationWizard)),
-      results(std::make_unique<LocationResults>()) {}
+      results(std::make_unique<LocationResults>()) {
+    bindLocations(*results, client());
+}
 
 MultiSiteWizardState::~MultiSiteWizardState() {
     deletePageFiles(shared.pages);

@@ -1,5 +1,6 @@
 #include "wizards/multisite/PrepareLocationsStep.h"
 
+#include "forms/multisite/LocationImport.h"
 #include "forms/multisite/LocationPreparation.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
@@ -52,8 +53,7 @@ void PrepareLocationsStep::buildContents(QVBoxLayout* box) {
 }
 
 void PrepareLocationsStep::listLocations() {
-    LocationResults& results = *state().results;
-    bindLocations(results, state().client());
+    const LocationResults& results = *state().results;
     for (int row = 0; row < results.count; ++row) {
         const ClientLocation& location = results.entries[size_t(row)].location;
         auto* item = new QTreeWidgetItem(list_);
@@ -64,7 +64,27 @@ void PrepareLocationsStep::listLocations() {
 }
 
 void PrepareLocationsStep::pageShown() {
-    state().results->period = state().record().period;
+    if (!(state().results->period == state().record().period))
+        prepareAgainForPeriod();
+    // Locations imported on the period step come prepared.
+    for (int row = 0; row < state().results->count; ++row)
+        showPrepared(list_->topLevelItem(row), state().results->entries[size_t(row)].prepared);
+}
+
+// Locations prepared for another period are prepared again from their figures, so their
+// lines use the rates of the period now chosen.
+void PrepareLocationsStep::prepareAgainForPeriod() {
+    MultiSiteWizardState& multiSite = state();
+    const std::vector<int> refused = prepareLocationsAgain(
+        *multiSite.results, multiSite.record(), multiSite.shared.forms, multiSite.client(),
+        multiSite.record().period, multiSite.locationFigures, multiSite.context());
+    for (const int row : refused)
+        MessageBoxes::current().inform(
+            this,
+            QStringLiteral("Location %1 must be prepared again: with the period now chosen, %2")
+                .arg(list_->topLevelItem(row)->text(0),
+                     QString::fromLatin1(kSt1BasesMessage).trimmed()),
+            MessageIcon::Stop);
 }
 
 int PrepareLocationsStep::nextPressed() {
@@ -89,7 +109,8 @@ void PrepareLocationsStep::prepare(int row) {
     const ClientRecord locationClient = locationClientRecord(multiSite.client(), entry.location);
     startLocationPreparation(multiSite.record(), multiSite.shared.forms, multiSite.results->period,
                              locationClient, multiSite.context());
-    const int result = multiSite.runLocationWizard(this, locationClient);
+    QJsonObject figures = multiSite.locationFigures[size_t(row)];
+    const int result = multiSite.runLocationWizard(this, locationClient, figures);
     // Back to the list, so the keyboard goes on where the preparer left it.
     window()->activateWindow();
     list_->setFocus();
@@ -99,11 +120,12 @@ void PrepareLocationsStep::prepare(int row) {
         MessageBoxes::current().inform(this, QLatin1String(kSt1BasesMessage), MessageIcon::Stop);
         return;
     }
-    showPrepared(list_->topLevelItem(row));
+    multiSite.locationFigures[size_t(row)] = figures;
+    showPrepared(list_->topLevelItem(row), true);
 }
 
 // A prepared location carries a check mark, so the preparer sees which are still to do.
-void PrepareLocationsStep::showPrepared(QTreeWidgetItem* item) {
-    item->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton));
-    item->setToolTip(0, QStringLiteral("Prepared"));
+void PrepareLocationsStep::showPrepared(QTreeWidgetItem* item, bool prepared) {
+    item->setIcon(0, prepared ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
+    item->setToolTip(0, prepared ? QStringLiteral("Prepared") : QString());
 }

@@ -32,7 +32,8 @@ private:
     void listLocations();
     // Runs the location's wizard and keeps what it computed when it ends with Finish.
     void prepare(int row);
-    void showPrepared(QTreeWidgetItem* item);
+    void showPrepared(QTreeWidgetItem* item, bool prepared);
+    void prepareAgainForPeriod();
 
     QTreeWidget* list_ = nullptr;
     QPushButton* prepare_ = nullptr;

@@ -5,8 +5,6 @@
 #include "wizards/return/PageKeys.h"
 
 namespace {
-using Kind = AmountEdit::Kind;
-
 // An amount of ST-1 as entered, in dollars and cents.
 AmountRow st1Entry(const char* key, const QString& label, double St1Entries::*member) {
     return {QLatin1String(key), label,
@@ -32,11 +30,9 @@ AmountRow describedDeduction(const char* key, const QString& label, Dollars St1W
 }
 
 AmountRow gallons(const char* key, const QString& label, std::int64_t FuelSales::*member) {
-    return {QLatin1String(key), label,
-            [member](ReturnRecord& record, double value) {
+    return {QLatin1String(key), label, [member](ReturnRecord& record, double value) {
                 record.fuelSales.*member = static_cast<std::int64_t>(value);
-            },
-            Kind::WholeNumber};
+            }};
 }
 
 AmountRow fuelReceipts(const char* key, const QString& label, double FuelSales::*member) {
@@ -53,11 +49,9 @@ AmountRow roundedPayment(const char* key, const QString& label, Section ReturnRe
 }
 
 AmountRow tires(const char* key, const QString& label, std::int64_t St8Section::*member) {
-    return {QLatin1String(key), label,
-            [member](ReturnRecord& record, double value) {
+    return {QLatin1String(key), label, [member](ReturnRecord& record, double value) {
                 record.st8.*member = static_cast<std::int64_t>(value);
-            },
-            Kind::WholeNumber};
+            }};
 }
 } // namespace
 
@@ -91,8 +85,7 @@ AmountsStep priorRates() {
             QStringLiteral("On the form: ST-1 line 8a (receipts taxed at other rates) and line "
                            "8b (their tax)."),
             {},
-            {receipts, tax},
-            true};
+            {receipts, tax}};
 }
 
 AmountsStep resaleDeductions() {
@@ -169,8 +162,7 @@ AmountsStep serviceDeductions() {
         QStringLiteral("Please list the non-taxable portion from sales of the following:"),
         {deduction("repairs", QStringLiteral("Repairs:"), &St1Worksheet::repairs),
          deduction("prescriptions", QStringLiteral("Prescriptions:"), &St1Worksheet::prescriptions),
-         other},
-        true};
+         other}};
 }
 
 AmountsStep exemptDeductions() {
@@ -185,8 +177,7 @@ AmountsStep exemptDeductions() {
              deduction("enterpriseZone",
                        QStringLiteral("Enterprise zone or high impact business building "
                                       "materials:"),
-                       &St1Worksheet::enterpriseZone)},
-            true};
+                       &St1Worksheet::enterpriseZone)}};
 }
 
 AmountsStep machineryDeductions() {
@@ -202,8 +193,7 @@ AmountsStep machineryDeductions() {
          deduction("farmMachinery", QStringLiteral("Farm machinery and equipment:"),
                    &St1Worksheet::farmMachinery),
          deduction("graphicArtsMachinery", QStringLiteral("Graphic arts machinery and equipment:"),
-                   &St1Worksheet::graphicArtsMachinery)},
-        true};
+                   &St1Worksheet::graphicArtsMachinery)}};
 }
 
 AmountsStep otherDeductions() {
@@ -217,8 +207,7 @@ AmountsStep otherDeductions() {
                                 &St1Worksheet::otherDeduction1Description),
              describedDeduction("otherDeduction2", QStringLiteral("Second other deduction:"),
                                 &St1Worksheet::otherDeduction2, "otherDeduction2Description",
-                                &St1Worksheet::otherDeduction2Description)},
-            true};
+                                &St1Worksheet::otherDeduction2Description)}};
 }
 
 AmountsStep purchases() {
@@ -253,8 +242,7 @@ AmountsStep netTaxDue() {
                       QStringLiteral("Quarter-monthly payments (paid on Form RR-3 or by EFT):"),
                       &St1Entries::quarterMonthlyPayments),
              st1Entry("manufacturerCredit", QStringLiteral("Manufacturer's Purchase Credit:"),
-                      &St1Entries::manufacturerCredit)},
-            true};
+                      &St1Entries::manufacturerCredit)}};
 }
 
 AmountsStep excessTax() {
@@ -266,8 +254,7 @@ AmountsStep excessTax() {
             {st1Entry("creditMemorandum", QStringLiteral("Credit memorandum:"),
                       &St1Entries::creditMemorandum),
              st1Entry("excessTaxCollected", QStringLiteral("Excess tax collected:"),
-                      &St1Entries::excessTaxCollected)},
-            true};
+                      &St1Entries::excessTaxCollected)}};
 }
 
 MethodPage::Description softDrinkTax() {

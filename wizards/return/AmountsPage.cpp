@@ -1,6 +1,7 @@
 #include "wizards/return/AmountsPage.h"
 
 #include "returns/ReturnRecord.h"
+#include "returns/entry/EntrySteps.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -28,7 +29,9 @@ void AmountsPage::buildContents(QVBoxLayout* box) {
             grid->addWidget(description, grid->rowCount(), 0, 1, 2);
         }
         descriptions_.push_back(description);
-        fields_.push_back(addAmountRow(grid, row.label, row.key, row.kind));
+        const EntrySteps::Field* field = EntrySteps::findField(row.key);
+        fields_.push_back(
+            addAmountRow(grid, row.label, row.key, EntrySteps::amountKind(field->kind)));
     }
     box->addLayout(grid);
 }
@@ -43,7 +46,7 @@ int AmountsPage::nextPressed() {
     double sum = 0;
     for (const AmountEdit* field : fields_)
         sum += field->value();
-    if (step_.sumBelowTotalReceipts && !checkSumBelowTotalReceipts(sum))
+    if (EntrySteps::find(step_.key)->sumBelowTotalReceipts && !checkSumBelowTotalReceipts(sum))
         return kStay;
     for (std::size_t index = 0; index < step_.rows.size(); ++index) {
         const AmountRow& row = step_.rows[index];

@@ -7,37 +7,34 @@
 
 class QLineEdit;
 
-// One amount of an amounts step: its field (named `key`), label and kind, an optional
-// paragraph shown above it, an optional description field beside it, and how Next stores it.
+// One amount of an amounts step: its field (named `key`; its kind is that of the entry field of
+// the same name) and label, an optional paragraph shown above it, an optional description field
+// beside it, and how Next stores it.
 struct AmountRow {
-    AmountRow(QString key, QString label, std::function<void(ReturnRecord&, double)> store,
-              AmountEdit::Kind kind = AmountEdit::Kind::Dollars)
-        : key(std::move(key)), label(std::move(label)), store(std::move(store)), kind(kind) {}
+    AmountRow(QString key, QString label, std::function<void(ReturnRecord&, double)> store)
+        : key(std::move(key)), label(std::move(label)), store(std::move(store)) {}
 
     QString key;
     QString label;
     std::function<void(ReturnRecord&, double)> store;
-    AmountEdit::Kind kind = AmountEdit::Kind::Dollars;
     QString paragraphAbove;
     QString descriptionKey; // a description field is shown when set
     std::function<void(ReturnRecord&, const QString&)> storeDescription;
 };
 
-// What an amounts step shows and does.
+// What an amounts step shows and does. Whether Next is refused while the amounts add up to
+// the total receipts or more is the entry step's rule (EntrySteps).
 struct AmountsStep {
     AmountsStep(int key, QString title, QString formPlace, QString introduction,
-                std::vector<AmountRow> rows, bool sumBelowTotalReceipts = false)
+                std::vector<AmountRow> rows)
         : key(key), title(std::move(title)), formPlace(std::move(formPlace)),
-          introduction(std::move(introduction)), rows(std::move(rows)),
-          sumBelowTotalReceipts(sumBelowTotalReceipts) {}
+          introduction(std::move(introduction)), rows(std::move(rows)) {}
 
     int key = 0;
     QString title;
     QString formPlace;
     QString introduction;
     std::vector<AmountRow> rows;
-    // Next is refused while the amounts add up to the total receipts or more.
-    bool sumBelowTotalReceipts = false;
     // Runs when the step is shown, and after Next has stored the amounts.
     std::function<void(ReturnRecord&)> onShown;
     std::function<void(ReturnRecord&)> afterStore;

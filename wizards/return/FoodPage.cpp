@@ -1,7 +1,8 @@
 #include "wizards/return/FoodPage.h"
 
-#include "returns/LocationRates.h"
 #include "returns/ReturnRecord.h"
+#include "returns/St1Calculation.h"
+#include "returns/entry/EntryChecks.h"
 #include "ui/BalloonTip.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
@@ -66,24 +67,17 @@ bool FoodPage::refuse(AmountEdit* field, const QString& text) {
 }
 
 int FoodPage::nextPressed() {
-    const double totalReceipts = record().st1.totalReceipts;
-    if (taxExcluded_->isChecked()) {
-        const double base = baseAmount_->value();
-        if (base >= totalReceipts) {
-            refuse(baseAmount_,
-                   QStringLiteral("This number can't be larger than or equal to \"Total "
-                                  "Receipts\""));
-            return kStay;
-        }
-        record().st1.foodSalesInside = base;
-        return kMoveOn;
-    }
-    const double withTax = amountWithTax_->value();
-    if (withTax > totalReceipts) {
-        refuse(amountWithTax_,
-               QStringLiteral("This number can't be larger than \"Total Receipts\""));
+    using EntryChecks::FoodMethod;
+    const FoodMethod method =
+        taxExcluded_->isChecked() ? FoodMethod::TaxExcluded : FoodMethod::TaxIncluded;
+    AmountEdit* field = method == FoodMethod::TaxExcluded ? baseAmount_ : amountWithTax_;
+    const double amount = field->value();
+    const QString refusal = EntryChecks::foodRefusal(method, amount, record().st1.totalReceipts);
+    if (!refusal.isEmpty()) {
+        refuse(field, refusal);
         return kStay;
     }
-    record().st1.foodSalesInside = withTax / (1 + locationRates(record()).food);
+    record().st1.foodSalesInside =
+        method == FoodMethod::TaxExcluded ? amount : foodBaseFromTotal(amount, record());
     return kMoveOn;
 }

@@ -24,11 +24,12 @@ QComboBox* choiceList(const QStringList& entries, int selected, const char* name
 }
 } // namespace
 
-PeriodPage::PeriodPage(ReturnWizardState& state)
+PeriodPage::PeriodPage(ReturnWizardState& state, FigureImportTarget importTarget)
     : ReturnWizardPage(PageKeys::kPeriod, QStringLiteral("Dates"),
                        QStringLiteral("On the forms: the period after \"This form is for\", the "
                                       "due date, and the retailer's discount on ST-1 line 10."),
-                       state) {}
+                       state),
+      importTarget_(std::move(importTarget)) {}
 
 void PeriodPage::buildContents(QVBoxLayout* box) {
     box->addWidget(paragraph(QStringLiteral("1- Are you filing this return on time?")));
@@ -78,6 +79,12 @@ void PeriodPage::buildContents(QVBoxLayout* box) {
     box->addLayout(grid);
     monthly_->setChecked(true);
     enableChosenList();
+    if (importTarget_.apply) {
+        box->addSpacing(10);
+        importPanel_ = new ImportFiguresPanel(state().client.record, importTarget_,
+                                              [this] { return chosenPeriod(); });
+        box->addWidget(importPanel_);
+    }
 }
 
 void PeriodPage::enableChosenList() {
@@ -86,7 +93,7 @@ void PeriodPage::enableChosenList() {
     years_->setEnabled(annual_->isChecked());
 }
 
-int PeriodPage::nextPressed() {
+ReturnPeriod PeriodPage::chosenPeriod() const {
     ReturnPeriod period;
     period.onTime = onTime_->isChecked() ? 1 : 0;
     period.periodType = monthly_->isChecked()     ? kMonthlyPeriod
@@ -96,6 +103,10 @@ int PeriodPage::nextPressed() {
     period.quarterIndex = quarters_->currentIndex();
     period.yearIndex = years_->currentIndex();
     applyPeriodChoice(period, Clock::today());
-    setPeriod(record(), period);
+    return period;
+}
+
+int PeriodPage::nextPressed() {
+    setPeriod(record(), chosenPeriod());
     return kMoveOn;
 }

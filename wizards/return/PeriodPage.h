@@ -1,18 +1,23 @@
 #pragma once
 
+#include "wizards/return/ImportFiguresPanel.h"
 #include "wizards/return/ReturnWizardPage.h"
 
 class QComboBox;
 class QRadioButton;
 
 // Step 277: filed on time or not, and the liability period: a month, a quarter or a year from
-// the lists of the period rules. Next stores the completed period in the return.
+// the lists of the period rules. Next stores the completed period in the return. With an
+// import target the step also offers to import the period's figures from a file.
 class PeriodPage : public ReturnWizardPage {
     Q_OBJECT
 public:
-    explicit PeriodPage(ReturnWizardState& state);
+    explicit PeriodPage(ReturnWizardState& state, FigureImportTarget importTarget = {});
 
     int nextPressed() override;
+    // The period as chosen, completed for today.
+    ReturnPeriod chosenPeriod() const;
+    ImportFiguresPanel* importPanel() const { return importPanel_; }
 
 protected:
     void buildContents(QVBoxLayout* box) override;
@@ -27,4 +32,6 @@ private:
     QComboBox* months_ = nullptr;
     QComboBox* quarters_ = nullptr;
     QComboBox* years_ = nullptr;
+    FigureImportTarget importTarget_;
+    ImportFiguresPanel* importPanel_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "wizards/return/ReceiptsPage.h"
 
 #include "returns/ReturnRecord.h"
+#include "returns/entry/EntryChecks.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 #include "wizards/return/WelcomePage.h"
@@ -9,11 +10,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-// What is stored for a total receipts entry of 0, so the return is not taken for blank forms.
-constexpr double kNoReceipts = 0.01;
-} // namespace
 
 ReceiptsPage::ReceiptsPage(ReturnWizardState& state, std::function<void(bool)> applyIncludedSteps)
     : ReturnWizardPage(PageKeys::kTotalReceipts,
@@ -59,8 +55,7 @@ int ReceiptsPage::nextPressed() {
         st1.liquorPurchases = 0;
         return kMoveOn;
     }
-    const double total = totalReceipts_->value();
-    st1.totalReceipts = total == 0 ? kNoReceipts : total;
+    st1.totalReceipts = EntryChecks::storedTotalReceipts(totalReceipts_->value());
     st1.liquorPurchases = liquorPurchases_->value();
     return kMoveOn;
 }

@@ -3,12 +3,14 @@
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnGeneration.h"
 #include "returns/ReturnRecord.h"
+#include "returns/entry/EntrySteps.h"
 #include "ui/Icons.h"
 #include "wizards/return/AmountSteps.h"
 #include "wizards/return/FoodPage.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/PeriodPage.h"
 #include "wizards/return/ReceiptsPage.h"
+#include "wizards/return/ReturnWizardImport.h"
 #include "wizards/return/SummaryPage.h"
 #include "wizards/return/WelcomePage.h"
 
@@ -40,7 +42,7 @@ void ReturnWizard::addSteps() {
     ReturnWizardState& s = state_;
     if (!s.locationMode) {
         addPage(std::make_unique<WelcomePage>(s));
-        addPage(std::make_unique<PeriodPage>(s));
+        addPage(std::make_unique<PeriodPage>(s, singleSiteImportTarget(*this, s)));
     }
     addPage(std::make_unique<ReceiptsPage>(
         s, [this](bool blankForms) { applyIncludedSteps(blankForms); }));
@@ -57,26 +59,7 @@ void ReturnWizard::addSteps() {
 }
 
 bool ReturnWizard::included(int key) const {
-    const ClientRecord& client = state_.client.record;
-    switch (key) {
-    case PageKeys::kResaleDeductions:
-        return client.deductionGroup1 == 1;
-    case PageKeys::kMotorFuel:
-        return client.motorFuel.sellsMotorFuel == 1;
-    case PageKeys::kExemptDeductions:
-        return client.deductionGroup2 == 1;
-    case PageKeys::kMachineryDeductions:
-        return client.deductionGroup3 == 1;
-    case PageKeys::kSt14:
-        return client.filesST14 == 1;
-    case PageKeys::kSt4Step1:
-    case PageKeys::kSt4Step2:
-        return client.filesST4 == 1;
-    case PageKeys::kSt8:
-        return client.filesST8 == 1;
-    default:
-        return true;
-    }
+    return EntrySteps::pageIncluded(key, state_.client.record);
 }
 
 void ReturnWizard::applyIncludedSteps(bool blankForms) {

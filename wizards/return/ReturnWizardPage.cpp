@@ -1,10 +1,12 @@
 #include "wizards/return/ReturnWizardPage.h"
 
 #include "returns/ReturnRecord.h"
+#include "returns/entry/EntryChecks.h"
 #include "returns/entry/HelpTexts.h"
 #include "ui/BalloonTip.h"
 #include "ui/MessageBoxes.h"
 #include "ui/wizard/WizardStepFrame.h"
+#include "wizards/return/EntryFields.h"
 #include "wizards/return/ReturnWizardState.h"
 
 #include <QEvent>
@@ -25,6 +27,8 @@ ReturnRecord& ReturnWizardPage::record() const {
 bool ReturnWizardPage::pageCreated() {
     QVBoxLayout* box = buildWizardStepFrame(this, title_);
     buildContents(box);
+    if (!state_.startEntries.isEmpty())
+        EntryFields::show(this, state_.startEntries);
     box->addStretch();
     if (!formPlace_.isEmpty()) {
         auto* place = paragraph(formPlace_);
@@ -79,11 +83,9 @@ void ReturnWizardPage::showHelp(QWidget* field) {
 }
 
 bool ReturnWizardPage::checkSumBelowTotalReceipts(double sum) {
-    if (sum < record().st1.totalReceipts)
+    if (EntryChecks::sumBelowTotalReceipts(sum, record().st1.totalReceipts))
         return true;
-    MessageBoxes::current().inform(this,
-                                   QStringLiteral("The sum of values on this page can't be larger "
-                                                  "than or equal to \"Total Receipts\"!"),
+    MessageBoxes::current().inform(this, QLatin1String(EntryChecks::kPageSumMessage),
                                    MessageIcon::Warning);
     return false;
 }

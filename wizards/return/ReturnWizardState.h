@@ -4,11 +4,14 @@
 #include "forms/PageEntry.h"
 #include "wizards/return/ReturnWizardSettings.h"
 
+#include <QJsonObject>
+
 struct FormSet;
 struct ReturnRecord;
 
 // What the steps of one return wizard share: the return they fill, the form objects, the
-// settings, the client, and the pages "Preview Return" generated (deleted with the wizard).
+// settings, the client, the pages "Preview Return" generated (deleted with the wizard), and the
+// entry sections the steps start from (EntryFields::startFrom).
 struct ReturnWizardState {
     ReturnRecord& record;
     FormSet& forms;
@@ -17,6 +20,7 @@ struct ReturnWizardState {
     bool locationMode = false;
     bool previewed = false;
     PageList pages;
+    QJsonObject startEntries{};
 
     bool offersBlankForms() const { return !locationMode && settings.allowBlankForms; }
     // Forgets the last preview: deletes its page files and clears the flag, so Finish offers

@@ -13,6 +13,9 @@
 #include "returns/entry/SummaryTexts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
+#include "ui/wizard/CWizardDialog.h"
+#include "wizards/return/EntryFields.h"
+#include "wizards/return/FigureFileCommands.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 
@@ -87,6 +90,11 @@ void SummaryPage::buildContents(QVBoxLayout* box) {
         preview_->setAutoDefault(false);
         connect(preview_, &QPushButton::clicked, this, &SummaryPage::previewReturn);
         box->addWidget(preview_, 0, Qt::AlignLeft);
+        QPushButton* exportFigures = makeExportFiguresButton();
+        connect(exportFigures, &QPushButton::clicked, this, [this] {
+            exportEnteredFigures(this, state().client.record, {EntryFields::entered(*wizard())});
+        });
+        box->addWidget(exportFigures, 0, Qt::AlignLeft);
     }
     box->addWidget(paragraph(QStringLiteral(
         "Please make sure to use a laser printer with black, non-reflective, non-magnetic ink.")));

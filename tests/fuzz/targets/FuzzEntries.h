@@ -26,6 +26,8 @@ void historyFile(const QByteArray& input);
 void archive(const QByteArray& input);
 // An update server's version file read as the update check reads it.
 void versionFile(const QByteArray& input);
+// A file of figures checked as "Import Figures…" checks it, its rows stored and exported.
+void figureImport(const QByteArray& input);
 // The manifest of a signed update archive read as the update reads it.
 void updateManifest(const QByteArray& input);
 } // namespace FuzzEntries

@@ -223,7 +223,7 @@ TEST_P(DialogSweepTest, EveryStepOfAMultiSiteReturn) {
         }
         dialog->reject();
     });
-    runMultiSiteWizard(nullptr, client, settings, [](QWidget*, const ClientRecord&) {
+    runMultiSiteWizard(nullptr, client, settings, [](QWidget*, const ClientRecord&, QJsonObject&) {
         currentReturn().st1.totalReceipts = 1000;
         return int(CWizardDialog::kFinished);
     });

@@ -35,6 +35,11 @@ public:
     MessageAnswer ask(QWidget* parent, const QString& text, MessageIcon icon) override {
         return confirm(parent, text, icon, false) ? MessageAnswer::Yes : MessageAnswer::No;
     }
+    // The file choosers answer with the next name of their list, or cancel when it is empty.
+    QString chooseOpenFile(QWidget*, const QStringList&) override { return next(filesToOpen); }
+    QString chooseSaveFile(QWidget*, const QStringList&, const QString&) override {
+        return next(filesToSave);
+    }
     void clear() {
         shown.clear();
         asked.clear();
@@ -47,6 +52,17 @@ public:
     std::vector<bool> noDefaults; // per question: whether No was the default button
     std::vector<MessageIcon> icons;
     std::deque<bool> answers;
+    std::deque<QString> filesToOpen;
+    std::deque<QString> filesToSave;
+
+private:
+    static QString next(std::deque<QString>& names) {
+        if (names.empty())
+            return {};
+        QString name = names.front();
+        names.pop_front();
+        return name;
+    }
 };
 
 // Runs `script` on the next modal dialog of type Dialog once it is open; the script is

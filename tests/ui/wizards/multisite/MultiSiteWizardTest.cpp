@@ -6,6 +6,7 @@
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
 #include "returns/St1Calculation.h"
+#include "support/TestClients.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "ui/wizard/WizardPicture.h"
@@ -22,10 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr char kTaxLine[] = "076-5000-9SPRINGFIELD              SANGAMON                 "
-                            "200501010875002250 0625001000 00000                 0850002000 "
-                            "0625001000 00000 ";
-
 // The multi-site wizard of a three-site client over the program's forms, with a location
 // wizard that enters `receipts[row]` as the total receipts of the site it runs for (or, for a
 // negative amount, food sales beyond the receipts, which do not add up) and ends with
@@ -36,18 +33,7 @@ protected:
 
     void SetUp() override {
         Clock::setFixedDate(QDate(2005, 3, 15));
-        client.record.multiSite = 1;
-        client.record.locationCount = 3;
-        FixedText::set(client.record.ibtNumber, "1234-5678");
-        for (int row = 0; row < 3; ++row) {
-            ClientLocation& location = client.record.locations[row];
-            FixedText::set(location.name, "Site " + std::to_string(row + 1));
-            FixedText::set(location.address1, std::to_string(row + 1) + " Elm St");
-            FixedText::set(location.city, "Springfield");
-            FixedText::set(location.locationCode, "076-5000-9");
-            location.taxRecord.parse(kTaxLine);
-            location.locationNumber = std::uint8_t(row == 2 ? 0 : 10 + row);
-        }
+        client.record = TestClients::springfieldSites(3);
     }
     void TearDown() override { Clock::release(); }
 
@@ -65,15 +51,16 @@ protected:
         });
         ReturnWizardSettings settings;
         resetReturnAndForms(currentReturn(), forms(), settings.fill);
-        return runMultiSiteWizard(
-            nullptr, client, settings, [this](QWidget*, const ClientRecord& location) {
-                locationsRun << FixedText::get(location.businessName);
-                const double amount = receipts.value(FixedText::get(location.businessName), 1000.0);
-                ReturnRecord& record = currentReturn();
-                record.st1.totalReceipts = amount < 0 ? 1000.0 : amount;
-                record.st1.foodSalesInside = amount < 0 ? 5000.0 : 0.0;
-                return locationResult;
-            });
+        const LocationWizardRunner location = [this](QWidget*, const ClientRecord& site,
+                                                     QJsonObject&) {
+            locationsRun << FixedText::get(site.businessName);
+            const double amount = receipts.value(FixedText::get(site.businessName), 1000.0);
+            ReturnRecord& record = currentReturn();
+            record.st1.totalReceipts = amount < 0 ? 1000.0 : amount;
+            record.st1.foodSalesInside = amount < 0 ? 5000.0 : 0.0;
+            return locationResult;
+        };
+        return runMultiSiteWizard(nullptr, client, settings, location);
     }
 
     static PrepareLocationsStep* locations(CWizardDialog* dialog) {

@@ -11,6 +11,7 @@
 #include "returns/GroupThousands.h"
 #include "returns/ReturnRecord.h"
 #include "support/LoadedForms.h"
+#include "support/TestClients.h"
 #include "ui/BalloonTip.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 #include "wizards/return/PageKeys.h"
@@ -36,12 +37,7 @@ protected:
         Clock::setFixedDate(QDate(2005, 3, 15));
         record = std::make_unique<ReturnRecord>();
         resetReturnAndForms(*record, *set, settings.fill);
-        initClientRecord(client.record);
-        FixedText::set(client.record.businessName, "Acme/Grocery: Inc");
-        client.record.taxRecord.parse(
-            "076-5000-9SPRINGFIELD              SANGAMON                 "
-            "200501010875002250 0625001000 00000                 0850002000 "
-            "0625001000 00000 ");
+        client.record = TestClients::springfield("Acme/Grocery: Inc");
     }
     void TearDown() override {
         wizard.reset();
