@@ -137,11 +137,16 @@ sqlite3_stmt* HistoryDatabase::prepare(const QString& sql) {
     return statement;
 }
 
-bool HistoryDatabase::hasReturnTable() {
-    HistoryQuery query = execQuery(
-        QStringLiteral("select count(*) as tables from sqlite_master where type = 'table' and "
-                       "name = 'tblReturnHistory';"));
+bool HistoryDatabase::hasTable(const QString& name) {
+    sqlite3_stmt* statement = prepare(QStringLiteral(
+        "select count(*) as tables from sqlite_master where type = 'table' and name = ?;"));
+    bindParameters(statement, {name});
+    HistoryQuery query(db_, statement);
     return query.fieldValue(QStringLiteral("tables")).toInt() > 0;
+}
+
+qint64 HistoryDatabase::lastInsertRowId() {
+    return sqlite3_last_insert_rowid(connection());
 }
 
 void HistoryDatabase::createSchema() {

@@ -35,7 +35,10 @@ public:
     HistoryQuery execQuery(const QString& sql);
 
     // Whether the file holds the return table yet (an empty file gets it with its first entry).
-    bool hasReturnTable();
+    bool hasReturnTable() { return hasTable(QStringLiteral("tblReturnHistory")); }
+    bool hasTable(const QString& name);
+    // The ReturnIndex the last insert was given.
+    qint64 lastInsertRowId();
     // Creates the tables with the version row and marks the file as a history file.
     void createSchema();
 

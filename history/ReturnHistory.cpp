@@ -5,6 +5,7 @@
 #include "history/HistoryEntryTexts.h"
 #include "history/HistoryFilePath.h"
 #include "history/PageArchive.h"
+#include "history/ReturnInputsTable.h"
 #include "history/SafeUnzip.h"
 #include "platform/Clock.h"
 
@@ -26,7 +27,7 @@ const QStringList kListedColumns = {
     QStringLiteral("ST1PaymentDue")};
 
 void storeEntry(const QString& historyPath, const HistoryEntryTexts& texts,
-                const QByteArray& archive) {
+                const QByteArray& archive, const std::optional<StoredInputs>& inputs) {
     HistoryDatabase database;
     database.open(historyPath);
     HistoryDatabase::Transaction transaction(database);
@@ -35,6 +36,8 @@ void storeEntry(const QString& historyPath, const HistoryEntryTexts& texts,
     database.execDML(kInsertEntry,
                      {texts.returnDate, texts.returnTime, texts.totalReceipts, texts.deductions,
                       texts.taxableReceipts, texts.paymentDue, archive});
+    if (inputs)
+        ReturnInputsTable::store(database, database.lastInsertRowId(), *inputs);
     transaction.commit();
 }
 
@@ -66,7 +69,7 @@ PageEntry historyPage(const QString& path) {
 } // namespace
 
 bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
-                        const ReturnSummary& summary) {
+                        const ReturnSummary& summary, const std::optional<StoredInputs>& inputs) {
     if (pages.empty())
         return false;
     const std::optional<QByteArray> archive = pageArchiveBytes(pages);
@@ -75,7 +78,7 @@ bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
     const QString historyPath = historyFilePath(clientFilePath);
     const bool existed = QFileInfo::exists(historyPath);
     try {
-        storeEntry(historyPath, historyEntryTexts(Clock::now(), summary), *archive);
+        storeEntry(historyPath, historyEntryTexts(Clock::now(), summary), *archive, inputs);
         return true;
     } catch (const CppSQLiteException&) {
         // A history file this store began is not left behind empty.
@@ -116,8 +119,11 @@ std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int retu
 
 bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex) {
     try {
+        HistoryDatabase::Transaction transaction(database);
         database.execDML(QStringLiteral("delete from tblReturnHistory where ReturnIndex = %1;")
                              .arg(returnIndex));
+        ReturnInputsTable::remove(database, returnIndex);
+        transaction.commit();
         return true;
     } catch (const CppSQLiteException&) {
         return false;

@@ -13,6 +13,7 @@
 #include "ui/WaitCursor.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/MultiSiteWizardState.h"
+#include "wizards/return/LastReturnComparison.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -45,6 +46,10 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
         table->addWidget(amounts_[size_t(row)], row, 1);
     }
     box->addLayout(table);
+    if (const std::optional<CarryForward>& carry = state().shared.carryForward) {
+        comparison_ = new LastReturnComparison(carry->lastSummary, carry->lastPeriod);
+        box->addWidget(comparison_);
+    }
     box->addWidget(paragraph("Please click on the \" Preview Return \" button to preview, print, "
                              "export or e-mail the generated forms and transmittal letter."));
     box->addWidget(paragraph("Please make sure to use a laser printer with black, "
@@ -65,6 +70,8 @@ void CombinedSummaryStep::pageShown() {
                              summary.summaryTaxableReceipts, summary.summaryPaymentDue};
     for (size_t row = 0; row < amounts_.size(); ++row)
         amounts_[row]->setText(groupThousands(shown[row]));
+    if (comparison_)
+        comparison_->showAmounts(summary);
     if (CWizardDialog* dialog = wizard())
         dialog->setEndReached();
     preview_->setFocus();
@@ -102,6 +109,8 @@ void CombinedSummaryStep::previewReturn() {
 bool CombinedSummaryStep::finishPressed() {
     const ReturnWizardState& shared = state().shared;
     if (shared.previewed)
-        offerReturnToHistory(this, shared.client.path, shared.pages, state().record().summary);
+        offerReturnToHistory(this, shared.client.path, shared.pages, state().record().summary,
+                             multiSiteInputs(state().record(), *state().results, Clock::today(),
+                                             shared.settings.taxTable));
     return true;
 }

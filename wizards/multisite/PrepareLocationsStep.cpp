@@ -10,6 +10,7 @@
 #include "ui/SelectionColors.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/MultiSiteWizardState.h"
+#include "wizards/return/ReturnWizard.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -85,7 +86,9 @@ void PrepareLocationsStep::prepare(int row) {
     const ClientRecord locationClient = locationClientRecord(multiSite.client(), entry.location);
     startLocationPreparation(multiSite.record(), multiSite.shared.forms, multiSite.results->period,
                              locationClient, multiSite.context());
-    const int result = multiSite.runLocationWizard(this, locationClient);
+    const int result = multiSite.runLocationWizard
+                           ? multiSite.runLocationWizard(this, locationClient)
+                           : runLocationReturnWizard(locationClient, row);
     // Back to the list, so the keyboard goes on where the preparer left it.
     window()->activateWindow();
     list_->setFocus();
@@ -96,6 +99,26 @@ void PrepareLocationsStep::prepare(int row) {
         return;
     }
     showPrepared(list_->topLevelItem(row));
+}
+
+// The location-mode return wizard, with the hints of the same location in the last return.
+int PrepareLocationsStep::runLocationReturnWizard(const ClientRecord& locationClient, int row) {
+    const MultiSiteWizardState& multiSite = state();
+    ClientInfo location;
+    location.record = locationClient;
+    ReturnWizardState wizard{multiSite.record(),
+                             multiSite.shared.forms,
+                             multiSite.shared.settings,
+                             location,
+                             true,
+                             false,
+                             {}};
+    if (multiSite.lastReturn) {
+        const ClientLocation& listed = multiSite.results->entries[size_t(row)].location;
+        if (const auto carry = carryForwardForLocation(*multiSite.lastReturn, listed, row))
+            startFromLastReturn(wizard, *carry);
+    }
+    return runReturnWizard(this, std::move(wizard));
 }
 
 // A prepared location carries a check mark, so the preparer sees which are still to do.

@@ -2,6 +2,7 @@
 
 #include "wizards/multisite/MultiSiteStep.h"
 
+struct ClientRecord;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -33,6 +34,7 @@ private:
     // Runs the location's wizard and keeps what it computed when it ends with Finish.
     void prepare(int row);
     void showPrepared(QTreeWidgetItem* item);
+    int runLocationReturnWizard(const ClientRecord& locationClient, int row);
 
     QTreeWidget* list_ = nullptr;
     QPushButton* prepare_ = nullptr;

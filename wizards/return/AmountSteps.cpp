@@ -296,7 +296,8 @@ MethodPage::Description softDrinkTax() {
             [](ReturnRecord& record, int method, double amount) {
                 record.st14.st14Method = method;
                 record.st14.st14Amount = amount;
-            }};
+            },
+            QStringLiteral("st14Method")};
 }
 
 MethodPage::Description mpeaTax() {
@@ -325,7 +326,8 @@ MethodPage::Description mpeaTax() {
             [](ReturnRecord& record, int method, double amount) {
                 record.st4.st4Method = method;
                 record.st4.st4Amount = amount;
-            }};
+            },
+            QStringLiteral("st4Method")};
 }
 
 AmountsStep mpeaPayments() {

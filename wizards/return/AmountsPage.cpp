@@ -25,6 +25,7 @@ void AmountsPage::buildContents(QVBoxLayout* box) {
             description->setObjectName(row.descriptionKey);
             description->setPlaceholderText(QStringLiteral("Description"));
             description->setAccessibleName(row.label + QStringLiteral(" description"));
+            showStartingValue(description);
             grid->addWidget(description, grid->rowCount(), 0, 1, 2);
         }
         descriptions_.push_back(description);

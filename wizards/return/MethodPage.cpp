@@ -1,5 +1,7 @@
 #include "wizards/return/MethodPage.h"
 
+#include "wizards/return/ReturnWizardState.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
@@ -32,7 +34,8 @@ void MethodPage::buildContents(QVBoxLayout* box) {
     grid->setColumnStretch(0, 1);
     amount_ = addAmountRow(grid, QStringLiteral("Amount:"), step_.amountKey);
     box->addLayout(grid);
-    choices_[0]->setChecked(true);
+    const int method = state().starting.value(step_.methodKey).toInt();
+    choices_[method >= 0 && method < 3 ? method : 0]->setChecked(true);
     showChosenPrompt();
 }
 

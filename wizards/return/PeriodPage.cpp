@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/ReturnRecord.h"
+#include "returns/inputs/CarryForward.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 
@@ -77,7 +78,22 @@ void PeriodPage::buildContents(QVBoxLayout* box) {
     grid->setColumnStretch(1, 1);
     box->addLayout(grid);
     monthly_->setChecked(true);
+    if (const std::optional<ReturnPeriod> start = state().starting.period())
+        choosePeriod(*start);
     enableChosenList();
+    if (state().carryForward)
+        box->addWidget(paragraph(carryForwardNote(*state().carryForward)));
+}
+
+void PeriodPage::choosePeriod(const ReturnPeriod& period) {
+    for (QAbstractButton* answer : onTime_->group()->buttons())
+        answer->setChecked((answer == onTime_) == (period.onTime != 0));
+    QRadioButton* const kinds[] = {monthly_, quarterly_, annual_};
+    if (period.periodType >= kMonthlyPeriod && period.periodType <= kAnnualPeriod)
+        kinds[period.periodType]->setChecked(true);
+    months_->setCurrentIndex(period.monthIndex);
+    quarters_->setCurrentIndex(period.quarterIndex);
+    years_->setCurrentIndex(period.yearIndex);
 }
 
 void PeriodPage::enableChosenList() {

@@ -11,8 +11,29 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+// The last return's figure beside its amount field, in italics, and read out with the field.
+QLabel* lastFigureHint(QWidget* field, const QString& hint) {
+    auto* label = new QLabel(hint);
+    label->setObjectName(field->objectName() + QStringLiteral("LastFigure"));
+    QFont italic = label->font();
+    italic.setItalic(true);
+    label->setFont(italic);
+    field->setAccessibleDescription(hint);
+    return label;
+}
+
+// A number as the preparer types it: the shortest text that reads back as the same value,
+// with the locale's decimal separator and no group separators.
+QString typedNumber(double value) {
+    QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+} // namespace
 
 ReturnWizardPage::ReturnWizardPage(int key, const QString& title, const QString& formPlace,
                                    ReturnWizardState& state)
@@ -62,7 +83,20 @@ AmountEdit* ReturnWizardPage::addAmountRow(QGridLayout* grid, const QString& lab
         connect(button, &QToolButton::clicked, this, [this, field] { showHelp(field); });
         field->installEventFilter(this);
     }
+    showStartingValue(field);
+    if (state_.carryForward) {
+        if (const QString hint = state_.carryForward->hints.value(key); !hint.isEmpty())
+            grid->addWidget(lastFigureHint(field, hint), row, 3);
+    }
     return field;
+}
+
+void ReturnWizardPage::showStartingValue(QLineEdit* field) const {
+    const QJsonValue value = state_.starting.value(field->objectName());
+    if (value.isString())
+        field->setText(value.toString());
+    else if (value.isDouble() && value.toDouble() != 0)
+        field->setText(typedNumber(value.toDouble()));
 }
 
 bool ReturnWizardPage::eventFilter(QObject* watched, QEvent* event) {

@@ -1,0 +1,11 @@
+#include "wizards/return/ReturnWizardState.h"
+
+#include "returns/EnteredSections.h"
+
+void startFromLastReturn(ReturnWizardState& state, const CarryForward& carry) {
+    state.carryForward = carry;
+    QJsonObject sections = carry.answers;
+    if (carry.nextChoice)
+        sections[QStringLiteral("period")] = EnteredSections::periodSection(*carry.nextChoice);
+    startFromEntrySections(state, sections);
+}
