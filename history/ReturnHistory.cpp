@@ -70,12 +70,17 @@ PageEntry historyPage(const QString& path) {
 
 bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
                         const ReturnSummary& summary, const std::optional<StoredInputs>& inputs) {
+    return addReturnToHistoryFile(historyFilePath(clientFilePath), pages, summary, inputs);
+}
+
+bool addReturnToHistoryFile(const QString& historyPath, const PageList& pages,
+                            const ReturnSummary& summary,
+                            const std::optional<StoredInputs>& inputs) {
     if (pages.empty())
         return false;
     const std::optional<QByteArray> archive = pageArchiveBytes(pages);
     if (!archive)
         return false;
-    const QString historyPath = historyFilePath(clientFilePath);
     const bool existed = QFileInfo::exists(historyPath);
     try {
         storeEntry(historyPath, historyEntryTexts(Clock::now(), summary), *archive, inputs);

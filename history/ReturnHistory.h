@@ -21,6 +21,11 @@ bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
                         const ReturnSummary& summary,
                         const std::optional<StoredInputs>& inputs = std::nullopt);
 
+// The same into the history file `historyPath` itself.
+bool addReturnToHistoryFile(const QString& historyPath, const PageList& pages,
+                            const ReturnSummary& summary,
+                            const std::optional<StoredInputs>& inputs = std::nullopt);
+
 // The entries in ReturnIndex order, each as seven texts: the number, date, time and the four
 // amounts. A database failure ends the list at the rows read so far.
 QList<QStringList> listHistoryReturns(HistoryDatabase& database);
