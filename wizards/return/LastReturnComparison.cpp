@@ -37,6 +37,7 @@ LastReturnComparison::LastReturnComparison(const ReturnSummary& last,
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setSectionResizeMode(kCheck, QHeaderView::Stretch);
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -56,8 +57,7 @@ void LastReturnComparison::showAmounts(const ReturnSummary& now) {
         setItem(row, kLastReturn, cell(groupThousands(last)));
         setItem(row, kChange, cell(change.percent));
         QTableWidgetItem* check =
-            cell(change.marked ? QStringLiteral("Check: ") + change.reason : QStringLiteral("OK"),
-                 Qt::AlignLeft);
+            cell(change.marked ? change.reason : QStringLiteral("OK"), Qt::AlignLeft);
         if (change.marked) {
             ++marked_;
             QFont bold = font();

@@ -1,8 +1,10 @@
 #include "returns/inputs/CarryForward.h"
 
+#include "platform/FixedText.h"
 #include "returns/EnteredSections.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/ReturnRecord.h"
+#include "returns/multisite/LocationResult.h"
 
 #include <QJsonDocument>
 #include <gtest/gtest.h>
@@ -140,5 +142,44 @@ TEST(CarryForward, MarksChangesOverHalfUpOrDownAndSignChanges) {
         EXPECT_EQ(change.marked, test.marked);
         EXPECT_EQ(change.reason, QLatin1String(test.reason));
     }
+}
+} // namespace
+
+namespace {
+// A multi-site return stored with two locations: number 7 at code "016-0000-1" and the second
+// row without a stored number at code "031-0000-2".
+StoredInputs twoLocations() {
+    auto results = std::make_unique<LocationResults>();
+    results->count = 2;
+    results->entries[0].location.locationNumber = 7;
+    FixedText::set(results->entries[0].location.locationCode, "016-0000-1");
+    results->entries[0].st1.totalReceipts = 700;
+    results->entries[0].st1.line1 = 700;
+    FixedText::set(results->entries[1].location.locationCode, "031-0000-2");
+    results->entries[1].st1.totalReceipts = 200.25;
+    auto combined = std::make_unique<ReturnRecord>();
+    combined->period.periodType = kQuarterlyPeriod;
+    const StoredInputs stored = multiSiteInputs(*combined, *results, QDate(2025, 4, 2), {});
+    QString problem;
+    return *parseStoredInputs(inputsText(stored), problem);
+}
+
+TEST(CarryForward, ALocationTakesTheHintsOfTheSameLocationOnly) {
+    const StoredInputs last = twoLocations();
+    ClientLocation location{};
+    location.locationNumber = 7;
+    FixedText::set(location.locationCode, "016-0000-1");
+    const std::optional<CarryForward> first = carryForwardForLocation(last, location, 3);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->hints.value("totalReceipts"), "last: 700.00");
+    EXPECT_EQ(first->lastSummary.summaryTotalReceipts, 700);
+    // Without a stored number a location is known by its row, counted from 1.
+    ClientLocation second{};
+    FixedText::set(second.locationCode, "031-0000-2");
+    EXPECT_EQ(carryForwardForLocation(last, second, 1)->hints.value("totalReceipts"),
+              "last: 200.25");
+    EXPECT_FALSE(carryForwardForLocation(last, second, 2)) << "another row";
+    FixedText::set(location.locationCode, "016-0000-9");
+    EXPECT_FALSE(carryForwardForLocation(last, location, 0)) << "another code";
 }
 } // namespace

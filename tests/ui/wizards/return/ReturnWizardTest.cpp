@@ -443,10 +443,10 @@ TEST_F(ReturnWizardTest, TheSummaryMarksAFigureTypedWithAnExtraZero) {
     EXPECT_EQ(comparison->horizontalHeaderItem(1)->text(), "Last return (Feb 2005)");
     EXPECT_EQ(comparison->item(0, 1)->text(), "12,346");
     EXPECT_EQ(comparison->item(0, 2)->text(), "+900.0 %");
-    EXPECT_EQ(comparison->item(0, 3)->text(), "Check: over 50 % up");
+    EXPECT_EQ(comparison->item(0, 3)->text(), "over 50 % up");
     EXPECT_NE(comparison->item(0, 3)->background(), comparison->item(0, 2)->background());
     // The tax inside ten times the receipts is deducted too: every ST-1 amount is marked.
-    EXPECT_EQ(comparison->item(1, 3)->text(), "Check: over 50 % up");
+    EXPECT_EQ(comparison->item(1, 3)->text(), "over 50 % up");
     EXPECT_EQ(comparison->markedCount(), 4);
 }
 
