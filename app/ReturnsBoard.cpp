@@ -82,7 +82,6 @@ QTreeWidget* makeList(QWidget* parent) {
     for (const char* title : kTitles)
         titles << QString::fromLatin1(title);
     list->setHeaderLabels(titles);
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(true);
     return list;
 }
@@ -189,6 +188,9 @@ void ReturnsBoard::showRows() {
     }
     if (!list_->currentItem() && !items.isEmpty())
         list_->setCurrentItem(items.first());
+    // Once per filling: a header that follows its contents would measure every row again on
+    // every change.
+    list_->header()->resizeSections(QHeaderView::ResizeToContents);
     emptyHint_->setText(rows_.empty() ? QStringLiteral("No clients yet: set up a client on the "
                                                        "Clients tab.")
                                       : QStringLiteral("No client matches this filter."));

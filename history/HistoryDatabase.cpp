@@ -156,6 +156,15 @@ void HistoryDatabase::createSchema() {
                 .arg(kUserVersion));
 }
 
+HistoryDatabase::ReadTransaction::ReadTransaction(HistoryDatabase& database) : database_(database) {
+    database_.execDML(QStringLiteral("BEGIN;"));
+}
+
+HistoryDatabase::ReadTransaction::~ReadTransaction() {
+    if (database_.isOpen())
+        sqlite3_exec(database_.db_, "COMMIT;", nullptr, nullptr, nullptr);
+}
+
 HistoryDatabase::Transaction::Transaction(HistoryDatabase& database) : database_(database) {
     database_.execDML(QStringLiteral("BEGIN IMMEDIATE;"));
 }

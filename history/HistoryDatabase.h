@@ -42,6 +42,18 @@ public:
     // Creates the tables with the version row and marks the file as a history file.
     void createSchema();
 
+    // Statements run while it lives read one state of the file, which is locked once.
+    class ReadTransaction {
+    public:
+        explicit ReadTransaction(HistoryDatabase& database);
+        ReadTransaction(const ReadTransaction&) = delete;
+        ReadTransaction& operator=(const ReadTransaction&) = delete;
+        ~ReadTransaction();
+
+    private:
+        HistoryDatabase& database_;
+    };
+
     // Everything run between its creation and commit() is kept or, when it is left without
     // commit() (an exception), undone.
     class Transaction {

@@ -11,18 +11,20 @@ const QString kTable = QStringLiteral("tblReturnInputs");
 const QString kCreateTable = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS tblReturnInputs (ReturnIndex integer primary key, "
     "FormatVersion integer not null, PeriodType integer not null, PeriodYear integer not null, "
-    "PeriodNumber integer not null, Inputs text not null);");
+    "PeriodNumber integer not null, Inputs text not null);"
+    // The board reads the periods alone: from this index, without the documents' pages.
+    "CREATE INDEX IF NOT EXISTS idxReturnInputsPeriod ON tblReturnInputs (PeriodYear, "
+    "PeriodNumber, PeriodType, FormatVersion);");
 const QString kInsertInputs =
     QStringLiteral("insert into tblReturnInputs (ReturnIndex, FormatVersion, PeriodType, "
                    "PeriodYear, PeriodNumber, Inputs) values (?,?,?,?,?,?);");
-const QString kListPeriods = QStringLiteral(
-    "select i.ReturnIndex as ReturnIndex, i.FormatVersion as FormatVersion, i.PeriodType as "
-    "PeriodType, i.PeriodYear as PeriodYear, i.PeriodNumber as PeriodNumber, h.ST1PaymentDue "
-    "as ST1PaymentDue from tblReturnInputs i join tblReturnHistory h on h.ReturnIndex = "
-    "i.ReturnIndex;");
+const QString kListPeriods =
+    QStringLiteral("select ReturnIndex, FormatVersion, PeriodType, PeriodYear, PeriodNumber from "
+                   "tblReturnInputs;");
 const QString kLastEntry =
-    QStringLiteral("select count(*) as entries, (select ST1PaymentDue from tblReturnHistory "
-                   "order by ReturnIndex desc limit 1) as ST1PaymentDue from tblReturnHistory;");
+    QStringLiteral("select max(ReturnIndex) as last, (select count(*) from sqlite_master where "
+                   "type = 'table' and name = 'tblReturnInputs') as inputs from "
+                   "tblReturnHistory;");
 
 int intField(const HistoryQuery& query, const char* name) {
     return query.fieldValue(QLatin1String(name)).toInt();
@@ -65,19 +67,34 @@ void readPeriods(HistoryDatabase& database, HistoryOverview& overview) {
             continue;
         overview.latestPeriod = period;
         overview.latestIndex = index;
-        overview.lastPaymentDue = query.fieldValue(QStringLiteral("ST1PaymentDue"));
     }
 }
 
+QString paymentDueOf(HistoryDatabase& database, int returnIndex) {
+    HistoryQuery query = database.execQuery(
+        QStringLiteral("select ST1PaymentDue from tblReturnHistory where ReturnIndex = %1;")
+            .arg(returnIndex));
+    return query.eof() ? QString() : query.fieldValue(QStringLiteral("ST1PaymentDue"));
+}
+
 void readOverview(HistoryDatabase& database, HistoryOverview& overview) {
+    // One read transaction: the file is locked and checked once, not once per statement.
+    HistoryDatabase::ReadTransaction reading(database);
     if (!database.hasReturnTable())
         return;
-    HistoryQuery last = database.execQuery(kLastEntry);
-    overview.entries = intField(last, "entries");
-    overview.hasHistory = overview.entries > 0;
-    overview.lastPaymentDue = last.fieldValue(QStringLiteral("ST1PaymentDue"));
-    if (database.hasTable(kTable))
+    int lastIndex = 0;
+    bool hasInputs = false;
+    {
+        HistoryQuery last = database.execQuery(kLastEntry);
+        lastIndex = intField(last, "last");
+        hasInputs = intField(last, "inputs") > 0;
+    }
+    overview.hasHistory = lastIndex > 0;
+    if (hasInputs)
         readPeriods(database, overview);
+    if (overview.hasHistory)
+        overview.lastPaymentDue =
+            paymentDueOf(database, overview.latestPeriod ? overview.latestIndex : lastIndex);
 }
 
 std::optional<FilingPeriod> columnsPeriod(HistoryDatabase& database, int returnIndex,

@@ -36,7 +36,6 @@ EntryInputs readEntryInputs(HistoryDatabase& database, int returnIndex);
 // What the board and "New Return" take from one client's history.
 struct HistoryOverview {
     bool hasHistory = false; // the history file exists and holds at least one entry
-    int entries = 0;
     // The entry with the latest stored period (the later entry of two with the same period),
     // and that period; none when no entry has usable inputs.
     int latestIndex = 0;
@@ -45,9 +44,9 @@ struct HistoryOverview {
     QStringList problems;   // damaged inputs rows and unreadable files, as sentences
 };
 
-// Reads the overview of the history of the client file `clientFilePath` with one pass over
-// its rows; the documents are not read. A missing history file is no history (and is not
-// created).
+// Reads the overview of the history of the client file `clientFilePath`: the periods from
+// their index and one entry's payment due, so the pages and documents are not read. A missing
+// history file is no history (and is not created).
 HistoryOverview readHistoryOverview(const QString& clientFilePath);
 
 // The inputs of the client's latest stored period, for a new return to start from. Nothing
