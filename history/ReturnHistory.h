@@ -27,7 +27,8 @@ bool addReturnToHistoryFile(const QString& historyPath, const PageList& pages,
                             const std::optional<StoredInputs>& inputs = std::nullopt);
 
 // The entries in ReturnIndex order, each as seven texts: the number, date, time and the four
-// amounts. A database failure ends the list at the rows read so far.
+// amounts. A database failure ends the list at the rows read so far. Whatever the file holds,
+// the list ends after 20,000 rows and a text is cut after 100 characters.
 QList<QStringList> listHistoryReturns(HistoryDatabase& database);
 
 // Writes the archive of entry `returnIndex` to `archivePath` and unpacks its pages into
@@ -40,6 +41,6 @@ std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int retu
 // Deletes entry `returnIndex` with its inputs, both or neither; false when the database failed.
 bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex);
 
-// The folder the pages of a viewed entry are unpacked into: "UnzippedEmf" in the temporary
-// folder.
+// The folder the pages of a viewed entry are unpacked into: "UnzippedEmf" in the run's private
+// temporary folder.
 QString unzippedPagesFolder();

@@ -7,6 +7,7 @@
 #include "output/ReturnPreviewWindow.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "returns/GroupThousands.h"
 #include "returns/ReturnRecord.h"
 #include "ui/MessageBoxes.h"
@@ -15,7 +16,6 @@
 #include "wizards/multisite/MultiSiteWizardState.h"
 #include "wizards/return/LastReturnComparison.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -100,7 +100,7 @@ void CombinedSummaryStep::previewReturn() {
     preview.periodText = multiSite.record().texts.periodText;
     preview.paymentDue = multiSite.record().st1.line25;
     preview.preparer = shared.settings.preparer;
-    const QString document = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
+    const QString document = previewDocumentPath(PrivateTempFolder::path() + QLatin1Char('/'),
                                                  preview.businessName(), Clock::today());
     if (openReturnPreview(this, preview, document))
         shared.previewed = true;

@@ -5,6 +5,7 @@
 #include "output/ReturnPreviewWindow.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/ReturnRecord.h"
@@ -17,7 +18,6 @@
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -149,7 +149,7 @@ void SummaryPage::previewReturn() {
     context.periodText = record().texts.periodText;
     context.paymentDue = record().st1.line25;
     context.preparer = state().settings.preparer;
-    const QString document = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
+    const QString document = previewDocumentPath(PrivateTempFolder::path() + QLatin1Char('/'),
                                                  context.businessName(), Clock::today());
     if (openReturnPreview(this, context, document))
         state().previewed = true;
