@@ -6,12 +6,14 @@
 #include "returns/ReturnRecord.h"
 #include "support/HistoryTestFiles.h"
 #include "taxtables/TaxTable.h"
+#include "ui/FlatHeaderView.h"
 #include "ui/app/ClientFolder.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 #include "wizards/return/ReturnWizard.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -111,6 +113,26 @@ TEST_F(ReturnsBoardTest, FiltersTheDueAndTheLate) {
     EXPECT_EQ(column(0), (QStringList{"Deli"}));
     board.setFilter(ReturnsBoard::Filter::All);
     EXPECT_EQ(column(0).size(), 5);
+}
+
+// The columns are measured once per filling: a filter that shows no row still shows every
+// column's title whole.
+TEST_F(ReturnsBoardTest, EveryColumnTitleStaysWhole) {
+    const auto expectWholeTitles = [this](const char* shown) {
+        QHeaderView* header = board.list()->header();
+        for (int column = 0; column < header->count(); ++column) {
+            const QString title = board.list()->headerItem()->text(column);
+            EXPECT_GE(header->sectionSize(column), header->fontMetrics().horizontalAdvance(title) +
+                                                       2 * FlatHeaderView::kTextMargin)
+                << shown << ": " << title.toStdString();
+        }
+    };
+    expectWholeTitles("every client");
+    storeReturn(board.rows()[0].path, {M, 2025, 2}); // Deli is late no more
+    board.refreshClient(board.rows()[0].path);
+    board.setFilter(ReturnsBoard::Filter::Late);
+    ASSERT_EQ(board.list()->topLevelItemCount(), 0);
+    expectWholeTitles("no client");
 }
 
 TEST_F(ReturnsBoardTest, EnterStartsNewReturnWithTheNextPeriodAndTheLastFigures) {
