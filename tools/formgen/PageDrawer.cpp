@@ -198,7 +198,7 @@ bool PageDrawer::drawBox(const PageCommand& command, bool filled) {
 // Label advances from the face's design metrics, rounded as running sums so that the
 // rounding never adds up along a line.
 QList<qint32> PageDrawer::labelAdvances(const EmfFont& font, const QString& text) {
-    const QRawFont raw = metrics_.rawFont(font, -font.height);
+    const QRawFont raw = EmfFonts::rawFont(font, -font.height);
     const QList<quint32> glyphs = raw.glyphIndexesForString(text);
     const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
     QList<qint32> rounded;
