@@ -15,6 +15,7 @@
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
 #include "platform/FixedText.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/ProgramFolder.h"
 #include "returns/ReturnRecord.h"
 
@@ -120,30 +121,32 @@ constexpr int kBoardClients = 1000;
 constexpr int kStoredReturns = 24;
 
 // Two years of monthly returns, each with two pages and its inputs, stored into one history
-// file that every client then gets a copy of.
-void giveEveryClientTwoYearsOfReturns(const BenchClients& clients) {
+// file that every client then gets a copy of; false when one cannot be stored. The pages are
+// written where the program writes them, in the run's private folder.
+bool giveEveryClientTwoYearsOfReturns(const BenchClients& clients) {
     const QString first = clients.files().first();
-    const QDir pageFolder = clients.clientFolder();
+    const QDir pageFolder(PrivateTempFolder::createFolder(QStringLiteral("EMF")));
     PageList pages;
-    for (const QString image : {QStringLiteral("188.emf"), QStringLiteral("190.emf")}) {
+    for (const QString& image : {QStringLiteral("188.emf"), QStringLiteral("190.emf")}) {
         PageEntry page;
         page.imagePaths[0] = pageFolder.filePath(image);
         QFile::copy(QDir(QStringLiteral(VANTROBE_FORM_IMAGES)).filePath(image), page.path());
         pages.push_back(page);
     }
     auto record = std::make_unique<ReturnRecord>();
-    for (int month = 1; month <= kStoredReturns; ++month) {
+    bool stored = true;
+    for (int month = 1; month <= kStoredReturns && stored; ++month) {
         const FilingPeriod period{kMonthlyPeriod, 2023 + (month - 1) / 12, (month - 1) % 12 + 1};
         const QDate preparedOn = lastDayOf(period).addDays(10);
         record->period = *periodChoiceFor(period, 1, preparedOn);
         record->st1.totalReceipts = 10000 + month;
-        addReturnToHistory(first, pages, record->summary,
-                           singleSiteInputs(*record, preparedOn, {}));
+        stored = addReturnToHistory(first, pages, record->summary,
+                                    singleSiteInputs(*record, preparedOn, {}));
     }
     for (const QString& client : clients.files().mid(1))
         QFile::copy(historyFilePath(first), historyFilePath(client));
-    for (const PageEntry& page : pages)
-        QFile::remove(page.path());
+    QDir(pageFolder).removeRecursively();
+    return stored;
 }
 
 std::vector<BoardClient> boardClients(const BenchClients& clients) {
@@ -164,7 +167,10 @@ void openBoard(const std::vector<BoardClient>& clients) {
 
 void boardOfThousandClientsWithTwoYearsOfReturns(benchmark::State& state) {
     const BenchClients clients(kBoardClients);
-    giveEveryClientTwoYearsOfReturns(clients);
+    if (!giveEveryClientTwoYearsOfReturns(clients)) {
+        state.SkipWithError("the returns cannot be stored");
+        return;
+    }
     const std::vector<BoardClient> listed = boardClients(clients);
     std::vector<double> boards, startups, reads, ratios;
     for (auto _ : state) {
