@@ -3,6 +3,7 @@
 #include "clients/ClientFile.h"
 #include "clients/ClientStore.h"
 #include "forms/filling/FormSet.h"
+#include "history/ReturnInputsTable.h"
 #include "output/history/ReturnHistoryDialog.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
@@ -249,6 +250,7 @@ void CClientsView::newReturn() {
         return;
     const ReturnWizardSettings settings =
         returnSettings_ ? returnSettings_() : ReturnWizardSettings();
+    const std::optional<StoredInputs> lastReturn = lastStoredInputs(*client);
     {
         // The wait cursor starts after the message, which would otherwise show it too, and
         // ends when the wizard opens.
@@ -256,11 +258,36 @@ void CClientsView::newReturn() {
         resetReturnAndForms(currentReturn(), forms(), settings.fill);
     }
     const int result = client->record.multiSite == 1
-                           ? runMultiSiteWizard(this, *client, settings)
-                           : runReturnWizard(this, *client, false, settings);
+                           ? runMultiSiteWizard(this, *client, settings, {}, lastReturn)
+                           : runReturnWizard(this, *client, false, settings, lastReturn);
     if (result < 0)
         MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
                                        MessageIcon::Stop);
+    emit returnWizardClosed(client->path);
+}
+
+void CClientsView::newReturnFor(const QString& clientPath) {
+    for (int row = 0; row < clients_.size(); ++row) {
+        if (clients_.at(row).path == clientPath) {
+            list_->setCurrentItem(list_->topLevelItem(row));
+            newReturn();
+            return;
+        }
+    }
+}
+
+// The inputs of the client's last stored return, which a new return starts from. Damaged ones
+// are reported and left unused: the return then starts empty.
+std::optional<StoredInputs> CClientsView::lastStoredInputs(const ClientInfo& client) {
+    QString problem;
+    std::optional<StoredInputs> inputs = readLatestInputs(client.path, problem);
+    if (!inputs && !problem.isEmpty())
+        MessageBoxes::current().inform(
+            this,
+            problem + QStringLiteral("\nThe new return starts without the last return's "
+                                     "period and figures."),
+            MessageIcon::Warning);
+    return inputs;
 }
 
 void CClientsView::saveImportTemplate() {

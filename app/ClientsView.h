@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clients/ClientList.h"
+#include "returns/inputs/StoredInputs.h"
 #include "wizards/return/ReturnWizardSettings.h"
 
 #include <QWidget>
@@ -54,11 +55,16 @@ public slots:
     void newReturn();
     // "Save Import Template" for the selected client.
     void saveImportTemplate();
+    // Selects the client of the client file `clientPath` and starts its new return.
+    void newReturnFor(const QString& clientPath);
     void returnHistory();
 
 signals:
     void selectionChanged();
     void clientCountChanged();
+    // A return wizard of the client file `clientPath` has closed (a return may have been
+    // stored in its history).
+    void returnWizardClosed(const QString& clientPath);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +72,7 @@ protected:
 
 private:
     void insertRow(int row);
+    std::optional<StoredInputs> lastStoredInputs(const ClientInfo& client);
     bool requireSelection(const QString& message);
     std::unique_ptr<ClientInfo> openSelectedClient(const QString& failure);
     void layOutList();

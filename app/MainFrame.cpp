@@ -7,6 +7,7 @@
 #include "app/LockKeyState.h"
 #include "app/OptionsDialog.h"
 #include "app/PreparerInfoDialog.h"
+#include "app/ReturnsBoard.h"
 #include "app/SplashPicture.h"
 #include "clients/ClientDataFolder.h"
 #include "clients/DiskSpaceCheck.h"
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -44,11 +46,11 @@ void registerOcrFont() {
 
 CMainFrame::CMainFrame(CGlobalDoc& document, QWidget* parent)
     : QMainWindow(parent), document_(document), options_(ProgramFolder::path()),
-      view_(new CClientsView(document.taxTable(), this)) {
+      view_(new CClientsView(document.taxTable(), this)), board_(new ReturnsBoard(this)) {
     setWindowTitle(QStringLiteral("Vantrobe"));
     setWindowIcon(Icons::program());
     setMinimumSize(kMinimumSize);
-    setCentralWidget(view_);
+    createViews();
     createMenus();
     createToolBar();
     createStatusBar();
@@ -57,7 +59,8 @@ CMainFrame::CMainFrame(CGlobalDoc& document, QWidget* parent)
     view_->setReturnSettings([this] {
         return ReturnWizardSettings{document_.fillContext(), options_.allowBlankForms == 1,
                                     options_.printGasoholWorksheet == 1,
-                                    preparerParty(document_.preparerInfo())};
+                                    preparerParty(document_.preparerInfo()),
+                                    document_.taxTable().identity()};
     });
     updateCommandStates();
 }
@@ -71,6 +74,34 @@ void CMainFrame::initialUpdate() {
     prepareDefaultClientFolder();
     view_->loadClients(options_.clientDataPath);
     view_->setFocus();
+}
+
+// The client list and the board of returns due, as two tabs; the board lists the clients of
+// the list and starts their new returns through it.
+void CMainFrame::createViews() {
+    views_ = new QTabWidget(this);
+    views_->setObjectName(QStringLiteral("mainViews"));
+    views_->setDocumentMode(true);
+    views_->addTab(view_, QStringLiteral("&Clients"));
+    views_->addTab(board_, QStringLiteral("Returns &Due"));
+    setCentralWidget(views_);
+    connect(view_, &CClientsView::clientCountChanged, this, &CMainFrame::listClientsOnBoard);
+    connect(view_, &CClientsView::returnWizardClosed, board_, &ReturnsBoard::refreshClient);
+    connect(board_, &ReturnsBoard::newReturnRequested, view_, &CClientsView::newReturnFor);
+}
+
+void CMainFrame::showView(QWidget* page) {
+    views_->setCurrentWidget(page);
+    page->setFocus();
+}
+
+void CMainFrame::listClientsOnBoard() {
+    std::vector<BoardClient> clients;
+    const ClientList& list = view_->clients();
+    clients.reserve(size_t(list.size()));
+    for (int row = 0; row < list.size(); ++row)
+        clients.push_back({list.nameAt(row), list.at(row).path});
+    board_->setClients(std::move(clients));
 }
 
 void CMainFrame::prepareDefaultClientFolder() {
@@ -145,6 +176,14 @@ void CMainFrame::createMenus() {
                &CMainFrame::onDefaultLetterSetup);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    addCommand(view, QStringLiteral("C&lient List"), "showClients",
+               QStringLiteral("Show the list of clients"), this, [this] { showView(view_); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    addCommand(view, QStringLiteral("&Returns Due"), "showReturnsDue",
+               QStringLiteral("Show every client's next return, its due date and its state"), this,
+               [this] { showView(board_); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    view->addSeparator();
     addCommand(view, QStringLiteral("&Sales Tax Tables..."), "salesTaxTables",
                QStringLiteral("Look up locations and rates in the sales tax tables"), this,
                &CMainFrame::onSalesTaxTables);

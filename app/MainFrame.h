@@ -6,6 +6,8 @@
 #include <QMainWindow>
 
 class CClientsView;
+class ReturnsBoard;
+class QTabWidget;
 class CGlobalDoc;
 class QLabel;
 
@@ -30,6 +32,8 @@ public:
     OptionsSettings& options() { return options_; }
     MailSettings& mail() { return mail_; }
     CClientsView* clientsView() const { return view_; }
+    ReturnsBoard* returnsBoard() const { return board_; }
+    QTabWidget* views() const { return views_; }
 
 public slots:
     void onOptions();
@@ -65,11 +69,16 @@ private:
     void createStatusBar();
     void updateCommandStates();
     void updateLockKeyPanes();
+    void createViews();
+    void listClientsOnBoard();
+    void showView(QWidget* page);
 
     CGlobalDoc& document_;
     OptionsSettings options_;
     MailSettings mail_;
     CClientsView* view_;
+    ReturnsBoard* board_;
+    QTabWidget* views_ = nullptr;
     QAction* modifyClient_ = nullptr;
     QAction* deleteClient_ = nullptr;
     QAction* newReturn_ = nullptr;

@@ -4,11 +4,20 @@
 // and of reading the files, the ratio of each pair (the goal for 10,000 clients: at most 1.5),
 // and the largest resident memory of the process during a start-up (the goal for 10,000
 // clients: at most 120 MB).
+//
+// The board of returns due for 1,000 clients with 24 stored returns each, opened (every history
+// read, the rows shown), beside the start-up with the same clients, in pairs. The goal is at
+// most 1.5 times the start-up (its `board_per_startup` counter).
 #include "Measures.h"
 #include "app/PreparerApp.h"
+#include "app/ReturnsBoard.h"
 #include "clients/ClientFile.h"
+#include "history/HistoryFilePath.h"
+#include "history/ReturnHistory.h"
 #include "platform/FixedText.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/ProgramFolder.h"
+#include "returns/ReturnRecord.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +27,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -104,6 +114,81 @@ BENCHMARK(startUpWithClients)
     ->Arg(100)
     ->Arg(1000)
     ->Arg(10000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+constexpr int kBoardClients = 1000;
+constexpr int kStoredReturns = 24;
+
+// Two years of monthly returns, each with two pages and its inputs, stored into one history
+// file that every client then gets a copy of; false when one cannot be stored. The pages are
+// written where the program writes them, in the run's private folder.
+bool giveEveryClientTwoYearsOfReturns(const BenchClients& clients) {
+    const QString first = clients.files().first();
+    const QDir pageFolder(PrivateTempFolder::createFolder(QStringLiteral("EMF")));
+    PageList pages;
+    for (const QString& image : {QStringLiteral("188.emf"), QStringLiteral("190.emf")}) {
+        PageEntry page;
+        page.imagePaths[0] = pageFolder.filePath(image);
+        QFile::copy(QDir(QStringLiteral(VANTROBE_FORM_IMAGES)).filePath(image), page.path());
+        pages.push_back(page);
+    }
+    auto record = std::make_unique<ReturnRecord>();
+    bool stored = true;
+    for (int month = 1; month <= kStoredReturns && stored; ++month) {
+        const FilingPeriod period{kMonthlyPeriod, 2023 + (month - 1) / 12, (month - 1) % 12 + 1};
+        const QDate preparedOn = lastDayOf(period).addDays(10);
+        record->period = *periodChoiceFor(period, 1, preparedOn);
+        record->st1.totalReceipts = 10000 + month;
+        stored = addReturnToHistory(first, pages, record->summary,
+                                    singleSiteInputs(*record, preparedOn, {}));
+    }
+    for (const QString& client : clients.files().mid(1))
+        QFile::copy(historyFilePath(first), historyFilePath(client));
+    QDir(pageFolder).removeRecursively();
+    return stored;
+}
+
+std::vector<BoardClient> boardClients(const BenchClients& clients) {
+    std::vector<BoardClient> listed;
+    for (int index = 0; index < clients.files().size(); ++index)
+        listed.push_back({QStringLiteral("Client %1").arg(index + 1), clients.files()[index]});
+    return listed;
+}
+
+void openBoard(const std::vector<BoardClient>& clients) {
+    ReturnsBoard board;
+    board.resize(1200, 800);
+    board.setClients(clients);
+    board.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(board.rows().size());
+}
+
+void boardOfThousandClientsWithTwoYearsOfReturns(benchmark::State& state) {
+    const BenchClients clients(kBoardClients);
+    if (!giveEveryClientTwoYearsOfReturns(clients)) {
+        state.SkipWithError("the returns cannot be stored");
+        return;
+    }
+    const std::vector<BoardClient> listed = boardClients(clients);
+    std::vector<double> boards, startups, reads, ratios;
+    for (auto _ : state) {
+        const double board = Measures::secondsOf([&] { openBoard(listed); });
+        state.SetIterationTime(board);
+        const double startup = Measures::secondsOf([&] { startUp(clients); });
+        boards.push_back(board);
+        startups.push_back(startup);
+        ratios.push_back(board / startup);
+        reads.push_back(Measures::secondsOf(
+            [&] { benchmark::DoNotOptimize(readBoard(listed, QDate::currentDate())); }));
+    }
+    state.counters["board_ms"] = Measures::median(boards) * 1000;
+    state.counters["startup_ms"] = Measures::median(startups) * 1000;
+    state.counters["histories_read_ms"] = Measures::median(reads) * 1000;
+    state.counters["board_per_startup"] = Measures::median(ratios);
+}
+BENCHMARK(boardOfThousandClientsWithTwoYearsOfReturns)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 } // namespace

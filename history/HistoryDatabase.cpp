@@ -229,11 +229,16 @@ Statement HistoryDatabase::prepare(const QString& sql) {
     return owned;
 }
 
-bool HistoryDatabase::hasReturnTable() {
-    HistoryQuery query = execQuery(
-        QStringLiteral("select count(*) as tables from sqlite_master where type = 'table' and "
-                       "name = 'tblReturnHistory';"));
+bool HistoryDatabase::hasTable(const QString& name) {
+    Statement statement = prepare(QStringLiteral(
+        "select count(*) as tables from sqlite_master where type = 'table' and name = ?;"));
+    bindParameter(db_, statement.get(), 1, name);
+    HistoryQuery query(db_, std::move(statement));
     return query.fieldValue(QStringLiteral("tables")).toInt() > 0;
+}
+
+qint64 HistoryDatabase::lastInsertRowId() {
+    return sqlite3_last_insert_rowid(connection());
 }
 
 void HistoryDatabase::createSchema() {
@@ -241,6 +246,15 @@ void HistoryDatabase::createSchema() {
     execDML(QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2;")
                 .arg(kApplicationId)
                 .arg(kUserVersion));
+}
+
+HistoryDatabase::ReadTransaction::ReadTransaction(HistoryDatabase& database) : database_(database) {
+    database_.execDML(QStringLiteral("BEGIN;"));
+}
+
+HistoryDatabase::ReadTransaction::~ReadTransaction() {
+    if (database_.isOpen())
+        sqlite3_exec(database_.db_, "COMMIT;", nullptr, nullptr, nullptr);
 }
 
 HistoryDatabase::Transaction::Transaction(HistoryDatabase& database) : database_(database) {

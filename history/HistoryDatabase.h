@@ -46,9 +46,24 @@ public:
     HistoryQuery execQuery(const QString& sql);
 
     // Whether the file holds the return table yet (an empty file gets it with its first entry).
-    bool hasReturnTable();
+    bool hasReturnTable() { return hasTable(QStringLiteral("tblReturnHistory")); }
+    bool hasTable(const QString& name);
+    // The ReturnIndex the last insert was given.
+    qint64 lastInsertRowId();
     // Creates the tables with the version row and marks the file as a history file.
     void createSchema();
+
+    // Statements run while it lives read one state of the file, which is locked once.
+    class ReadTransaction {
+    public:
+        explicit ReadTransaction(HistoryDatabase& database);
+        ReadTransaction(const ReadTransaction&) = delete;
+        ReadTransaction& operator=(const ReadTransaction&) = delete;
+        ~ReadTransaction();
+
+    private:
+        HistoryDatabase& database_;
+    };
 
     // Everything run between its creation and commit() is kept or, when it is left without
     // commit() (an exception), undone.

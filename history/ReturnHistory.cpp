@@ -5,6 +5,7 @@
 #include "history/HistoryEntryTexts.h"
 #include "history/HistoryFilePath.h"
 #include "history/PageArchive.h"
+#include "history/ReturnInputsTable.h"
 #include "platform/Clock.h"
 #include "platform/PrivateTempFolder.h"
 #include "platform/SafeUnzip.h"
@@ -30,7 +31,7 @@ const QStringList kListedColumns = {
     QStringLiteral("ST1PaymentDue")};
 
 void storeEntry(const QString& historyPath, const HistoryEntryTexts& texts,
-                const QByteArray& archive) {
+                const QByteArray& archive, const std::optional<StoredInputs>& inputs) {
     HistoryDatabase database;
     database.open(historyPath);
     HistoryDatabase::Transaction transaction(database);
@@ -39,6 +40,8 @@ void storeEntry(const QString& historyPath, const HistoryEntryTexts& texts,
     database.execDML(kInsertEntry,
                      {texts.returnDate, texts.returnTime, texts.totalReceipts, texts.deductions,
                       texts.taxableReceipts, texts.paymentDue, archive});
+    if (inputs)
+        ReturnInputsTable::store(database, database.lastInsertRowId(), *inputs);
     transaction.commit();
 }
 
@@ -70,16 +73,21 @@ PageEntry historyPage(const QString& path) {
 } // namespace
 
 bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
-                        const ReturnSummary& summary) {
+                        const ReturnSummary& summary, const std::optional<StoredInputs>& inputs) {
+    return addReturnToHistoryFile(historyFilePath(clientFilePath), pages, summary, inputs);
+}
+
+bool addReturnToHistoryFile(const QString& historyPath, const PageList& pages,
+                            const ReturnSummary& summary,
+                            const std::optional<StoredInputs>& inputs) {
     if (pages.empty())
         return false;
     const std::optional<QByteArray> archive = pageArchiveBytes(pages);
     if (!archive)
         return false;
-    const QString historyPath = historyFilePath(clientFilePath);
     const bool existed = QFileInfo::exists(historyPath);
     try {
-        storeEntry(historyPath, historyEntryTexts(Clock::now(), summary), *archive);
+        storeEntry(historyPath, historyEntryTexts(Clock::now(), summary), *archive, inputs);
         return true;
     } catch (const CppSQLiteException&) {
         // A history file this store began is not left behind empty.
@@ -123,8 +131,11 @@ std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int retu
 
 bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex) {
     try {
+        HistoryDatabase::Transaction transaction(database);
         database.execDML(QStringLiteral("delete from tblReturnHistory where ReturnIndex = %1;")
                              .arg(returnIndex));
+        ReturnInputsTable::remove(database, returnIndex);
+        transaction.commit();
         return true;
     } catch (const CppSQLiteException&) {
         return false;

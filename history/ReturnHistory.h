@@ -2,6 +2,7 @@
 
 #include "forms/PageEntry.h"
 #include "returns/ReturnSummary.h"
+#include "returns/inputs/StoredInputs.h"
 
 #include <QList>
 #include <QString>
@@ -14,9 +15,16 @@ class HistoryDatabase;
 // amounts and a zip archive of the page files, as one entry numbered one above the largest.
 // The history file is created with the first entry. The store is one transaction: when it
 // fails (no pages, a page file unreadable, the file refused, locked or the disk full) nothing
-// is stored, the history stays as it was, and false comes back.
+// is stored, the history stays as it was, and false comes back. The return's inputs, when
+// given, are stored beside the entry in the same transaction (ReturnInputsTable).
 bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
-                        const ReturnSummary& summary);
+                        const ReturnSummary& summary,
+                        const std::optional<StoredInputs>& inputs = std::nullopt);
+
+// The same into the history file `historyPath` itself.
+bool addReturnToHistoryFile(const QString& historyPath, const PageList& pages,
+                            const ReturnSummary& summary,
+                            const std::optional<StoredInputs>& inputs = std::nullopt);
 
 // The entries in ReturnIndex order, each as seven texts: the number, date, time and the four
 // amounts. A database failure ends the list at the rows read so far. Whatever the file holds,
@@ -30,7 +38,7 @@ std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int retu
                                              const QString& archivePath,
                                              const QString& pagesFolder);
 
-// Deletes entry `returnIndex`; false when the database failed.
+// Deletes entry `returnIndex` with its inputs, both or neither; false when the database failed.
 bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex);
 
 // The folder the pages of a viewed entry are unpacked into: "UnzippedEmf" in the run's private

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "taxtables/RateText.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <algorithm>
 
@@ -77,6 +78,14 @@ bool TaxTable::load(const QString& fileName) {
     lastUpdated_.year = static_cast<std::uint16_t>(dateField(date, 0, 4));
     lastUpdated_.month = static_cast<std::uint16_t>(dateField(date, 4, 2));
     lastUpdated_.day = static_cast<std::uint16_t>(dateField(date, 6, 2));
+    identity_.lastUpdated = QStringLiteral("%1-%2-%3")
+                                .arg(lastUpdated_.year, 4, 10, QLatin1Char('0'))
+                                .arg(lastUpdated_.month, 2, 10, QLatin1Char('0'))
+                                .arg(lastUpdated_.day, 2, 10, QLatin1Char('0'));
+    identity_.trailer =
+        QString::fromLatin1(lines_.back().data(), qsizetype(lines_.back().size())).trimmed();
+    identity_.sha256 =
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     loaded_ = true;
     return true;
 }

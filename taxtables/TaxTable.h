@@ -20,6 +20,16 @@ struct TableDate {
     std::uint16_t day = 0;
 };
 
+// Which table a return was computed with: the trailer line's own date and text, and the
+// SHA-256 of the whole file (lower-case hex), which tells two tables of the same date apart.
+struct TaxTableIdentity {
+    QString lastUpdated; // "2005-07-01" from the trailer
+    QString trailer;     // the trailer line, line end removed
+    QString sha256;
+
+    bool operator==(const TaxTableIdentity&) const = default;
+};
+
 // The sales tax table read from Data.tbl: every taxing location of the state with its rates.
 // Loaded once at start-up and read-only afterwards.
 class TaxTable {
@@ -39,6 +49,7 @@ public:
     // Parses line `index` (0 .. count() - 1) into `record`; false for an index out of range.
     bool recordAt(int index, TaxTableRecord& record) const;
     TableDate lastUpdated() const { return lastUpdated_; }
+    const TaxTableIdentity& identity() const { return identity_; }
 
     // Rates of the set that chooseRateSet picks for today, as fractions (0.0625 for 6.25 %).
     static double generalRate(const TaxTableRecord& record, bool useDateRule);
@@ -58,5 +69,6 @@ private:
     // line with the same code replaces the earlier one here while both stay listed.
     std::unordered_map<std::string, std::size_t> index_;
     TableDate lastUpdated_;
+    TaxTableIdentity identity_;
     bool loaded_ = false;
 };

@@ -1,10 +1,7 @@
 #include "ui/FlatHeaderView.h"
 
 #include <QPainter>
-
-namespace {
-constexpr int kTextMargin = 6;
-}
+#include <algorithm>
 
 FlatHeaderView::FlatHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
     setSectionsMovable(true);
@@ -30,5 +27,9 @@ void FlatHeaderView::paintSection(QPainter* painter, const QRect& rect, int logi
 QSize FlatHeaderView::sectionSizeFromContents(int logicalIndex) const {
     QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
     size.setHeight(fontMetrics().height() + 10);
+    // A section sized to its contents shows its whole title between the margins it is drawn
+    // with.
+    const QString title = model()->headerData(logicalIndex, orientation()).toString();
+    size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(title) + 2 * kTextMargin));
     return size;
 }

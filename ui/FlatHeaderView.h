@@ -7,6 +7,9 @@
 class FlatHeaderView : public QHeaderView {
     Q_OBJECT
 public:
+    // The space left of and right of each section's title.
+    static constexpr int kTextMargin = 6;
+
     explicit FlatHeaderView(QWidget* parent = nullptr);
 
 protected:

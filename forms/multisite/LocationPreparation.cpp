@@ -25,6 +25,7 @@ int storePreparedLocation(LocationResult& entry, ReturnRecord& record) {
     entry.prepared = true;
     entry.st1 = record.st1;
     entry.worksheet = record.worksheet;
+    entry.fuelSales = record.fuelSales;
     entry.st8 = record.st8;
     entry.st14 = record.st14;
     entry.st4 = record.st4;

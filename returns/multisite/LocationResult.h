@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clients/ClientRecord.h"
+#include "returns/FuelSales.h"
 #include "returns/ReturnPeriod.h"
 #include "returns/St14Section.h"
 #include "returns/St1Section.h"
@@ -12,12 +13,14 @@
 #include <span>
 
 // What one location of a multi-site return contributes: its location record and, once its
-// wizard finished, the ST-1, worksheet, ST-14, ST-4 and ST-8 sections that wizard computed.
+// wizard finished, the ST-1, worksheet, ST-14, ST-4 and ST-8 sections that wizard computed, and
+// the fuel sales it entered (kept with the return's stored inputs).
 struct LocationResult {
     ClientLocation location{};
     bool prepared = false;
     St1Section st1;
     St1Worksheet worksheet;
+    FuelSales fuelSales;
     St14Section st14;
     St4Section st4;
     St8Section st8;

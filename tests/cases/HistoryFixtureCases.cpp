@@ -9,6 +9,7 @@
 #include "history/LegacyHistoryConversion.h"
 #include "history/LegacyHistoryReader.h"
 #include "history/ReturnHistory.h"
+#include "history/ReturnInputsTable.h"
 #include "support/JsonCases.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
@@ -99,8 +100,12 @@ void checkOpened(const QString& copy, const QByteArray& original, const QJsonObj
     HistoryDatabase database;
     ASSERT_NO_THROW(database.open(copy));
     EXPECT_EQ(listHistoryReturns(database), expectedRows(returns));
-    for (const QJsonValue& entry : returns)
+    for (const QJsonValue& entry : returns) {
         checkExtraction(database, entry.toObject(), scratch);
+        // Older files were written before returns kept their inputs.
+        EXPECT_EQ(readEntryInputs(database, entry.toObject()["ReturnIndex"].toInt()).state,
+                  EntryInputs::State::None);
+    }
     database.close();
     EXPECT_EQ(sqlite3Shell(copy, QStringLiteral("PRAGMA integrity_check;")), "ok");
     QStringList shellRows;

@@ -5,7 +5,8 @@
 // combines them, each location's ST-14, ST-4 and ST-8 filled, and the pages generated as
 // "Preview Return" generates them. Every section of `expected` is compared; the fields of a
 // fill expected to fail are left out, since those written before the failure depend on the
-// write order.
+// write order. The return is also stored with its inputs, which must read back as each
+// location's input sections.
 #include "CasePageSections.h"
 #include "ForEachReturnCase.h"
 #include "MultiSiteCaseInput.h"
@@ -13,6 +14,7 @@
 #include "ReturnCaseContext.h"
 #include "ReturnCaseInput.h"
 #include "ReturnCaseResults.h"
+#include "StoredInputsCheck.h"
 #include "forms/multisite/CombineLocations.h"
 #include "forms/multisite/LocationPages.h"
 #include "forms/multisite/LocationPreparation.h"
@@ -51,6 +53,9 @@ protected:
         actual[QStringLiteral("locations")] = withLocationPages(locationSections);
         const QJsonObject expected = testCase[QStringLiteral("expected")].toObject();
         checkGeneration(fills, expected, file, testCase);
+        StoredInputsCheck::multiSite(*record, *results, input,
+                                     file + QStringLiteral(": ") +
+                                         testCase[QStringLiteral("name")].toString());
         Clock::release();
         reportCaseDifference(
             file, testCase,

@@ -2,12 +2,17 @@
 // look at them:
 //
 //   vantrobe-rendercase [--pdf] CASES.json OUTPUT-FOLDER
+//   vantrobe-rendercase --history HISTORY-FILE CASES.json [OUTPUT-FOLDER]
 //
 // Each case gets a folder "NN-<name>" in the output folder with st1-page1, st1-page2, st14,
 // st4, st8 and gasohol-worksheet as .emf page images and 200-dpi PNGs (a page that was not
 // filled is left out). With --pdf each folder also gets return.pdf, the return saved as the
-// preview's "Save As" saves it. Failed fills are reported; the command then exits with 1.
+// preview's "Save As" saves it. With --history each case (multi-site ones too) is stored as
+// one entry of the history file, pages and inputs, as the wizard's Finish stores it and dated
+// the case's `today`; the file is created when missing. Failures are reported; the command
+// then exits with 1.
 
+#include "CaseHistory.h"
 #include "CasePages.h"
 #include "forms/EmfFonts.h"
 
@@ -58,10 +63,16 @@ int main(int argc, char** argv) {
     const QCommandLineOption pdf(QStringLiteral("pdf"),
                                  QStringLiteral("also write each case's return.pdf"));
     parser.addOption(pdf);
+    const QCommandLineOption history(QStringLiteral("history"),
+                                     QStringLiteral("store every case in the history file FILE"),
+                                     QStringLiteral("FILE"));
+    parser.addOption(history);
     parser.addPositionalArgument(QStringLiteral("cases"), QStringLiteral("the case file (.json)"));
-    parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("the output folder"));
+    parser.addPositionalArgument(QStringLiteral("output"),
+                                 QStringLiteral("the output folder (optional with --history)"));
     parser.process(application);
-    if (parser.positionalArguments().size() != 2)
+    const qsizetype arguments = parser.positionalArguments().size();
+    if (arguments > 2 || arguments < (parser.isSet(history) ? 1 : 2))
         parser.showHelp(2);
     QTextStream out(stdout);
     QTextStream errors(stderr);
@@ -73,11 +84,19 @@ int main(int argc, char** argv) {
         return 1;
     }
     EmfFonts::registerProgramFonts();
-    const QDir output(parser.positionalArguments()[1]);
     bool allFilled = true;
     for (qsizetype index = 0; index < cases.size(); ++index) {
         const QJsonObject testCase = cases[index].toObject();
         const QString folder = caseFolderName(index, testCase[QStringLiteral("name")].toString());
+        if (parser.isSet(history)) {
+            const QString failure = CaseHistory::store(testCase, parser.value(history));
+            out << folder << ": " << (failure.isEmpty() ? QStringLiteral("stored") : failure)
+                << Qt::endl;
+            allFilled = allFilled && failure.isEmpty();
+        }
+        if (arguments < 2)
+            continue;
+        const QDir output(parser.positionalArguments()[1]);
         const CasePages::Outcome outcome =
             CasePages::write(testCase, output.filePath(folder), parser.isSet(pdf));
         out << folder << ": " << outcome.pages.join(QStringLiteral(", ")) << Qt::endl;

@@ -14,6 +14,7 @@
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/MultiSiteWizardState.h"
 #include "wizards/return/FigureFileCommands.h"
+#include "wizards/return/LastReturnComparison.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -40,6 +41,10 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
         table->addWidget(amounts_[size_t(row)], row, 1);
     }
     box->addLayout(table);
+    if (const std::optional<CarryForward>& carry = state().shared.carryForward) {
+        comparison_ = new LastReturnComparison(carry->lastSummary, carry->lastPeriod);
+        box->addWidget(comparison_);
+    }
     box->addWidget(paragraph(
         QStringLiteral("Please click on the \" Preview Return \" button to preview, print, "
                        "export or e-mail the generated forms and transmittal letter.")));
@@ -67,6 +72,8 @@ void CombinedSummaryStep::pageShown() {
                              summary.summaryTaxableReceipts, summary.summaryPaymentDue};
     for (size_t row = 0; row < amounts_.size(); ++row)
         amounts_[row]->setText(groupThousands(shown[row]));
+    if (comparison_)
+        comparison_->showAmounts(summary);
     if (CWizardDialog* dialog = wizard())
         dialog->setEndReached();
     preview_->setFocus();
@@ -108,6 +115,8 @@ void CombinedSummaryStep::previewReturn() {
 bool CombinedSummaryStep::finishPressed() {
     const ReturnWizardState& shared = state().shared;
     if (shared.previewed)
-        offerReturnToHistory(this, shared.client.path, shared.pages, state().record().summary);
+        offerReturnToHistory(this, shared.client.path, shared.pages, state().record().summary,
+                             multiSiteInputs(state().record(), *state().results, Clock::today(),
+                                             shared.settings.taxTable));
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class LastReturnComparison;
 class QLabel;
 class QPushButton;
 
@@ -26,6 +27,7 @@ public:
     QPushButton* previewButton() const { return preview_; }
     // The amount texts in the order Total Receipts, Deductions, Taxable Receipts, Payment Due.
     QLabel* amountLabel(int row) const { return amounts_[size_t(row)]; }
+    LastReturnComparison* comparison() const { return comparison_; }
 
 public slots:
     void previewReturn();
@@ -36,4 +38,5 @@ protected:
 private:
     std::array<QLabel*, 4> amounts_{};
     QPushButton* preview_ = nullptr;
+    LastReturnComparison* comparison_ = nullptr; // with a last return to compare with
 };

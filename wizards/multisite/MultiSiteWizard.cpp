@@ -1,6 +1,7 @@
 #include "wizards/multisite/MultiSiteWizard.h"
 
 #include "forms/filling/FormSet.h"
+#include "platform/Clock.h"
 #include "returns/ReturnRecord.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/CombinedSummaryStep.h"
@@ -11,32 +12,20 @@
 #include "wizards/return/ReturnWizard.h"
 #include "wizards/return/WelcomePage.h"
 
-namespace {
-LocationWizardRunner locationReturnWizard(const ReturnWizardSettings& settings) {
-    return [settings](QWidget* parent, const ClientRecord& locationClient, QJsonObject& figures) {
-        ClientInfo location;
-        location.record = locationClient;
-        ReturnWizardState state{currentReturn(), forms(), settings, location, true, false, {}};
-        state.startEntries = figures;
-        ReturnWizard wizard(std::move(state), parent);
-        const int result = wizard.exec();
-        if (result == CWizardDialog::kFinished)
-            figures = EntryFields::entered(wizard);
-        return result;
-    };
-}
-} // namespace
-
 int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
-                       const ReturnWizardSettings& settings,
-                       LocationWizardRunner runLocationWizard) {
+                       const ReturnWizardSettings& settings, LocationWizardRunner runLocationWizard,
+                       const std::optional<StoredInputs>& lastReturn) {
     if (client.record.multiSite != 1 || client.record.locationCount < 1)
         return -1;
     ReturnRecord& record = currentReturn();
     takeClient(record, client.record);
     MultiSiteWizardState state(
         ReturnWizardState{record, forms(), settings, client, false, false, {}},
-        runLocationWizard ? std::move(runLocationWizard) : locationReturnWizard(settings));
+        std::move(runLocationWizard));
+    if (lastReturn && lastReturn->isMultiSite()) {
+        state.lastReturn = lastReturn;
+        startFromLastReturn(state.shared, carryForwardFrom(*lastReturn, Clock::today()));
+    }
     CWizardDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Create New Return"));
     dialog.resize(kReturnWizardSize);

@@ -8,9 +8,11 @@ class QWidget;
 // caller has reset: the wizard titled "Create New Return" with the welcome and period steps of
 // the return wizard, the locations step 297 and the summary step 298. Each location is
 // prepared by `runLocationWizard`, by default the location-mode return wizard with the same
-// settings. Returns CWizardDialog::kFinished or kCancelled, or -1 when the wizard cannot start
-// (the caller shows "Failed to create new return"). The page files of its previews are deleted
-// when it ends.
+// settings. With `lastReturn` (the client's last stored multi-site return) the return starts
+// from it: the next period, and per location the hints of that location. Returns
+// CWizardDialog::kFinished or kCancelled, or -1 when the wizard cannot start (the caller shows
+// "Failed to create new return"). The page files of its previews are deleted when it ends.
 int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
                        const ReturnWizardSettings& settings,
-                       LocationWizardRunner runLocationWizard = {});
+                       LocationWizardRunner runLocationWizard = {},
+                       const std::optional<StoredInputs>& lastReturn = std::nullopt);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/multisite/CombinedFills.h"
+#include "returns/inputs/StoredInputs.h"
 #include "returns/multisite/LocationResult.h"
 #include "wizards/return/ReturnWizardState.h"
 
@@ -23,13 +24,16 @@ using LocationWizardRunner =
 // welcome step's finishing question looks at it) and the page files of the last preview, which
 // are deleted with the state. The result entries are bound to the client's locations when the
 // state is made; `locationFigures` keeps the figures each prepared location was entered with
-// (typed in its wizard or imported).
+// (typed in its wizard or imported). A return carried forward from the client's last stored
+// one keeps that return's inputs, from which each location's wizard takes its hints.
 struct MultiSiteWizardState {
     MultiSiteWizardState(ReturnWizardState shared, LocationWizardRunner runLocationWizard);
     ~MultiSiteWizardState();
 
     ReturnWizardState shared;
+    // Empty: the location-mode return wizard with the shared settings.
     const LocationWizardRunner runLocationWizard;
+    std::optional<StoredInputs> lastReturn;
     std::unique_ptr<LocationResults> results;
     CombinedFills fills;
     std::array<QJsonObject, kMaxLocations> locationFigures{};

@@ -11,6 +11,8 @@
 #include "ui/SelectionColors.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/MultiSiteWizardState.h"
+#include "wizards/return/EntryFields.h"
+#include "wizards/return/ReturnWizard.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -110,7 +112,9 @@ void PrepareLocationsStep::prepare(int row) {
     startLocationPreparation(multiSite.record(), multiSite.shared.forms, multiSite.results->period,
                              locationClient, multiSite.context());
     QJsonObject figures = multiSite.locationFigures[size_t(row)];
-    const int result = multiSite.runLocationWizard(this, locationClient, figures);
+    const int result = multiSite.runLocationWizard
+                           ? multiSite.runLocationWizard(this, locationClient, figures)
+                           : runLocationReturnWizard(locationClient, row, figures);
     // Back to the list, so the keyboard goes on where the preparer left it.
     window()->activateWindow();
     list_->setFocus();
@@ -122,6 +126,35 @@ void PrepareLocationsStep::prepare(int row) {
     }
     multiSite.locationFigures[size_t(row)] = figures;
     showPrepared(list_->topLevelItem(row), true);
+}
+
+// The location-mode return wizard, starting from the location's figures (imported or typed
+// before) and showing the hints of the same location in the last return; when it finishes,
+// `figures` holds what its steps hold.
+int PrepareLocationsStep::runLocationReturnWizard(const ClientRecord& locationClient, int row,
+                                                  QJsonObject& figures) {
+    const MultiSiteWizardState& multiSite = state();
+    ClientInfo location;
+    location.record = locationClient;
+    ReturnWizardState wizard{multiSite.record(),
+                             multiSite.shared.forms,
+                             multiSite.shared.settings,
+                             location,
+                             true,
+                             false,
+                             {}};
+    if (multiSite.lastReturn) {
+        const ClientLocation& listed = multiSite.results->entries[size_t(row)].location;
+        if (const auto carry = carryForwardForLocation(*multiSite.lastReturn, listed, row))
+            startFromLastReturn(wizard, *carry);
+    }
+    if (!figures.isEmpty())
+        wizard.startEntries = figures;
+    ReturnWizard dialog(std::move(wizard), this);
+    const int result = dialog.exec();
+    if (result == CWizardDialog::kFinished)
+        figures = EntryFields::entered(dialog);
+    return result;
 }
 
 // A prepared location carries a check mark, so the preparer sees which are still to do.

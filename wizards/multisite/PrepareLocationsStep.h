@@ -2,6 +2,7 @@
 
 #include "wizards/multisite/MultiSiteStep.h"
 
+struct ClientRecord;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -34,6 +35,7 @@ private:
     void prepare(int row);
     void showPrepared(QTreeWidgetItem* item, bool prepared);
     void prepareAgainForPeriod();
+    int runLocationReturnWizard(const ClientRecord& locationClient, int row, QJsonObject& figures);
 
     QTreeWidget* list_ = nullptr;
     QPushButton* prepare_ = nullptr;

@@ -283,7 +283,8 @@ MethodPage::Description softDrinkTax() {
             [](ReturnRecord& record, int method, double amount) {
                 record.st14.st14Method = method;
                 record.st14.st14Amount = amount;
-            }};
+            },
+            QStringLiteral("st14Method")};
 }
 
 MethodPage::Description mpeaTax() {
@@ -312,7 +313,8 @@ MethodPage::Description mpeaTax() {
             [](ReturnRecord& record, int method, double amount) {
                 record.st4.st4Method = method;
                 record.st4.st4Amount = amount;
-            }};
+            },
+            QStringLiteral("st4Method")};
 }
 
 AmountsStep mpeaPayments() {

@@ -1,5 +1,7 @@
 #include "wizards/return/MethodPage.h"
 
+#include "wizards/return/ReturnWizardState.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>

@@ -26,6 +26,7 @@ public:
         QString amountKey; // the field's name
         Method methods[3];
         std::function<void(ReturnRecord&, int method, double amount)> store;
+        QString methodKey = {}; // the entry name of the chosen method (0, 1 or 2)
     };
 
     MethodPage(Description step, ReturnWizardState& state);

@@ -1,8 +1,10 @@
 #include "wizards/return/PeriodPage.h"
 
 #include "platform/Clock.h"
+#include "returns/EnteredSections.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/ReturnRecord.h"
+#include "returns/inputs/CarryForward.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 
@@ -78,6 +80,8 @@ void PeriodPage::buildContents(QVBoxLayout* box) {
     grid->setColumnStretch(1, 1);
     box->addLayout(grid);
     monthly_->setChecked(true);
+    if (const QJsonValue start = state().startEntries[QStringLiteral("period")]; start.isObject())
+        choosePeriod(EnteredSections::periodChoice(start.toObject()));
     enableChosenList();
     if (importTarget_.apply) {
         box->addSpacing(10);
@@ -85,6 +89,19 @@ void PeriodPage::buildContents(QVBoxLayout* box) {
                                               [this] { return chosenPeriod(); });
         box->addWidget(importPanel_);
     }
+    if (state().carryForward)
+        box->addWidget(paragraph(carryForwardNote(*state().carryForward)));
+}
+
+void PeriodPage::choosePeriod(const ReturnPeriod& period) {
+    for (QAbstractButton* answer : onTime_->group()->buttons())
+        answer->setChecked((answer == onTime_) == (period.onTime != 0));
+    QRadioButton* const kinds[] = {monthly_, quarterly_, annual_};
+    if (period.periodType >= kMonthlyPeriod && period.periodType <= kAnnualPeriod)
+        kinds[period.periodType]->setChecked(true);
+    months_->setCurrentIndex(period.monthIndex);
+    quarters_->setCurrentIndex(period.quarterIndex);
+    years_->setCurrentIndex(period.yearIndex);
 }
 
 void PeriodPage::enableChosenList() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "returns/ReturnPeriod.h"
 #include "wizards/return/ImportFiguresPanel.h"
 #include "wizards/return/ReturnWizardPage.h"
 
@@ -24,6 +25,8 @@ protected:
 
 private:
     void enableChosenList();
+    // Selects the type and list entries of `period` (a start the wizard was given).
+    void choosePeriod(const ReturnPeriod& period);
 
     QRadioButton* onTime_ = nullptr;
     QRadioButton* monthly_ = nullptr;

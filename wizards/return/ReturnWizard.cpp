@@ -2,6 +2,7 @@
 
 #include "forms/filling/FormSet.h"
 #include "forms/preview/ReturnGeneration.h"
+#include "platform/Clock.h"
 #include "returns/ReturnRecord.h"
 #include "returns/entry/EntrySteps.h"
 #include "ui/Icons.h"
@@ -78,8 +79,10 @@ int runReturnWizard(QWidget* parent, ReturnWizardState state) {
 }
 
 int runReturnWizard(QWidget* parent, const ClientInfo& client, bool locationMode,
-                    const ReturnWizardSettings& settings) {
-    return runReturnWizard(
-        parent,
-        ReturnWizardState{currentReturn(), forms(), settings, client, locationMode, false, {}});
+                    const ReturnWizardSettings& settings,
+                    const std::optional<StoredInputs>& lastReturn) {
+    ReturnWizardState state{currentReturn(), forms(), settings, client, locationMode, false, {}};
+    if (lastReturn && !lastReturn->isMultiSite())
+        startFromLastReturn(state, carryForwardFrom(*lastReturn, Clock::today()));
+    return runReturnWizard(parent, std::move(state));
 }

@@ -35,9 +35,11 @@ private:
 };
 
 // Runs the wizard modally on the client, over the program's current return and forms, which
-// the caller has reset. Returns
-// CWizardDialog::kFinished or kCancelled, or -1 when the wizard cannot start.
+// the caller has reset. With `lastReturn` (the client's last stored single-site return) the
+// return starts from it (startFromLastReturn). Returns CWizardDialog::kFinished or
+// kCancelled, or -1 when the wizard cannot start.
 int runReturnWizard(QWidget* parent, const ClientInfo& client, bool locationMode,
-                    const ReturnWizardSettings& settings);
+                    const ReturnWizardSettings& settings,
+                    const std::optional<StoredInputs>& lastReturn = std::nullopt);
 // The same over a return and forms of the caller's.
 int runReturnWizard(QWidget* parent, ReturnWizardState state);

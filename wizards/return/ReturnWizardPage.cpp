@@ -13,8 +13,23 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+// The last return's figure beside its amount field, in italics, and read out with the field.
+QLabel* lastFigureHint(QWidget* field, const QString& hint) {
+    auto* label = new QLabel(hint);
+    label->setObjectName(field->objectName() + QStringLiteral("LastFigure"));
+    QFont italic = label->font();
+    italic.setItalic(true);
+    label->setFont(italic);
+    field->setAccessibleDescription(hint);
+    return label;
+}
+
+} // namespace
 
 ReturnWizardPage::ReturnWizardPage(int key, const QString& title, const QString& formPlace,
                                    ReturnWizardState& state)
@@ -65,6 +80,10 @@ AmountEdit* ReturnWizardPage::addAmountRow(QGridLayout* grid, const QString& lab
         grid->addWidget(button, row, 2);
         connect(button, &QToolButton::clicked, this, [this, field] { showHelp(field); });
         field->installEventFilter(this);
+    }
+    if (state_.carryForward) {
+        if (const QString hint = state_.carryForward->hints.value(key); !hint.isEmpty())
+            grid->addWidget(lastFigureHint(field, hint), row, 3);
     }
     return field;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QGridLayout;
+class QLineEdit;
 class QLabel;
 class QVBoxLayout;
 struct ReturnRecord;
@@ -33,6 +34,8 @@ protected:
     // texts and the record use for it.
     AmountEdit* addAmountRow(QGridLayout* grid, const QString& label, const QString& key,
                              AmountEdit::Kind kind = AmountEdit::Kind::Dollars);
+    // The text of `field` as the wizard's starting entries give it (empty when they have none).
+
     // False, after telling the preparer, when the sum reaches the total receipts stored on
     // the total receipts page.
     bool checkSumBelowTotalReceipts(double sum);

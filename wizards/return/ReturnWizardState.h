@@ -2,16 +2,19 @@
 
 #include "clients/ClientRecord.h"
 #include "forms/PageEntry.h"
+#include "returns/inputs/CarryForward.h"
 #include "wizards/return/ReturnWizardSettings.h"
 
 #include <QJsonObject>
+#include <optional>
 
 struct FormSet;
 struct ReturnRecord;
 
 // What the steps of one return wizard share: the return they fill, the form objects, the
-// settings, the client, the pages "Preview Return" generated (deleted with the wizard), and the
-// entry sections the steps start from (EntryFields::startFrom).
+// settings, the client, and the pages "Preview Return" generated (deleted with the wizard).
+// A return carried forward from the client's last stored one also has what it takes from it
+// (the hints beside the amount fields and the last summary) and what its steps start from.
 struct ReturnWizardState {
     ReturnRecord& record;
     FormSet& forms;
@@ -21,6 +24,7 @@ struct ReturnWizardState {
     bool previewed = false;
     PageList pages;
     QJsonObject startEntries{};
+    std::optional<CarryForward> carryForward = std::nullopt;
 
     bool offersBlankForms() const { return !locationMode && settings.allowBlankForms; }
     // Forgets the last preview: deletes its page files and clears the flag, so Finish offers
@@ -29,3 +33,7 @@ struct ReturnWizardState {
     // preview.
     void discardPreview();
 };
+
+// Carries `carry` into the wizard: the steps start from the next period and the profile
+// answers, and show the last figures beside the amount fields.
+void startFromLastReturn(ReturnWizardState& state, const CarryForward& carry);

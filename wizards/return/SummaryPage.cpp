@@ -11,11 +11,13 @@
 #include "returns/ReturnRecord.h"
 #include "returns/St1Calculation.h"
 #include "returns/entry/SummaryTexts.h"
+#include "returns/inputs/StoredInputs.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/return/EntryFields.h"
 #include "wizards/return/FigureFileCommands.h"
+#include "wizards/return/LastReturnComparison.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 
@@ -84,6 +86,10 @@ void SummaryPage::buildContents(QVBoxLayout* box) {
     }
     table_ = makeTable();
     box->addWidget(table_);
+    if (const std::optional<CarryForward>& carry = state().carryForward) {
+        comparison_ = new LastReturnComparison(carry->lastSummary, carry->lastPeriod);
+        box->addWidget(comparison_);
+    }
     if (!state().locationMode) {
         preview_ = new QPushButton(QStringLiteral("&Preview Return"));
         preview_->setObjectName(QStringLiteral("previewReturn"));
@@ -113,6 +119,8 @@ void SummaryPage::pageShown() {
     ReturnWizardPage::pageShown();
     st1Status_ = computeReturn();
     showSummary(summaryTexts(record().summary, record().st1.totalReceipts == 0));
+    if (comparison_)
+        comparison_->showAmounts(record().summary);
     if (state().locationMode && st1Status_ == kSt1BasesDoNotAddUp)
         MessageBoxes::current().inform(this, QString::fromLatin1(kSt1BasesMessage),
                                        MessageIcon::Stop);
@@ -162,7 +170,9 @@ void SummaryPage::previewReturn() {
 bool SummaryPage::finishPressed() {
     if (!state().locationMode) {
         if (state().previewed)
-            offerReturnToHistory(this, state().client.path, state().pages, record().summary);
+            offerReturnToHistory(
+                this, state().client.path, state().pages, record().summary,
+                singleSiteInputs(record(), Clock::today(), state().settings.taxTable));
         return true;
     }
     if (st1Status_ == kSt1BasesDoNotAddUp) {

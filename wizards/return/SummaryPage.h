@@ -2,6 +2,7 @@
 
 #include "wizards/return/ReturnWizardPage.h"
 
+class LastReturnComparison;
 class QPushButton;
 class QTableWidget;
 struct SummaryTexts;
@@ -21,6 +22,7 @@ public:
 
     QTableWidget* table() const { return table_; }
     QPushButton* previewButton() const { return preview_; }
+    LastReturnComparison* comparison() const { return comparison_; }
     // The ST-1 status of the last computation (0, or -6 when the bases miss line 3).
     int st1Status() const { return st1Status_; }
 
@@ -36,5 +38,6 @@ private:
 
     QTableWidget* table_ = nullptr;
     QPushButton* preview_ = nullptr;
+    LastReturnComparison* comparison_ = nullptr; // with a last return to compare with
     int st1Status_ = 0;
 };

@@ -245,13 +245,13 @@ namespace {
 TEST_F(ReturnHistoryDialogTest, FinishOffersTheStoreOnlyForGeneratedPages) {
     const QString question = QStringLiteral(
         "Would you like to add this return to the \"Return History\" of this client?");
-    offerReturnToHistory(nullptr, client.path, {}, {});
+    offerReturnToHistory(nullptr, client.path, {}, {}, {});
     EXPECT_TRUE(boxes.shown.empty());
     boxes.answer = false;
-    offerReturnToHistory(nullptr, client.path, HistoryTestFiles::makePages(2), {});
+    offerReturnToHistory(nullptr, client.path, HistoryTestFiles::makePages(2), {}, {});
     EXPECT_FALSE(QFileInfo::exists(historyFilePath(client.path)));
     boxes.answer = true;
-    offerReturnToHistory(nullptr, client.path, HistoryTestFiles::makePages(2), {});
+    offerReturnToHistory(nullptr, client.path, HistoryTestFiles::makePages(2), {}, {});
     EXPECT_EQ(boxes.texts(), (QStringList{question, question}));
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Question);
     database.open(historyFilePath(client.path));

@@ -4,6 +4,7 @@
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
+#include "history/ReturnInputsTable.h"
 #include "output/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
@@ -14,13 +15,16 @@
 #include "support/TestClients.h"
 #include "ui/BalloonTip.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
+#include "wizards/return/LastReturnComparison.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/SummaryPage.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,9 +48,11 @@ protected:
         Clock::release();
     }
 
-    ReturnWizard& open(bool locationMode = false) {
-        wizard = std::make_unique<ReturnWizard>(
-            ReturnWizardState{*record, *set, settings, client, locationMode, false, {}});
+    ReturnWizard& open(bool locationMode = false, const CarryForward* carry = nullptr) {
+        ReturnWizardState state{*record, *set, settings, client, locationMode, false, {}};
+        if (carry)
+            startFromLastReturn(state, *carry);
+        wizard = std::make_unique<ReturnWizard>(std::move(state));
         wizard->show();
         return *wizard;
     }
@@ -395,6 +401,73 @@ TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
                                               groupThousands(summary.summaryTaxableReceipts),
                                               groupThousands(summary.summaryPaymentDue)}));
     EXPECT_EQ(entries[0][3], QStringLiteral("2,500"));
+    // Its inputs went with it, for the next return to start from.
+    QString problem;
+    const std::optional<StoredInputs> inputs = readLatestInputs(client.path, problem);
+    ASSERT_TRUE(inputs) << problem.toStdString();
+    EXPECT_EQ(inputs->period, (FilingPeriod{kMonthlyPeriod, 2005, 3}));
+    EXPECT_EQ(inputs->document["st1"].toObject()["totalReceipts"].toDouble(), 2500);
+}
+
+// The last return: February 2005, total receipts of 12,345.67 (12,346 on ST-1), a described
+// other deduction.
+CarryForward lastReturn() {
+    auto last = std::make_unique<ReturnRecord>();
+    last->period.monthIndex = 1;
+    last->st1.totalReceipts = 12345.67;
+    last->worksheet.otherDeduction1 = 200;
+    last->worksheet.otherDeduction1Description = QStringLiteral("Trade-ins");
+    last->summary.summaryTotalReceipts = 12346;
+    last->summary.summaryDeductions = 200;
+    last->summary.summaryTaxableReceipts = 11500;
+    last->summary.summaryPaymentDue = 700;
+    return carryForwardFrom(singleSiteInputs(*last, Clock::today(), {}), Clock::today());
+}
+
+TEST_F(ReturnWizardTest, ACarriedReturnStartsWithTheNextPeriodTheAnswersAndTheHints) {
+    const CarryForward carry = lastReturn();
+    open(false, &carry);
+    nextUntil(kPeriod);
+    EXPECT_EQ(step()->findChild<QComboBox*>("months")->currentText(), "Mar,2005");
+    EXPECT_TRUE(step()->findChild<QRadioButton*>("monthly")->isChecked());
+    EXPECT_TRUE(step()->findChild<QRadioButton*>("onTime")->isChecked());
+    next();
+    EXPECT_EQ(step()->findChild<QLineEdit*>("totalReceipts")->text(), "") << "amounts start empty";
+    EXPECT_EQ(step()->findChild<QLabel*>("totalReceiptsLastFigure")->text(), "last: 12,345.67");
+    EXPECT_EQ(step()->findChild<QLineEdit*>("totalReceipts")->accessibleDescription(),
+              "last: 12,345.67");
+    type("totalReceipts", QStringLiteral("13000"));
+    nextUntil(kOtherDeductions);
+    EXPECT_EQ(step()->findChild<QLineEdit*>("otherDeduction1Description")->text(), "Trade-ins");
+    EXPECT_EQ(step()->findChild<QLineEdit*>("otherDeduction1")->text(), "");
+    EXPECT_EQ(step()->findChild<QLabel*>("otherDeduction1LastFigure")->text(), "last: 200");
+}
+
+TEST_F(ReturnWizardTest, TheSummaryMarksAFigureTypedWithAnExtraZero) {
+    const CarryForward carry = lastReturn();
+    open(false, &carry);
+    nextUntil(kTotalReceipts);
+    type("totalReceipts", QStringLiteral("123456.70"));
+    nextUntil(kSummary);
+    auto* comparison = static_cast<SummaryPage*>(step())->comparison();
+    ASSERT_NE(comparison, nullptr);
+    EXPECT_EQ(comparison->horizontalHeaderItem(1)->text(), "Last return (Feb 2005)");
+    EXPECT_EQ(comparison->item(0, 1)->text(), "12,346");
+    EXPECT_EQ(comparison->item(0, 2)->text(), "+900.0 %");
+    EXPECT_EQ(comparison->item(0, 3)->text(), "over 50 % up");
+    EXPECT_NE(comparison->item(0, 3)->background(), comparison->item(0, 2)->background());
+    // The tax inside ten times the receipts is deducted too: every ST-1 amount is marked.
+    EXPECT_EQ(comparison->item(1, 3)->text(), "over 50 % up");
+    EXPECT_EQ(comparison->markedCount(), 4);
+}
+
+TEST_F(ReturnWizardTest, WithoutALastReturnThereIsNothingToCompare) {
+    open();
+    nextUntil(kTotalReceipts);
+    EXPECT_EQ(step()->findChild<QLabel*>("totalReceiptsLastFigure"), nullptr);
+    type("totalReceipts", QStringLiteral("2500"));
+    nextUntil(kSummary);
+    EXPECT_EQ(static_cast<SummaryPage*>(step())->comparison(), nullptr);
 }
 
 // A change after a preview discards it: going back from the summary deletes the previewed
