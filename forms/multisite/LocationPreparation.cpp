@@ -19,10 +19,13 @@ bool startLocationPreparation(ReturnRecord& record, FormSet& set, const ReturnPe
 
 int storePreparedLocation(LocationResult& entry, ReturnRecord& record) {
     record.summary = ReturnSummary();
-    const int status = computeAll(record);
+    CalculationSteps steps;
+    const int status = computeAll(record, steps);
     if (status == kSt1BasesDoNotAddUp)
         return status;
     entry.prepared = true;
+    entry.fuelSales = record.fuelSales;
+    entry.steps = std::move(steps);
     entry.st1 = record.st1;
     entry.worksheet = record.worksheet;
     entry.st8 = record.st8;
