@@ -280,6 +280,17 @@ const FigureInfo& figureInfo(Figure figure) {
     return kFigures[int(figure)].info;
 }
 
+FigurePrinting figurePrinting(Figure figure) {
+    const FigureInfo& info = figureInfo(figure);
+    if (*info.line == '\0')
+        return FigurePrinting::Never;
+    const bool receiptsOfItem8 = figure == F::Item8a || figure == F::Item8c ||
+                                 figure == F::Item8e || figure == F::Item8g || figure == F::Item8i;
+    if (info.form == Form::Gasohol || receiptsOfItem8)
+        return FigurePrinting::Always;
+    return FigurePrinting::Amount;
+}
+
 std::span<const FigureInfo> formFigures(FigureForm form) {
     static const std::array<FigureInfo, kFigureCount> all = infos();
     const FormRange range = rangeOf(form);

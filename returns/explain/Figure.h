@@ -157,6 +157,11 @@ enum class FigureForm : std::uint8_t { Rates, St1, Worksheet, St14, St4, St8, Ga
 // plain number (a rate in percent, a share).
 enum class FigureStyle : std::uint8_t { Dollars, Count, Money, Number };
 
+// How the form prints a figure: an amount field that stays blank for zero or less, a text
+// that always shows the value (the receipts of item 8, the gasohol worksheet's lines), or not
+// at all (amounts that pass from one form to another).
+enum class FigurePrinting : std::uint8_t { Amount, Always, Never };
+
 struct FigureInfo {
     Figure figure;
     FigureForm form;
@@ -166,6 +171,7 @@ struct FigureInfo {
 };
 
 const FigureInfo& figureInfo(Figure figure);
+FigurePrinting figurePrinting(Figure figure);
 // The figures of a form in the order the form prints them (the form's line order).
 std::span<const FigureInfo> formFigures(FigureForm form);
 // "ST-1", "ST-1 worksheet", "ST-14", "ST-4", "ST-8", "Gasohol worksheet", "Rates".

@@ -13,7 +13,8 @@ QString whole(double value) {
 QString money(double value) {
     const QString text = cFormat("%.2f", std::fabs(value));
     const qsizetype point = text.indexOf(QLatin1Char('.'));
-    const QString sign = value < 0 && text != QLatin1String("0.00") ? QStringLiteral("-") : QString();
+    const QString sign =
+        value < 0 && text != QLatin1String("0.00") ? QStringLiteral("-") : QString();
     return sign + groupThousands(text.left(point).toLongLong()) + text.mid(point);
 }
 

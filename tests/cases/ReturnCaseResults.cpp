@@ -1,9 +1,9 @@
 #include "ReturnCaseResults.h"
 
-#include "returns/ReturnFields.h"
 #include "platform/Clock.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/LocationRates.h"
+#include "returns/ReturnFields.h"
 #include "returns/St1Calculation.h"
 
 #include <QByteArray>

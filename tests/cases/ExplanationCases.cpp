@@ -1,0 +1,346 @@
+// Explanations of every case: every single-site case of the shared returns.json, of
+// tests/data/returns and of VANTROBE_CASES_DIR, and every multi-site case, is computed with its
+// steps recorded, filled as the preview fills it, and explained. The recorded computation
+// still gives the case's expected figures; every explained line ends with the amount its form
+// prints (or says that the form leaves the line blank) and with the figure's own value; every
+// entry the words name shows that entry's value; a line 4a correction is told, a late return
+// explains why it has no discount, bases that miss line 3 are explained, and every printed line
+// of the forms the return takes is explained.
+#include "ForEachReturnCase.h"
+#include "MultiSiteCaseRun.h"
+#include "ReturnCaseContext.h"
+#include "ReturnCaseInput.h"
+#include "ReturnCaseResults.h"
+#include "forms/filling/FormSet.h"
+#include "forms/filling/ReturnForms.h"
+#include "forms/multisite/LocationPages.h"
+#include "platform/Clock.h"
+#include "returns/EnteredSections.h"
+#include "returns/ReturnCalculation.h"
+#include "returns/St1Calculation.h"
+#include "returns/report/PreparedReturn.h"
+#include "returns/report/ReturnExplanation.h"
+#include "support/LoadedForms.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace {
+using F = Figure;
+
+// Where a printed figure stands on its page: the key of its field.
+struct PrintedKey {
+    Figure figure;
+    int key;
+};
+
+constexpr PrintedKey kSt1Keys[] = {
+    {F::St1LineA, 0},    {F::St1Line1, 1},    {F::St1Line2, 2},    {F::St1Line3, 3},
+    {F::St1Line4a, 4},   {F::St1Line4b, 6},   {F::St1Line5a, 7},   {F::St1Line5b, 9},
+    {F::St1Line6a, 10},  {F::St1Line6b, 12},  {F::St1Line7a, 13},  {F::St1Line7b, 15},
+    {F::St1Line8a, 16},  {F::St1Line8b, 17},  {F::St1Line9, 18},   {F::St1Line10, 21},
+    {F::St1Line11, 22},  {F::St1Line12a, 23}, {F::St1Line12b, 24}, {F::St1Line13a, 26},
+    {F::St1Line13b, 27}, {F::St1Line14a, 29}, {F::St1Line14b, 30}, {F::St1Line15, 31},
+    {F::St1Line16, 32},  {F::St1Line16a, 33}, {F::St1Line17, 34},  {F::St1Line18, 35},
+    {F::St1Line19, 36},  {F::St1Line20, 37},  {F::St1Line21, 38},  {F::St1Line22, 39},
+    {F::St1Line23, 40},  {F::St1Line24, 41},  {F::St1Line25, 42}};
+constexpr PrintedKey kWorksheetKeys[] = {
+    {F::Item1a, 0},   {F::Item1b, 1},   {F::Item1c, 2},  {F::Item1d, 3},   {F::Item2, 4},
+    {F::Item3, 5},    {F::Item4, 6},    {F::Item5, 7},   {F::Item6, 8},    {F::Item7a, 43},
+    {F::Item7b, 9},   {F::Item7c, 44},  {F::Item7d, 10}, {F::Item7e, 45},  {F::Item7f, 11},
+    {F::Item7g, 46},  {F::Item7h, 12},  {F::Item7i, 47}, {F::Item7j, 13},  {F::Item8a, 14},
+    {F::Item8b, 15},  {F::Item8c, 16},  {F::Item8d, 17}, {F::Item8e, 18},  {F::Item8f, 19},
+    {F::Item8g, 20},  {F::Item8h, 21},  {F::Item8i, 22}, {F::Item8j, 23},  {F::Item9a, 24},
+    {F::Item9b, 25},  {F::Item9c, 26},  {F::Item10, 27}, {F::Item11, 28},  {F::Item12, 29},
+    {F::Item13, 30},  {F::Item14, 31},  {F::Item15, 32}, {F::Item16a, 33}, {F::Item16b, 34},
+    {F::Item16c, 35}, {F::Item16d, 36}, {F::Item17, 37}, {F::Item18, 38}};
+constexpr PrintedKey kSt14Keys[] = {{F::St14Line1, 14}, {F::St14Line2, 15}, {F::St14Line3, 16},
+                                    {F::St14Line4, 17}, {F::St14Line5, 18}, {F::St14Line6, 19}};
+constexpr PrintedKey kSt4Keys[] = {{F::St4Line1, 8},   {F::St4Line2, 9},   {F::St4Line3, 12},
+                                   {F::St4Line4, 14},  {F::St4Line5, 18},  {F::St4Line6, 20},
+                                   {F::St4Line7, 21},  {F::St4Line8, 24},  {F::St4Line9, 10},
+                                   {F::St4Line10, 11}, {F::St4Line11, 13}, {F::St4Line12, 15},
+                                   {F::St4Line13, 16}, {F::St4Line14, 17}, {F::St4Line15, 19}};
+constexpr PrintedKey kSt8Keys[] = {{F::St8Line1, 7},   {F::St8Line2, 8},   {F::St8Line3, 9},
+                                   {F::St8Line4, 10},  {F::St8Line5, 11},  {F::St8Line6, 12},
+                                   {F::St8Line7, 13},  {F::St8Line8, 14},  {F::St8Line9, 15},
+                                   {F::St8Line10, 16}, {F::St8Line11, 17}, {F::St8Line12, 18},
+                                   {F::St8Line13, 19}, {F::St8Line14, 20}, {F::St8Line15, 21}};
+constexpr PrintedKey kGasoholKeys[] = {{F::GasoholReceipts, 3},    {F::GasoholStateTax, 4},
+                                       {F::GasoholHomeRuleTax, 5}, {F::GasoholNet, 6},
+                                       {F::GasoholBase, 7},        {F::GasoholExemption, 8},
+                                       {F::GasoholRatePercent, 9}, {F::GasoholExemptShare, 10}};
+
+// The filled page of each form whose fill succeeded; a form without a page is checked against
+// the figure's value as its form would print it.
+struct FilledPages {
+    std::map<FigureForm, const FilledForm*> pages;
+    bool printed = true; // false when the return prints no page at all
+
+    std::optional<QString> fieldText(Figure figure) const {
+        const FigureForm form = figureInfo(figure).form;
+        const auto page = pages.find(form);
+        if (page == pages.end())
+            return std::nullopt;
+        for (const auto& keys :
+             {std::span<const PrintedKey>(kSt1Keys), std::span<const PrintedKey>(kWorksheetKeys),
+              std::span<const PrintedKey>(kSt14Keys), std::span<const PrintedKey>(kSt4Keys),
+              std::span<const PrintedKey>(kSt8Keys), std::span<const PrintedKey>(kGasoholKeys)}) {
+            for (const PrintedKey& key : keys) {
+                if (key.figure == figure)
+                    return page->second->fieldText(key.key);
+            }
+        }
+        return std::nullopt;
+    }
+
+    void add(FigureForm form, const FilledForm& page, std::optional<bool> filled) {
+        if (filled == true)
+            pages[form] = &page;
+    }
+};
+
+double numberIn(QString text) {
+    text.remove(QLatin1Char(',')).remove(QLatin1Char('$'));
+    return text.toDouble();
+}
+
+// The number a field shows: its last figure, without the cents group of an amount field.
+double printedNumber(const QString& field) {
+    QStringList parts = field.simplified().split(QLatin1Char(' '));
+    if (parts.size() > 1 && parts.last() == QLatin1String("00"))
+        parts.removeLast();
+    return numberIn(parts.last());
+}
+
+// The last number of the words (before the sentence that tells of a blank line).
+std::optional<double> lastNumber(const QString& words) {
+    static const QRegularExpression number(QStringLiteral("-?\\d[\\d,]*(\\.\\d+)?"));
+    std::optional<double> last;
+    for (const QRegularExpressionMatch& match : number.globalMatch(words))
+        last = numberIn(match.captured());
+    return last;
+}
+
+const ExplainedLine* findIn(const ExplainedPart& part, Figure figure) {
+    for (const ExplainedForm& form : part.forms) {
+        for (const ExplainedLine& line : form.lines) {
+            if (line.figure == figure)
+                return &line;
+        }
+    }
+    return nullptr;
+}
+
+double enteredValue(const QJsonObject& entries, Operand operand) {
+    const QString key = QLatin1String(operandInfo(operand).key);
+    for (const QJsonValue& section : entries) {
+        if (section.toObject().contains(key))
+            return section.toObject()[key].toDouble();
+    }
+    ADD_FAILURE() << "no entry " << key.toStdString();
+    return 0;
+}
+
+class ExplanationCases : public ::testing::Test {
+protected:
+    // Checks one explained line against the figure's value, the page it is printed on and the
+    // entries of its return.
+    void checkLine(const ExplainedLine& line, double value, const FilledPages& pages,
+                   const QJsonObject& entries, const std::string& where) {
+        const QString& words = line.words.text;
+        const std::string context =
+            where + ": " + line.title.toStdString() + ": " + words.toStdString();
+        ++linesChecked;
+        if (line.figure != F::Rates) {
+            EXPECT_EQ(line.words.value, value) << context;
+        }
+        for (const NamedEntry& entry : line.words.entries) {
+            EXPECT_TRUE(words.contains(entry.shown)) << context;
+            EXPECT_NEAR(numberIn(QString(entry.shown).remove(QStringLiteral(" a gallon"))),
+                        enteredValue(entries, entry.operand), 0.005 + 1e-9)
+                << context << " names " << operandInfo(entry.operand).key;
+        }
+        const FigurePrinting printing = figurePrinting(line.figure);
+        if (printing == FigurePrinting::Never || !pages.printed)
+            return;
+        const std::optional<QString> field = pages.fieldText(line.figure);
+        const bool blank =
+            field ? field->trimmed().isEmpty() : printing == FigurePrinting::Amount && value <= 0;
+        const QString blankSentence = QString::fromLatin1(kPrintedBlank);
+        if (blank) {
+            EXPECT_TRUE(words.endsWith(blankSentence)) << context;
+            EXPECT_LE(lastNumber(words.chopped(blankSentence.size())).value_or(1), 0) << context;
+            return;
+        }
+        EXPECT_FALSE(words.endsWith(blankSentence)) << context;
+        EXPECT_TRUE(words.endsWith(QLatin1Char('.')) && words.chopped(1).back().isDigit())
+            << context;
+        const double printed = field ? printedNumber(*field) : value;
+        EXPECT_NEAR(lastNumber(words).value_or(-1e300), printed, 0.0051) << context;
+    }
+
+    // Every printed line of the forms the part takes is explained, unless the bases stopped
+    // the calculation after line 9.
+    void checkCovered(const ExplainedPart& part, const std::string& where) {
+        for (const ExplainedForm& form : part.forms) {
+            for (const FigureInfo& info : formFigures(form.form)) {
+                if (figurePrinting(info.figure) == FigurePrinting::Never)
+                    continue;
+                const bool found = std::ranges::any_of(
+                    form.lines, [&](const ExplainedLine& l) { return l.figure == info.figure; });
+                EXPECT_TRUE(found) << where << ": " << form.title.toStdString() << " line "
+                                   << info.line << " is not explained";
+            }
+        }
+    }
+
+    void checkPart(const ExplainedPart& part, const ReturnRecord& record, const FilledPages& pages,
+                   const std::string& where) {
+        const QJsonObject entries = EnteredSections::entries(record);
+        for (const ExplainedForm& form : part.forms) {
+            for (const ExplainedLine& line : form.lines)
+                checkLine(line, figureValue(record, line.figure), pages, entries, where);
+        }
+    }
+
+    // The rules the words must tell for the return's period and its line 4a.
+    void checkRules(const ReturnExplanation& explanation, const QJsonObject& expected, bool onTime,
+                    int status, const std::string& where) {
+        const ExplainedLine* line4a = explanation.find(F::St1Line4a);
+        ASSERT_NE(line4a, nullptr) << where;
+        if (status == kSt1BasesDoNotAddUp) {
+            EXPECT_TRUE(line4a->words.text.contains(QStringLiteral("more than one dollar")))
+                << where;
+            ++basesMissed;
+            return;
+        }
+        if (expected[QStringLiteral("st1Check")][QStringLiteral("correction")].toInt() != 0) {
+            EXPECT_TRUE(line4a->words.text.contains(QStringLiteral("corrected by"))) << where;
+            ++corrected;
+        }
+        if (!onTime) {
+            for (const Figure discount : {F::St1Line10, F::St14Line5, F::St4Line5}) {
+                const ExplainedLine* line = explanation.find(discount);
+                if (line) {
+                    EXPECT_TRUE(line->words.text.contains(QStringLiteral("is late"))) << where;
+                }
+            }
+            ++late;
+        }
+    }
+
+    void checkSingleSite(const QJsonObject& testCase, const QString& file) {
+        const std::string where = QFileInfo(file).fileName().toStdString() + ": case \"" +
+                                  testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
+        const QJsonObject expected = testCase[QStringLiteral("expected")].toObject();
+        PreparedReturn prepared;
+        ReturnCaseInput::build(input, prepared.record);
+        prepared.record.summary = ReturnSummary();
+        const int status = computeAll(prepared.record, prepared.steps);
+        reportCaseDifference(file, testCase,
+                             JsonFirstDifference::find(
+                                 ReturnCaseResults::expectedCalculationSections(expected),
+                                 ReturnCaseResults::calculationSections(prepared.record, status)));
+        const ReturnExplanation explanation = explainReturn(prepared);
+        ReturnRecord filled = prepared.record;
+        FilledPages pages;
+        pages.printed = status != kSt1BasesDoNotAddUp;
+        if (pages.printed) {
+            const ReturnFormResults results =
+                fillEveryForm(*set, filled, ReturnCaseContext::fillContext(input));
+            pages.add(FigureForm::St1, set->st1, results.st1Page1 == kSt1Ok);
+            pages.add(FigureForm::Worksheet, set->st1Worksheet, results.st1Page2);
+            pages.add(FigureForm::St14, set->st14, results.st14);
+            pages.add(FigureForm::St4, set->st4, results.st4);
+            pages.add(FigureForm::St8, set->st8, results.st8);
+            pages.add(FigureForm::Gasohol, set->gasoholWorksheet, results.gasoholWorksheet);
+            checkCovered(explanation.parts.front(), where);
+        }
+        Clock::release();
+        ASSERT_EQ(explanation.parts.size(), 1u) << where;
+        checkPart(explanation.parts.front(), prepared.record, pages, where);
+        checkRules(explanation, expected, prepared.record.period.onTime == 1, status, where);
+
+        ++returnsChecked;
+    }
+
+    void checkMultiSite(const QJsonObject& testCase, const QString& file) {
+        const std::string where = QFileInfo(file).fileName().toStdString() + ": case \"" +
+                                  testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
+        MultiSiteCaseRun run(input);
+        run.prepareLocations(input, *set);
+        CalculationSteps steps;
+        const CombinedFills fills = run.combine(*set, StepRecorder(steps));
+        const PreparedReturn prepared = preparedMultiSiteReturn(*run.record, steps, *run.results);
+        const ReturnExplanation explanation = explainReturn(prepared);
+        ASSERT_EQ(explanation.parts.size(), size_t(run.results->count) + 1) << where;
+        FilledPages combinedPages;
+        combinedPages.add(FigureForm::St1, set->st1, fills.st1Page1);
+        combinedPages.add(FigureForm::Worksheet, set->st1Worksheet, fills.st1Page2);
+        checkPart(explanation.parts.front(), *run.record, combinedPages, where);
+        checkCovered(explanation.parts.front(), where);
+        const auto scratch = std::make_unique<ReturnRecord>();
+        for (int row = 0; row < run.results->count; ++row) {
+            const LocationPageFills locationFills =
+                fillLocationPages(*set, *scratch, *run.record, run.client,
+                                  run.results->entries[size_t(row)], run.context);
+            FilledPages pages;
+            pages.add(FigureForm::St14, set->st14, locationFills.st14);
+            pages.add(FigureForm::St4, set->st4, locationFills.st4);
+            pages.add(FigureForm::St8, set->st8, locationFills.st8);
+            const ExplainedPart& part = explanation.parts[size_t(row) + 1];
+            const std::string place = where + ", " + part.title.toStdString();
+            checkPart(part, prepared.locationReturn(row), pages, place);
+            checkCovered(part, place);
+            if (run.record->period.onTime != 1) {
+                const ExplainedLine* discount = findIn(part, F::St1Line10);
+                ASSERT_NE(discount, nullptr) << place;
+                EXPECT_TRUE(discount->words.text.contains(QStringLiteral("is late"))) << place;
+                ++late;
+            }
+        }
+        const ExplainedLine* combinedDiscount = findIn(explanation.parts.front(), F::St1Line10);
+        ASSERT_NE(combinedDiscount, nullptr) << where;
+        EXPECT_TRUE(combinedDiscount->words.text.contains(QStringLiteral("locations' own")))
+            << where;
+        Clock::release();
+        ++returnsChecked;
+    }
+
+    FormSet* const set = &loadedForms();
+    int returnsChecked = 0;
+    int linesChecked = 0;
+    int corrected = 0;
+    int late = 0;
+    int basesMissed = 0;
+};
+} // namespace
+
+TEST_F(ExplanationCases, EveryLineOfEverySingleSiteCaseIsExplained) {
+    forEachReturnCase([this](const QJsonObject& testCase, const QString& file) {
+        checkSingleSite(testCase, file);
+    });
+    std::cout << "ExplanationCases: " << returnsChecked << " returns, " << linesChecked
+              << " explained lines; " << corrected << " with a line 4a correction, " << late
+              << " late, " << basesMissed << " with bases that miss line 3\n";
+    EXPECT_GT(corrected, 0);
+    EXPECT_GT(late, 0);
+    EXPECT_GT(basesMissed, 0);
+}
+
+TEST_F(ExplanationCases, EveryLineOfEveryMultiSiteCaseIsExplained) {
+    const int cases =
+        forEachMultiSiteCase([this](const QJsonObject& testCase, const QString& file) {
+            checkMultiSite(testCase, file);
+        });
+    std::cout << "ExplanationCases: " << cases << " multi-site returns, " << linesChecked
+              << " explained lines, " << late << " late locations\n";
+    EXPECT_GT(cases, 0);
+}
