@@ -19,7 +19,7 @@ QString PreparedReturn::locationTitle(int row) const {
 
 PreparedReturn preparedMultiSiteReturn(const ReturnRecord& combined, const CalculationSteps& steps,
                                        const LocationResults& results) {
-    PreparedReturn prepared{combined, steps, {}};
+    PreparedReturn prepared{combined, steps, {}, 0, false};
     const auto listed = results.listed();
     prepared.locations.assign(listed.begin(), listed.end());
     return prepared;

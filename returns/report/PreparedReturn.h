@@ -14,6 +14,8 @@ struct PreparedReturn {
     ReturnRecord record; // a multi-site return: the combined figures and the multi-site client
     CalculationSteps steps;
     std::vector<LocationResult> locations; // a multi-site return's locations in list order
+    int st1Status = 0;                     // kSt1Ok, or kSt1BasesDoNotAddUp
+    bool gasoholPage = false;              // the return's pages include the gasohol worksheet
 
     bool multiSite() const { return !locations.empty(); }
     // One location's own return (its sections with the combined return's period).

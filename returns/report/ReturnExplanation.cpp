@@ -105,19 +105,21 @@ ReturnExplanation explainMultiSite(const PreparedReturn& prepared) {
 }
 } // namespace
 
-QString lineTitle(Figure figure, const St1Worksheet& worksheet) {
-    const FigureInfo& info = figureInfo(figure);
-    if (*info.line == '\0')
-        return QString::fromUtf8(info.description);
-    QString title = QStringLiteral("%1 %2, %3")
-                        .arg(QString::fromLatin1(lineWord(info.form)),
-                             QString::fromLatin1(info.line), QString::fromUtf8(info.description));
-    if (info.form == FigureForm::Gasohol)
-        title = QString::fromUtf8(info.description);
+QString lineDescription(Figure figure, const St1Worksheet& worksheet) {
+    QString description = QString::fromUtf8(figureInfo(figure).description);
     const QString described = itemDescription(figure, worksheet);
     if (!described.isEmpty())
-        title += QStringLiteral(" (%1)").arg(described);
-    return title;
+        description += QStringLiteral(" (%1)").arg(described);
+    return description;
+}
+
+QString lineTitle(Figure figure, const St1Worksheet& worksheet) {
+    const FigureInfo& info = figureInfo(figure);
+    if (*info.line == '\0' || info.form == FigureForm::Gasohol)
+        return lineDescription(figure, worksheet);
+    return QStringLiteral("%1 %2, %3")
+        .arg(QString::fromLatin1(lineWord(info.form)), QString::fromLatin1(info.line),
+             lineDescription(figure, worksheet));
 }
 
 const ExplainedLine* ReturnExplanation::find(Figure figure) const {

@@ -45,5 +45,7 @@ struct ReturnExplanation {
 
 ReturnExplanation explainReturn(const PreparedReturn& prepared);
 
-// "Line 4a, receipts taxed at the general rate", "Item 16a, other deduction (Bad debts)".
+// "Line 4a, Receipts taxed at the general rate", "Item 16a, Other deduction (Bad debts)".
 QString lineTitle(Figure figure, const St1Worksheet& worksheet);
+// The same without the line: "Other deduction (Bad debts)".
+QString lineDescription(Figure figure, const St1Worksheet& worksheet);
