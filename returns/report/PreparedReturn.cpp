@@ -17,6 +17,17 @@ QString PreparedReturn::locationTitle(int row) const {
         .arg(QString::fromLatin1(name.data(), qsizetype(name.size())));
 }
 
+std::vector<FigureForm> filedLocalForms(const ClientRecord& client) {
+    std::vector<FigureForm> forms;
+    if (client.filesST14 == 1)
+        forms.push_back(FigureForm::St14);
+    if (client.filesST4 == 1)
+        forms.push_back(FigureForm::St4);
+    if (client.filesST8 == 1)
+        forms.push_back(FigureForm::St8);
+    return forms;
+}
+
 PreparedReturn preparedMultiSiteReturn(const ReturnRecord& combined, const CalculationSteps& steps,
                                        const LocationResults& results) {
     PreparedReturn prepared{combined, steps, {}, 0, false};

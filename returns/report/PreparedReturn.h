@@ -24,6 +24,10 @@ struct PreparedReturn {
     QString locationTitle(int row) const;
 };
 
+// The forms besides ST-1 and its worksheet that a client's returns (and each of its locations)
+// take: ST-14, ST-4 and ST-8 as its profile says, in that order.
+std::vector<FigureForm> filedLocalForms(const ClientRecord& client);
+
 // The prepared return of a multi-site return: the combined record and steps with the listed
 // locations.
 PreparedReturn preparedMultiSiteReturn(const ReturnRecord& combined, const CalculationSteps& steps,

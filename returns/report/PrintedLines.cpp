@@ -30,16 +30,16 @@ void addForm(std::vector<PrintedLine>& lines, PrintedPage page, int location,
     }
 }
 
-// A single-site return's pages besides ST-1 and its worksheet, or a location's own.
-std::vector<PrintedPage> localPages(const ClientRecord& client) {
-    std::vector<PrintedPage> pages;
-    if (client.filesST14 == 1)
-        pages.push_back(PrintedPage::St14);
-    if (client.filesST4 == 1)
-        pages.push_back(PrintedPage::St4);
-    if (client.filesST8 == 1)
-        pages.push_back(PrintedPage::St8);
-    return pages;
+PrintedPage pageOf(FigureForm form) {
+    switch (form) {
+    case FigureForm::St14:
+        return PrintedPage::St14;
+    case FigureForm::St4:
+        return PrintedPage::St4;
+    default:
+        break;
+    }
+    return PrintedPage::St8;
 }
 
 void addLocations(std::vector<PrintedLine>& lines, const PreparedReturn& prepared) {
@@ -79,8 +79,8 @@ std::vector<PrintedLine> printedLines(const PreparedReturn& prepared) {
         addLocations(lines, prepared);
         return lines;
     }
-    for (const PrintedPage page : localPages(prepared.record.client))
-        addForm(lines, page, -1, prepared.record);
+    for (const FigureForm form : filedLocalForms(prepared.record.client))
+        addForm(lines, pageOf(form), -1, prepared.record);
     if (prepared.gasoholPage)
         addForm(lines, PrintedPage::Gasohol, -1, prepared.record);
     return lines;

@@ -51,12 +51,8 @@ ExplainedForm explainedForm(FigureForm form, const CalculationSteps& steps,
 // The forms a return (or a location's return) takes besides ST-1 and its worksheet.
 std::vector<FigureForm> formsOf(const ClientRecord& client, bool withGasohol) {
     std::vector<FigureForm> forms = {FigureForm::Rates, FigureForm::St1, FigureForm::Worksheet};
-    if (client.filesST14 == 1)
-        forms.push_back(FigureForm::St14);
-    if (client.filesST4 == 1)
-        forms.push_back(FigureForm::St4);
-    if (client.filesST8 == 1)
-        forms.push_back(FigureForm::St8);
+    const std::vector<FigureForm> local = filedLocalForms(client);
+    forms.insert(forms.end(), local.begin(), local.end());
     if (withGasohol)
         forms.push_back(FigureForm::Gasohol);
     return forms;

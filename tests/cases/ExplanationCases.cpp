@@ -23,7 +23,6 @@
 #include "returns/report/ReturnExplanation.h"
 #include "support/LoadedForms.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <iostream>
@@ -154,8 +153,7 @@ protected:
     }
 
     void checkSingleSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = QFileInfo(file).fileName().toStdString() + ": case \"" +
-                                  testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+        const std::string where = caseLabel(file, testCase);
         const QJsonObject input = testCase[QStringLiteral("input")].toObject();
         const QJsonObject expected = testCase[QStringLiteral("expected")].toObject();
         PreparedReturn prepared;
@@ -190,14 +188,11 @@ protected:
     }
 
     void checkMultiSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = QFileInfo(file).fileName().toStdString() + ": case \"" +
-                                  testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+        const std::string where = caseLabel(file, testCase);
         const QJsonObject input = testCase[QStringLiteral("input")].toObject();
         MultiSiteCaseRun run(input);
-        run.prepareLocations(input, *set);
-        CalculationSteps steps;
-        const CombinedFills fills = run.combine(*set, StepRecorder(steps));
-        const PreparedReturn prepared = preparedMultiSiteReturn(*run.record, steps, *run.results);
+        CombinedFills fills;
+        const PreparedReturn prepared = run.prepared(input, *set, fills);
         const ReturnExplanation explanation = explainReturn(prepared);
         ASSERT_EQ(explanation.parts.size(), size_t(run.results->count) + 1) << where;
         FilledPages combinedPages;

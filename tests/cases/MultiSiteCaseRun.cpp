@@ -48,3 +48,11 @@ QJsonObject MultiSiteCaseRun::prepare(int row, const QJsonObject& entries, FormS
 CombinedFills MultiSiteCaseRun::combine(FormSet& set, StepRecorder steps) {
     return combineLocations(*record, set, client, *results, context, steps);
 }
+
+PreparedReturn MultiSiteCaseRun::prepared(const QJsonObject& input, FormSet& set,
+                                          CombinedFills& fills) {
+    prepareLocations(input, set);
+    CalculationSteps steps;
+    fills = combine(set, StepRecorder(steps));
+    return preparedMultiSiteReturn(*record, steps, *results);
+}

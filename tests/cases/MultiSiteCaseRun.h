@@ -6,6 +6,7 @@
 #include "returns/ReturnRecord.h"
 #include "returns/explain/StepRecorder.h"
 #include "returns/multisite/LocationResult.h"
+#include "returns/report/PreparedReturn.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -30,6 +31,9 @@ struct MultiSiteCaseRun {
     // status of an earlier one as `preparedTwiceStatus`.
     QJsonArray prepareLocations(const QJsonObject& input, FormSet& set);
     CombinedFills combine(FormSet& set, StepRecorder steps = {});
+    // Prepares every location and combines them with the steps of the sums recorded: the
+    // prepared return, as its preview gets it.
+    PreparedReturn prepared(const QJsonObject& input, FormSet& set, CombinedFills& fills);
 
 private:
     QJsonObject prepare(int row, const QJsonObject& entries, FormSet& set);

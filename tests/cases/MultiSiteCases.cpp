@@ -85,8 +85,7 @@ protected:
                          const QString& file, const QJsonObject& testCase) const {
         const MultiSiteGeneration generation = generateMultiSitePages(
             *set, *run->record, fills, run->client, *run->results, run->context);
-        const std::string name = QFileInfo(file).fileName().toStdString() + ": case \"" +
-                                 testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+        const std::string name = caseLabel(file, testCase);
         if (generation.ok()) {
             EXPECT_EQ(generation.pages.size(),
                       size_t(expected[QStringLiteral("pageList")].toArray().size()))

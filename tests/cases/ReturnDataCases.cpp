@@ -23,7 +23,6 @@
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <gtest/gtest.h>
@@ -147,8 +146,7 @@ protected:
     }
 
     void checkSingleSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = QFileInfo(file).fileName().toStdString() + ": case \"" +
-                                  testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+        const std::string where = caseLabel(file, testCase);
         const QJsonObject input = testCase[QStringLiteral("input")].toObject();
         PreparedReturn prepared;
         ReturnCaseInput::build(input, prepared.record);
@@ -187,14 +185,11 @@ protected:
     }
 
     void checkMultiSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = QFileInfo(file).fileName().toStdString() + ": case \"" +
-                                  testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+        const std::string where = caseLabel(file, testCase);
         const QJsonObject input = testCase[QStringLiteral("input")].toObject();
         MultiSiteCaseRun run(input);
-        run.prepareLocations(input, *set);
-        CalculationSteps steps;
-        const CombinedFills fills = run.combine(*set, StepRecorder(steps));
-        const PreparedReturn prepared = preparedMultiSiteReturn(*run.record, steps, *run.results);
+        CombinedFills fills;
+        const PreparedReturn prepared = run.prepared(input, *set, fills);
         const QJsonObject document = savedAndRead(ReturnData::document(prepared));
         checkDocument(ReturnData::document(prepared), where);
         FilledPages pages;
