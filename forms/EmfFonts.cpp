@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <cmath>
 
 namespace {
 
@@ -64,4 +65,20 @@ QRawFont EmfFonts::rawFont(const EmfFont& font, qreal pixelSize) {
     QRawFont raw = *found;
     raw.setPixelSize(pixelSize);
     return raw;
+}
+
+QList<qint32> EmfFonts::designAdvances(const EmfFont& font, const QString& text) {
+    const QRawFont raw = rawFont(font, -font.height);
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    QList<qint32> rounded;
+    double exact = 0;
+    qint32 placed = 0;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        exact += index < advances.size() ? advances[index].x() : 0;
+        const qint32 next = qint32(std::lround(exact));
+        rounded.append(next - placed);
+        placed = next;
+    }
+    return rounded;
 }

@@ -19,6 +19,10 @@ public:
 
     // The raw font of a logical font, at the given pixel size.
     QRawFont rawFont(const EmfFont& font, qreal pixelSize);
+    // The advance of every character of `text` in the font's logical units (its em height
+    // is -font.height), from the face's design metrics and rounded as running sums, so the
+    // rounding never adds up along a line.
+    QList<qint32> designAdvances(const EmfFont& font, const QString& text);
 
 private:
     QHash<QString, QRawFont> cache_;
