@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class PageView;
+class ReturnDataCommands;
 class QLabel;
 class QPushButton;
 
@@ -39,6 +40,7 @@ private:
 
     const PreviewContext& context_;
     PageView* pages_;
+    ReturnDataCommands* figures_;
     QPushButton* letterButton_ = nullptr;
     QLabel* pageNumber_ = nullptr;
 };

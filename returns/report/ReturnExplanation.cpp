@@ -3,6 +3,8 @@
 #include "platform/FixedText.h"
 #include "returns/report/PreparedReturn.h"
 
+#include <algorithm>
+
 namespace {
 using F = Figure;
 
@@ -70,25 +72,35 @@ ExplainedPart explainedPart(QString title, int location, const std::vector<Figur
     return part;
 }
 
-ReturnExplanation explainSingleSite(const PreparedReturn& prepared) {
-    const ReturnRecord& record = prepared.record;
-    const bool gasohol =
-        record.gasoholWorksheet.gallons > 0 || record.gasoholWorksheet.receipts > 0;
+// The forms of the return itself, or of the combined return.
+std::vector<FigureForm> mainForms(const PreparedReturn& prepared) {
+    if (prepared.multiSite())
+        return {FigureForm::St1, FigureForm::Worksheet};
+    const GasoholWorksheet& gasohol = prepared.record.gasoholWorksheet;
+    return formsOf(prepared.record.client, gasohol.gallons > 0 || gasohol.receipts > 0);
+}
+
+// What the words of the return itself (or of the combined return) need.
+WordingContext mainContext(const PreparedReturn& prepared) {
     WordingContext context;
-    context.taxRecord = &record.client.taxRecord;
-    return {{explainedPart({}, -1, formsOf(record.client, gasohol), prepared.steps,
-                           record.worksheet, context)}};
+    if (!prepared.multiSite())
+        context.taxRecord = &prepared.record.client.taxRecord;
+    for (int row = 0; row < int(prepared.locations.size()); ++row)
+        context.locations << prepared.locationTitle(row).replace(QStringLiteral("Location "),
+                                                                 QStringLiteral("location "));
+    return context;
+}
+
+ReturnExplanation explainSingleSite(const PreparedReturn& prepared) {
+    return {{explainedPart({}, -1, mainForms(prepared), prepared.steps, prepared.record.worksheet,
+                           mainContext(prepared))}};
 }
 
 ReturnExplanation explainMultiSite(const PreparedReturn& prepared) {
     ReturnExplanation explanation;
-    WordingContext combined;
-    for (int row = 0; row < int(prepared.locations.size()); ++row)
-        combined.locations << prepared.locationTitle(row).replace(QStringLiteral("Location "),
-                                                                  QStringLiteral("location "));
     explanation.parts.push_back(explainedPart(QStringLiteral("Combined return"), -1,
-                                              {FigureForm::St1, FigureForm::Worksheet},
-                                              prepared.steps, prepared.record.worksheet, combined));
+                                              mainForms(prepared), prepared.steps,
+                                              prepared.record.worksheet, mainContext(prepared)));
     const std::vector<FigureForm> forms = formsOf(prepared.record.client, false);
     for (int row = 0; row < int(prepared.locations.size()); ++row) {
         const LocationResult& location = prepared.locations[size_t(row)];
@@ -132,4 +144,12 @@ const ExplainedLine* ReturnExplanation::find(Figure figure) const {
 
 ReturnExplanation explainReturn(const PreparedReturn& prepared) {
     return prepared.multiSite() ? explainMultiSite(prepared) : explainSingleSite(prepared);
+}
+
+std::optional<ExplainedLine> explainFigure(const PreparedReturn& prepared, Figure figure) {
+    const std::vector<FigureForm> forms = mainForms(prepared);
+    if (!reached(figure, prepared.steps) ||
+        std::ranges::find(forms, figureInfo(figure).form) == forms.end())
+        return std::nullopt;
+    return explainedLine(figure, prepared.steps, prepared.record.worksheet, mainContext(prepared));
 }

@@ -3,6 +3,7 @@
 #include "returns/explain/StepWording.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 struct PreparedReturn;
@@ -44,6 +45,9 @@ struct ReturnExplanation {
 };
 
 ReturnExplanation explainReturn(const PreparedReturn& prepared);
+// One figure of the return (or of the combined return), without wording the others; none when
+// the calculations did not reach it or its form is not part of the return.
+std::optional<ExplainedLine> explainFigure(const PreparedReturn& prepared, Figure figure);
 
 // "Line 4a, Receipts taxed at the general rate", "Item 16a, Other deduction (Bad debts)".
 QString lineTitle(Figure figure, const St1Worksheet& worksheet);

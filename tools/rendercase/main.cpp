@@ -2,12 +2,16 @@
 // look at them:
 //
 //   vantrobe-rendercase [--pdf] CASES.json OUTPUT-FOLDER
+//   vantrobe-rendercase --data DATA-FOLDER CASES.json [OUTPUT-FOLDER]
 //
 // Each case gets a folder "NN-<name>" in the output folder with st1-page1, st1-page2, st14,
 // st4, st8 and gasohol-worksheet as .emf page images and 200-dpi PNGs (a page that was not
 // filled is left out). With --pdf each folder also gets return.pdf, the return saved as the
-// preview's "Save As" saves it. Failed fills are reported; the command then exits with 1.
+// preview's "Save As" saves it. With --data the data folder gets "NN-<name>.json" and
+// "NN-<name>.csv" of every case (multi-site cases too), the files "Export Return Data" writes.
+// Failed fills and files that cannot be written are reported; the command then exits with 1.
 
+#include "CaseData.h"
 #include "CasePages.h"
 #include "forms/EmfFonts.h"
 
@@ -58,10 +62,19 @@ int main(int argc, char** argv) {
     const QCommandLineOption pdf(QStringLiteral("pdf"),
                                  QStringLiteral("also write each case's return.pdf"));
     parser.addOption(pdf);
+    const QCommandLineOption data(QStringLiteral("data"),
+                                  QStringLiteral("write each case's return data (.json, .csv) "
+                                                 "into <folder>"),
+                                  QStringLiteral("folder"));
+    parser.addOption(data);
     parser.addPositionalArgument(QStringLiteral("cases"), QStringLiteral("the case file (.json)"));
-    parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("the output folder"));
+    parser.addPositionalArgument(QStringLiteral("output"),
+                                 QStringLiteral("the output folder of the pages"),
+                                 QStringLiteral("[output]"));
     parser.process(application);
-    if (parser.positionalArguments().size() != 2)
+    const QStringList arguments = parser.positionalArguments();
+    const bool withPages = arguments.size() == 2;
+    if (arguments.isEmpty() || arguments.size() > 2 || (!withPages && !parser.isSet(data)))
         parser.showHelp(2);
     QTextStream out(stdout);
     QTextStream errors(stderr);
@@ -73,17 +86,30 @@ int main(int argc, char** argv) {
         return 1;
     }
     EmfFonts::registerProgramFonts();
-    const QDir output(parser.positionalArguments()[1]);
-    bool allFilled = true;
+    const QDir output(withPages ? arguments[1] : QString());
+    const QDir dataFolder(parser.value(data));
+    if (parser.isSet(data) && !QDir().mkpath(dataFolder.path())) {
+        errors << "cannot create " << dataFolder.path() << Qt::endl;
+        return 1;
+    }
+    bool allWritten = true;
     for (qsizetype index = 0; index < cases.size(); ++index) {
         const QJsonObject testCase = cases[index].toObject();
         const QString folder = caseFolderName(index, testCase[QStringLiteral("name")].toString());
-        const CasePages::Outcome outcome =
-            CasePages::write(testCase, output.filePath(folder), parser.isSet(pdf));
+        CasePages::Outcome outcome;
+        if (withPages)
+            outcome = CasePages::write(testCase, output.filePath(folder), parser.isSet(pdf));
+        if (parser.isSet(data)) {
+            const QStringList failures = CaseData::write(testCase, dataFolder.filePath(folder));
+            if (failures.isEmpty())
+                outcome.pages << folder + QStringLiteral(".json")
+                              << folder + QStringLiteral(".csv");
+            outcome.failures << failures;
+        }
         out << folder << ": " << outcome.pages.join(QStringLiteral(", ")) << Qt::endl;
         for (const QString& failure : outcome.failures)
             out << "  " << failure << Qt::endl;
-        allFilled = allFilled && outcome.failures.isEmpty();
+        allWritten = allWritten && outcome.failures.isEmpty();
     }
-    return allFilled ? 0 : 1;
+    return allWritten ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "forms/preview/PreviewDocument.h"
 #include "forms/preview/ReturnGeneration.h"
 #include "output/ReturnPreviewWindow.h"
+#include "output/explain/SummaryExplanations.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
 #include "returns/GroupThousands.h"
@@ -23,6 +24,8 @@
 namespace {
 constexpr const char* kRowTitles[] = {"Total Receipts", "Deductions", "Taxable Receipts",
                                       "Payment Due"};
+constexpr Figure kRowFigures[] = {Figure::St1Line1, Figure::St1Line2, Figure::St1Line3,
+                                  Figure::St1Line25};
 
 QLabel* paragraph(const char* text) {
     auto* label = new QLabel(QLatin1String(text));
@@ -45,6 +48,8 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
         table->addWidget(amounts_[size_t(row)], row, 1);
     }
     box->addLayout(table);
+    explanations_ = new SummaryExplanations(box, this);
+    explanations_->attachLabels(amounts_, kRowFigures);
     box->addWidget(paragraph("Please click on the \" Preview Return \" button to preview, print, "
                              "export or e-mail the generated forms and transmittal letter."));
     box->addWidget(paragraph("Please make sure to use a laser printer with black, "
@@ -58,8 +63,11 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
 void CombinedSummaryStep::pageShown() {
     MultiSiteWizardState& multiSite = state();
     multiSite.shared.previewed = false;
+    explanations_->steps().clear();
     multiSite.fills = combineLocations(multiSite.record(), multiSite.shared.forms,
-                                       multiSite.client(), *multiSite.results, multiSite.context());
+                                       multiSite.client(), *multiSite.results, multiSite.context(),
+                                       StepRecorder(explanations_->steps()));
+    explanations_->showCombined(multiSite.record(), *multiSite.results);
     const ReturnSummary& summary = multiSite.record().summary;
     const Dollars shown[] = {summary.summaryTotalReceipts, summary.summaryDeductions,
                              summary.summaryTaxableReceipts, summary.summaryPaymentDue};
@@ -93,6 +101,7 @@ void CombinedSummaryStep::previewReturn() {
     preview.periodText = multiSite.record().texts.periodText;
     preview.paymentDue = multiSite.record().st1.line25;
     preview.preparer = shared.settings.preparer;
+    preview.prepared = explanations_->prepared(shared.pages);
     const QString document = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
                                                  preview.businessName(), Clock::today());
     if (openReturnPreview(this, preview, document))

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+class SummaryExplanations;
 
 // Page 298, the summary of the combined return: each time it is shown it combines the
 // prepared locations (combineLocations) and shows the combined total receipts, deductions,
@@ -33,5 +34,6 @@ protected:
 
 private:
     std::array<QLabel*, 4> amounts_{};
+    SummaryExplanations* explanations_ = nullptr;
     QPushButton* preview_ = nullptr;
 };

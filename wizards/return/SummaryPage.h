@@ -4,6 +4,7 @@
 
 class QPushButton;
 class QTableWidget;
+class SummaryExplanations;
 struct SummaryTexts;
 
 // Step 292, the last: computes every form and shows the summary table. Outside location mode
@@ -19,6 +20,7 @@ public:
     bool finishPressed() override;
 
     QTableWidget* table() const { return table_; }
+    SummaryExplanations* explanations() const { return explanations_; }
     QPushButton* previewButton() const { return preview_; }
     // The ST-1 status of the last computation (0, or -6 when the bases miss line 3).
     int st1Status() const { return st1Status_; }
@@ -34,6 +36,7 @@ private:
     int computeReturn();
 
     QTableWidget* table_ = nullptr;
+    SummaryExplanations* explanations_ = nullptr;
     QPushButton* preview_ = nullptr;
     int st1Status_ = 0;
 };
