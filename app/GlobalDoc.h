@@ -30,7 +30,8 @@ public:
     // The client data folder as last taken from the options (ends with '/').
     const QString& clientDataFolder() const { return clientDataFolder_; }
 
-    // Fills `fileName` with a new client file path in the client data folder; returns 0.
+    // Fills `fileName` with a new client file path in the client data folder, claimed by its
+    // new empty file (see ClientStore::newClientFileName); returns 0.
     int newClientFileName(QString& fileName);
     // Writes the client to `path`, or to a new client file name when `path` is empty; 0 on
     // success (the client takes the path), otherwise the write's result.

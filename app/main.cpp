@@ -1,11 +1,16 @@
 // The program's entry point: the Qt application object, then start-up in its fixed order.
 #include "app/MainFrame.h"
 #include "app/PreparerApp.h"
+#include "platform/PrivateTempFolder.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
+    // What a killed earlier run left in its private temporary folder (a half-written TIFF,
+    // viewed pages) goes before this run makes its own.
+    PrivateTempFolder::removeLeftovers(QDir::tempPath());
     CPreparerApp application;
     if (!application.initInstance())
         return 1;

@@ -3,7 +3,7 @@
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
-#include "platform/TempFile.h"
+#include "platform/PrivateTempFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ PageList benchmarkPages() {
     PageList pages;
     for (int page = 0; page < kPageCount; ++page) {
         PageEntry entry;
-        entry.imagePaths[0] = TempFile::create(QStringLiteral("EMF"));
+        entry.imagePaths[0] = PrivateTempFolder::createFile(QStringLiteral("EMF"));
         QFile::remove(entry.imagePaths[0]);
         QFile::copy(
             QDir(QStringLiteral(VANTROBE_FORM_IMAGES)).filePath(images[page % images.size()]),

@@ -20,6 +20,17 @@ int storedCounter() {
     const int count = SettingsStore::readInt(kCounterSection, kCounterKey, 0);
     return count < 0 || count > kLargestCounter ? 0 : count;
 }
+
+enum class Claim { Claimed, Taken, Unavailable };
+
+// Creates the file, empty, only when nothing (no file, folder or link) has its name yet.
+Claim claimName(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Claim::Claimed;
+    const QFileInfo existing(path);
+    return existing.exists() || existing.isSymLink() ? Claim::Taken : Claim::Unavailable;
+}
 } // namespace
 
 QString ClientStore::clientFileName(const QString& folder, int number) {
@@ -29,10 +40,16 @@ QString ClientStore::clientFileName(const QString& folder, int number) {
 
 QString ClientStore::newClientFileName(const QString& folder) {
     int number = storedCounter() + 1;
-    while (QFileInfo::exists(clientFileName(folder, number)))
+    while (claimName(clientFileName(folder, number)) == Claim::Taken)
         ++number;
     SettingsStore::writeInt(kCounterSection, kCounterKey, number);
     return clientFileName(folder, number);
+}
+
+void ClientStore::releaseClientFileName(const QString& path) {
+    const QFileInfo file(path);
+    if (file.isFile() && !file.isSymLink() && file.size() == 0)
+        QFile::remove(path);
 }
 
 int ClientStore::saveClient(ClientInfo& client, const QString& path, const QString& folder) {
@@ -40,6 +57,8 @@ int ClientStore::saveClient(ClientInfo& client, const QString& path, const QStri
     const int result = writeClientFile(client, target);
     if (result == kClientFileOk)
         client.path = target;
+    else if (path.isEmpty())
+        releaseClientFileName(target);
     return result;
 }
 

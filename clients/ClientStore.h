@@ -18,10 +18,18 @@ QString clientFileName(const QString& folder, int number);
 // Hands out the next unused client file name. The counter "Client Count" in section
 // "Private Data" only grows; a name already taken in the folder is skipped. A stored counter
 // outside 0 .. 99,999,998 is read as 0.
+// The name is claimed by creating its file, empty, exclusively: another program sharing the
+// folder (whose counter may hand out the same number) finds the file and takes the next
+// number, so no save ever replaces another client's file. The claimed file becomes the
+// client's file when it is saved; releaseClientFileName gives up a name left unused. A folder
+// that cannot take the file (a missing folder) gives the name unclaimed, and the save fails.
 QString newClientFileName(const QString& folder);
+// Removes the claimed file of a name that was never saved (it is still empty).
+void releaseClientFileName(const QString& path);
 
 // Writes the client to `path`, or to a new name when `path` is empty. On success the client
-// takes the path; a failure returns the write's result and leaves the client's path alone.
+// takes the path; a failure returns the write's result and leaves the client's path alone (a
+// new name is released again, its number stays used up).
 int saveClient(ClientInfo& client, const QString& path, const QString& folder);
 
 // Overwrites the stored tax table lines of the client (of each used location for a multi-site

@@ -2,8 +2,8 @@
 
 #include "forms/PlaceholderSearch.h"
 #include "platform/Cp1252.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/SafeWrite.h"
-#include "platform/TempFile.h"
 
 #include <QFile>
 #include <cstring>
@@ -87,7 +87,7 @@ int FormPage::saveImage(const QString& path) const {
 QString FormPage::saveTemporaryImage() const {
     if (workingImage_.isEmpty())
         return {};
-    return TempFile::createWith(QStringLiteral("EMF"), workingImage_);
+    return PrivateTempFolder::createFileWith(QStringLiteral("EMF"), workingImage_);
 }
 
 void FormPage::blankAllFields() {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <sqlite3.h>
 
 namespace {
@@ -17,6 +18,11 @@ const char kSchemaScript[] =
     "CREATE TABLE DataBaseVersion(Version char(20));"
     "INSERT INTO DataBaseVersion values ('1');";
 const QByteArray kSqlite3Header("SQLite format 3\0", 16);
+const QStringList kReturnColumns = {
+    QStringLiteral("ReturnIndex"),   QStringLiteral("ReturnDate"),
+    QStringLiteral("ReturnTime"),    QStringLiteral("ST1TotalReceipts"),
+    QStringLiteral("ST1Deductions"), QStringLiteral("ST1TaxableReceipts"),
+    QStringLiteral("ST1PaymentDue"), QStringLiteral("ReturnData")};
 
 enum class FileKind { Empty, Current, Legacy, Foreign };
 
@@ -35,21 +41,36 @@ FileKind fileKind(const QString& path) {
     return isLegacyHistoryHeader(head) ? FileKind::Legacy : FileKind::Foreign;
 }
 
-void bindParameters(sqlite3_stmt* statement, const QVariantList& parameters) {
-    for (int index = 0; index < parameters.size(); ++index) {
-        const QVariant& value = parameters[index];
-        const int position = index + 1;
-        if (value.typeId() == QMetaType::QByteArray) {
-            const QByteArray bytes = value.toByteArray();
-            sqlite3_bind_blob64(statement, position, bytes.constData(),
-                                static_cast<sqlite3_uint64>(bytes.size()), SQLITE_TRANSIENT);
-        } else if (value.typeId() == QMetaType::QString) {
-            sqlite3_bind_text(statement, position, value.toString().toUtf8().constData(), -1,
-                              SQLITE_TRANSIENT);
-        } else {
-            sqlite3_bind_int64(statement, position, value.toLongLong());
-        }
+void bindParameter(sqlite3* db, sqlite3_stmt* statement, int position, const QVariant& value) {
+    int result = SQLITE_OK;
+    if (value.typeId() == QMetaType::QByteArray) {
+        const QByteArray bytes = value.toByteArray();
+        result = sqlite3_bind_blob64(statement, position, bytes.constData(),
+                                     static_cast<sqlite3_uint64>(bytes.size()), SQLITE_TRANSIENT);
+    } else if (value.typeId() == QMetaType::QString) {
+        const QByteArray text = value.toString().toUtf8();
+        result = sqlite3_bind_text64(statement, position, text.constData(),
+                                     static_cast<sqlite3_uint64>(text.size()), SQLITE_TRANSIENT,
+                                     SQLITE_UTF8);
+    } else if (!value.isNull()) {
+        result = sqlite3_bind_int64(statement, position, value.toLongLong());
     }
+    // A value the engine refuses (one longer than the limit) is never stored as NULL.
+    if (result != SQLITE_OK)
+        throwSqliteError(db);
+}
+
+// The file is read as untrusted input: no trigger or view of the file ever runs, functions
+// in its schema must be harmless, its own structure may not be written by a statement, and
+// every value is bounded.
+void distrustTheFile(sqlite3* db) {
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, HistoryDatabase::kMaxValueBytes);
+    sqlite3_limit(db, SQLITE_LIMIT_SQL_LENGTH, HistoryDatabase::kMaxValueBytes);
+    sqlite3_exec(db, "PRAGMA cell_size_check = ON;", nullptr, nullptr, nullptr);
 }
 
 [[noreturn]] void throwNotADatabase() {
@@ -58,11 +79,11 @@ void bindParameters(sqlite3_stmt* statement, const QVariantList& parameters) {
 } // namespace
 
 HistoryDatabase::~HistoryDatabase() {
-    close();
+    closeQuietly();
 }
 
 void HistoryDatabase::open(const QString& path) {
-    close();
+    closeQuietly();
     const FileKind kind = fileKind(path);
     if (kind == FileKind::Foreign)
         throwNotADatabase();
@@ -74,34 +95,102 @@ void HistoryDatabase::open(const QString& path) {
 }
 
 void HistoryDatabase::openEngine(const QString& path) {
-    const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
+    // The engine takes paths in UTF-8 on every system.
+    const int result = sqlite3_open_v2(path.toUtf8().constData(), &db_,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (result == SQLITE_OK)
+    if (result == SQLITE_OK) {
+        distrustTheFile(db_);
         return;
+    }
     const QString message = QString::fromUtf8(sqlite3_errmsg(db_));
-    close();
+    closeQuietly();
     throw CppSQLiteException(SQLITE_CANTOPEN, message);
 }
 
-// An SQLite 3 file that another program wrote is not a history file, even with our tables.
+// An SQLite 3 file that another program wrote is not a history file, even with our tables;
+// nor is one of ours whose return table is not the one the program creates.
 void HistoryDatabase::refuseForeignFile() {
+    bool ours = false;
     try {
-        HistoryQuery applicationId = execQuery(QStringLiteral("PRAGMA application_id;"));
-        HistoryQuery userVersion = execQuery(QStringLiteral("PRAGMA user_version;"));
-        if (applicationId.fieldValue(QStringLiteral("application_id")).toInt() == kApplicationId &&
-            userVersion.fieldValue(QStringLiteral("user_version")).toInt() == kUserVersion)
-            return;
+        ours = carriesOurMarks() && returnTableIsOurs();
     } catch (const CppSQLiteException&) {
-        close();
+        closeQuietly();
         throw;
     }
-    close();
+    if (ours)
+        return;
+    closeQuietly();
     throwNotADatabase();
 }
 
+bool HistoryDatabase::carriesOurMarks() {
+    HistoryQuery applicationId = execQuery(QStringLiteral("PRAGMA application_id;"));
+    HistoryQuery userVersion = execQuery(QStringLiteral("PRAGMA user_version;"));
+    return applicationId.fieldValue(QStringLiteral("application_id")).toInt() == kApplicationId &&
+           userVersion.fieldValue(QStringLiteral("user_version")).toInt() == kUserVersion;
+}
+
+// tblReturnHistory, where the file has it, is a plain table (never a view, a virtual table or
+// a table without row numbers) with exactly the columns the program creates it with, none of
+// them computed.
+// Other tables may stand beside it.
+bool HistoryDatabase::returnTableIsOurs() {
+    HistoryQuery objects = execQuery(
+        QStringLiteral("select type, sql from sqlite_master where name = 'tblReturnHistory' "
+                       "collate nocase;"));
+    if (objects.eof())
+        return true;
+    if (objects.fieldValue(QStringLiteral("type")) != QLatin1String("table") ||
+        !objects.fieldValue(QStringLiteral("sql"))
+             .startsWith(QLatin1String("CREATE TABLE"), Qt::CaseInsensitive))
+        return false;
+    objects.nextRow();
+    if (!objects.eof())
+        return false;
+    QStringList missing = kReturnColumns;
+    for (HistoryQuery column = execQuery(QStringLiteral("PRAGMA table_xinfo(tblReturnHistory);"));
+         !column.eof(); column.nextRow()) {
+        const qsizetype before = missing.size();
+        missing.removeIf([name = column.fieldValue(QStringLiteral("name"))](const QString& wanted) {
+            return wanted.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (missing.size() == before ||
+            column.fieldValue(QStringLiteral("hidden")) != QLatin1String("0"))
+            return false;
+    }
+    if (!hasRowNumbers())
+        return false;
+    HistoryQuery key = execQuery(QStringLiteral(
+        "select count(*) as keys from pragma_table_info('tblReturnHistory') where pk = 1 and "
+        "name = 'ReturnIndex' collate nocase and type = 'integer' collate nocase;"));
+    return missing.isEmpty() && key.fieldValue(QStringLiteral("keys")) == QLatin1String("1");
+}
+
+// The entry numbers are the table's row numbers: a table without them fails to compile this.
+bool HistoryDatabase::hasRowNumbers() {
+    try {
+        prepare(QStringLiteral("select rowid from tblReturnHistory;"));
+        return true;
+    } catch (const CppSQLiteException&) {
+        return false;
+    }
+}
+
 void HistoryDatabase::close() {
-    sqlite3_close(db_);
+    if (!db_)
+        return;
+    const int result = sqlite3_close_v2(db_);
+    if (result != SQLITE_OK)
+        throw CppSQLiteException(result, QString::fromUtf8(sqlite3_errstr(result)));
     db_ = nullptr;
+}
+
+void HistoryDatabase::closeQuietly() noexcept {
+    try {
+        close();
+    } catch (const CppSQLiteException&) {
+        db_ = nullptr;
+    }
 }
 
 sqlite3* HistoryDatabase::connection() {
@@ -119,9 +208,10 @@ int HistoryDatabase::execDML(const QString& sql) {
 }
 
 int HistoryDatabase::execDML(const QString& sql, const QVariantList& parameters) {
-    sqlite3_stmt* statement = prepare(sql);
-    bindParameters(statement, parameters);
-    HistoryQuery run(db_, statement);
+    Statement statement = prepare(sql);
+    for (int index = 0; index < parameters.size(); ++index)
+        bindParameter(db_, statement.get(), index + 1, parameters[index]);
+    HistoryQuery run(db_, std::move(statement));
     return sqlite3_changes(db_);
 }
 
@@ -129,12 +219,14 @@ HistoryQuery HistoryDatabase::execQuery(const QString& sql) {
     return HistoryQuery(db_, prepare(sql));
 }
 
-sqlite3_stmt* HistoryDatabase::prepare(const QString& sql) {
+Statement HistoryDatabase::prepare(const QString& sql) {
     sqlite3* db = connection();
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
+    const int result = sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr);
+    Statement owned(statement);
+    if (result != SQLITE_OK)
         throwSqliteError(db);
-    return statement;
+    return owned;
 }
 
 bool HistoryDatabase::hasReturnTable() {

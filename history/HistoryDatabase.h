@@ -11,10 +11,18 @@ struct sqlite3;
 // goes. History files are SQLite 3 databases marked as ours (application id and user version);
 // an older history file is converted on its first open. Every failure is thrown as a
 // CppSQLiteException.
+//
+// A history file comes from outside (a client folder can be shared, restored or sent along),
+// so the file is not trusted: its return table must be a plain table with the program's own
+// columns, its triggers and views are never run, and no single value read from it or written
+// to it may be longer than kMaxValueBytes.
 class HistoryDatabase {
 public:
     static constexpr int kApplicationId = 0x56544248;
     static constexpr int kUserVersion = 1;
+    // The longest text or page archive (ReturnData) of one entry: a 130-page return's archive
+    // takes well under 1 MB.
+    static constexpr int kMaxValueBytes = 64 << 20;
 
     HistoryDatabase() = default;
     HistoryDatabase(const HistoryDatabase&) = delete;
@@ -22,8 +30,11 @@ public:
     ~HistoryDatabase();
 
     // Opens the file, creating an empty one when it is missing. A file that is neither an empty
-    // file, one of ours nor an older history file is refused with SQLITE_NOTADB.
+    // file, one of ours nor an older history file, or whose tblReturnHistory is not the return
+    // table, is refused with SQLITE_NOTADB.
     void open(const QString& path);
+    // Closes the file; every statement is finalized by then. A close the engine refuses is
+    // thrown.
     void close();
     bool isOpen() const { return db_ != nullptr; }
 
@@ -56,9 +67,13 @@ public:
 
 private:
     sqlite3* connection();
-    sqlite3_stmt* prepare(const QString& sql);
+    Statement prepare(const QString& sql);
     void openEngine(const QString& path);
     void refuseForeignFile();
+    bool carriesOurMarks();
+    bool returnTableIsOurs();
+    bool hasRowNumbers();
+    void closeQuietly() noexcept;
 
     sqlite3* db_ = nullptr;
 };

@@ -5,17 +5,13 @@
 
 #include <sqlite3.h>
 
-HistoryQuery::HistoryQuery(sqlite3* db, sqlite3_stmt* statement) : db_(db), statement_(statement) {
+void StatementFinalizer::operator()(sqlite3_stmt* statement) const {
+    sqlite3_finalize(statement);
+}
+
+HistoryQuery::HistoryQuery(sqlite3* db, Statement statement)
+    : db_(db), statement_(std::move(statement)) {
     step();
-}
-
-HistoryQuery::HistoryQuery(HistoryQuery&& other) noexcept
-    : db_(other.db_), statement_(other.statement_), eof_(other.eof_) {
-    other.statement_ = nullptr;
-}
-
-HistoryQuery::~HistoryQuery() {
-    sqlite3_finalize(statement_);
 }
 
 void HistoryQuery::nextRow() {
@@ -23,7 +19,7 @@ void HistoryQuery::nextRow() {
 }
 
 void HistoryQuery::step() {
-    const int result = sqlite3_step(statement_);
+    const int result = sqlite3_step(statement_.get());
     if (result == SQLITE_ROW)
         return;
     eof_ = true;
@@ -33,8 +29,8 @@ void HistoryQuery::step() {
 
 int HistoryQuery::fieldIndex(const QString& name) const {
     const QByteArray wanted = name.toUtf8();
-    for (int column = 0; column < sqlite3_column_count(statement_); ++column) {
-        if (wanted == sqlite3_column_name(statement_, column))
+    for (int column = 0; column < sqlite3_column_count(statement_.get()); ++column) {
+        if (wanted == sqlite3_column_name(statement_.get(), column))
             return column;
     }
     throw CppSQLiteException(CppSQLiteException::kOwnErrorCode,
@@ -47,6 +43,7 @@ QString HistoryQuery::fieldValue(const QString& name) const {
 
 QByteArray HistoryQuery::fieldBlob(const QString& name) const {
     const int column = fieldIndex(name);
-    const void* bytes = sqlite3_column_blob(statement_, column);
-    return QByteArray(static_cast<const char*>(bytes), sqlite3_column_bytes(statement_, column));
+    const void* bytes = sqlite3_column_blob(statement_.get(), column);
+    return QByteArray(static_cast<const char*>(bytes),
+                      sqlite3_column_bytes(statement_.get(), column));
 }

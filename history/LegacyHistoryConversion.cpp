@@ -65,10 +65,12 @@ void keepOriginal(const QString& path, const QByteArray& original) {
         throw CppSQLiteException(SQLITE_CANTOPEN, QStringLiteral("cannot keep the original"));
 }
 
+// Renames over the existing file in one step. The paths go over in full (UTF-16 on Windows),
+// never through the local 8-bit encoding.
 void replaceFile(const QString& from, const QString& to) {
     std::error_code error;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(),
-                            QFile::encodeName(to).toStdString(), error);
+    std::filesystem::rename(QFile(from).filesystemFileName(), QFile(to).filesystemFileName(),
+                            error);
     if (error)
         throw CppSQLiteException(SQLITE_CANTOPEN, QString::fromStdString(error.message()));
 }

@@ -91,7 +91,7 @@ struct ReturnTable {
 };
 
 // The schema table's rows are type, name, table name, root page and the creating SQL.
-std::optional<ReturnTable> findReturnTable(const LegacyPages& pages) {
+std::optional<ReturnTable> findReturnTable(LegacyPages& pages) {
     std::optional<ReturnTable> table;
     pages.forEachRow(kSchemaRootPage, [&](const QByteArray&, const QByteArray& data) {
         const Fields fields = recordFields(data);
@@ -142,7 +142,7 @@ std::optional<std::vector<LegacyHistoryRow>> readLegacyHistory(const QByteArray&
         file.size() < 2 * LegacyPages::kPageSize)
         return std::nullopt;
     try {
-        const LegacyPages pages(file, magicIsSwapped(file));
+        LegacyPages pages(file, magicIsSwapped(file));
         const std::optional<ReturnTable> table = findReturnTable(pages);
         if (!table)
             return std::nullopt;

@@ -21,5 +21,7 @@ struct LegacyHistoryRow {
 
 // Every return of an older history file, in ReturnIndex order, found through the schema
 // table; nothing when the file is not such a file, has no return table or cannot be read in
-// full (every page, cell and overflow chain is checked, never trusted).
+// full (every page, cell and overflow chain is checked, never trusted). A file whose pages are
+// reached twice, or that would read back more than twice its own size, is refused too: what
+// comes back is never much larger than the file.
 std::optional<std::vector<LegacyHistoryRow>> readLegacyHistory(const QByteArray& file);

@@ -16,7 +16,8 @@ constexpr int kMaxCellsPerPage = LegacyPages::kPageSize / kCellHeaderBytes;
 }
 } // namespace
 
-LegacyPages::LegacyPages(const QByteArray& file, bool swapped) : file_(file), swapped_(swapped) {}
+LegacyPages::LegacyPages(const QByteArray& file, bool swapped)
+    : file_(file), swapped_(swapped), bytesLeft_(file.size() * kMaxReadFactor) {}
 
 void LegacyPages::checkPage(int page) const {
     if (page < 1 || page > pageCount())
@@ -45,48 +46,57 @@ quint8 LegacyPages::u8(int page, int offset) const {
 }
 
 void LegacyPages::forEachRow(
-    int rootPage, const std::function<void(const QByteArray&, const QByteArray&)>& visit) const {
-    QSet<int> seen;
-    walk(rootPage, 0, seen, visit);
+    int rootPage, const std::function<void(const QByteArray&, const QByteArray&)>& visit) {
+    walk(rootPage, 0, visit);
+}
+
+void LegacyPages::enter(int page) {
+    checkPage(page);
+    if (visited_.contains(page))
+        fail();
+    visited_.insert(page);
 }
 
 // In key order: each cell's left subtree, the cell, and after the last cell the right child.
-void LegacyPages::walk(
-    int page, int depth, QSet<int>& seen,
-    const std::function<void(const QByteArray&, const QByteArray&)>& visit) const {
-    checkPage(page);
-    if (depth > kMaxDepth || seen.contains(page))
+void LegacyPages::walk(int page, int depth,
+                       const std::function<void(const QByteArray&, const QByteArray&)>& visit) {
+    if (depth > kMaxDepth)
         fail();
-    seen.insert(page);
-    int cell = u16(page, 4);
-    for (int count = 0; cell != 0; ++count) {
-        if (count >= kMaxCellsPerPage || cell < kPageHeaderBytes)
+    enter(page);
+    QSet<int> cells;
+    for (int cell = u16(page, 4); cell != 0; cell = u16(page, cell + 6)) {
+        if (cells.size() >= kMaxCellsPerPage || cell < kPageHeaderBytes || cells.contains(cell))
             fail();
+        cells.insert(cell);
         const int leftChild = static_cast<int>(u32(page, cell));
         const qint64 keyBytes = u16(page, cell + 4) | (qint64(u8(page, cell + 8)) << 16);
         const qint64 dataBytes = u16(page, cell + 10) | (qint64(u8(page, cell + 9)) << 16);
         if (leftChild != 0)
-            walk(leftChild, depth + 1, seen, visit);
+            walk(leftChild, depth + 1, visit);
         const QByteArray bytes = payload(page, cell + kCellHeaderBytes, keyBytes + dataBytes);
         visit(bytes.left(keyBytes), bytes.mid(keyBytes));
-        cell = u16(page, cell + 6);
     }
     const int rightChild = static_cast<int>(u32(page, 0));
     if (rightChild != 0)
-        walk(rightChild, depth + 1, seen, visit);
+        walk(rightChild, depth + 1, visit);
 }
 
-QByteArray LegacyPages::payload(int page, int offset, qint64 length) const {
+QByteArray LegacyPages::payload(int page, int offset, qint64 length) {
+    // Checked before anything is allocated: a cell may state up to 32 MB.
+    if (length > bytesLeft_)
+        fail();
+    bytesLeft_ -= length;
     const int local = static_cast<int>(std::min<qint64>(length, kLocalPayloadBytes));
-    QByteArray bytes(at(page, offset, local), local);
+    QByteArray bytes;
+    bytes.reserve(length);
+    bytes.append(at(page, offset, local), local);
     if (length <= kLocalPayloadBytes)
         return bytes;
     int overflow = static_cast<int>(u32(page, offset + kLocalPayloadBytes));
-    QSet<int> seen;
     while (bytes.size() < length) {
-        if (overflow == 0 || seen.contains(overflow))
+        if (overflow == 0)
             fail();
-        seen.insert(overflow);
+        enter(overflow);
         const int part =
             static_cast<int>(std::min<qint64>(length - bytes.size(), kOverflowDataBytes));
         bytes.append(at(overflow, 4, part), part);

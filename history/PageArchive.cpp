@@ -1,12 +1,13 @@
 #include "history/PageArchive.h"
 
-#include "platform/TempFile.h"
+#include "platform/PrivateTempFolder.h"
+#include "platform/ZipDevice.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <minizip/zip.h>
 
 namespace {
 constexpr qint64 kChunkBytes = 2048;
@@ -65,32 +66,20 @@ bool addPage(zipFile archive, const QString& rootFolder, const PageEntry& page) 
 }
 } // namespace
 
-bool writePageArchive(const QString& archivePath, const PageList& pages) {
-    zipFile archive = zipOpen64(QFile::encodeName(archivePath).constData(), APPEND_STATUS_CREATE);
+std::optional<QByteArray> pageArchiveBytes(const PageList& pages) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    zipFile archive = ZipDevice::openForWriting(buffer);
     if (!archive)
-        return false;
-    const QString rootFolder = QDir::cleanPath(QFileInfo(archivePath).absolutePath()) + u'/';
+        return std::nullopt;
+    const QString rootFolder = QDir::cleanPath(PrivateTempFolder::path()) + u'/';
     bool written = true;
     for (const PageEntry& page : pages) {
         written = addPage(archive, rootFolder, page);
         if (!written)
             break;
     }
-    return zipClose(archive, nullptr) == ZIP_OK && written;
-}
-
-std::optional<QByteArray> pageArchiveBytes(const PageList& pages) {
-    const QString archivePath = TempFile::create(QStringLiteral("ZIP"));
-    if (archivePath.isEmpty())
+    if (zipClose(archive, nullptr) != ZIP_OK || !written)
         return std::nullopt;
-    std::optional<QByteArray> bytes;
-    QFile archive(archivePath);
-    if (writePageArchive(archivePath, pages) && archive.open(QIODevice::ReadOnly)) {
-        bytes = archive.readAll();
-        if (bytes->isEmpty() || bytes->size() != archive.size())
-            bytes.reset();
-        archive.close();
-    }
-    QFile::remove(archivePath);
-    return bytes;
+    return buffer.data();
 }

@@ -5,10 +5,10 @@
 #include "history/HistoryEntryTexts.h"
 #include "history/HistoryFilePath.h"
 #include "history/PageArchive.h"
-#include "history/SafeUnzip.h"
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
+#include "platform/SafeUnzip.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,6 +19,10 @@ const QString kInsertEntry = QStringLiteral(
 const QString kListEntries =
     QStringLiteral("select ReturnIndex ,ReturnDate, ReturnTime, ST1TotalReceipts, ST1Deductions "
                    ",ST1TaxableReceipts ,ST1PaymentDue from tblReturnHistory;");
+// A history file may come from anywhere: the list shows no more rows than a preparer could
+// ever store, and no text longer than a listed column could hold many times over.
+constexpr int kMaxListedRows = 20000;
+constexpr int kMaxListedText = 100;
 const QStringList kListedColumns = {
     QStringLiteral("ReturnIndex"),   QStringLiteral("ReturnDate"),
     QStringLiteral("ReturnTime"),    QStringLiteral("ST1TotalReceipts"),
@@ -88,10 +92,11 @@ bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
 QList<QStringList> listHistoryReturns(HistoryDatabase& database) {
     QList<QStringList> rows;
     try {
-        for (HistoryQuery query = database.execQuery(kListEntries); !query.eof(); query.nextRow()) {
+        for (HistoryQuery query = database.execQuery(kListEntries);
+             !query.eof() && rows.size() < kMaxListedRows; query.nextRow()) {
             QStringList row;
             for (const QString& column : kListedColumns)
-                row << query.fieldValue(column);
+                row << query.fieldValue(column).left(kMaxListedText);
             rows << row;
         }
     } catch (const CppSQLiteException&) {
@@ -105,7 +110,9 @@ std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int retu
     const std::optional<QByteArray> archive = storedArchive(database, returnIndex);
     if (!archive || !writeArchive(archivePath, *archive))
         return std::nullopt;
-    const std::optional<QStringList> files = unzipFlat(archivePath, pagesFolder);
+    // Unpacked from the bytes read, never from the file just written.
+    const std::optional<QStringList> files =
+        SafeUnzip::unpack(*archive, pagesFolder, SafeUnzip::Layout::Flat);
     if (!files)
         return std::nullopt;
     PageList pages;
@@ -125,5 +132,5 @@ bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex) {
 }
 
 QString unzippedPagesFolder() {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("UnzippedEmf"));
+    return PrivateTempFolder::filePath(QStringLiteral("UnzippedEmf"));
 }

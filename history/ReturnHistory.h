@@ -19,7 +19,8 @@ bool addReturnToHistory(const QString& clientFilePath, const PageList& pages,
                         const ReturnSummary& summary);
 
 // The entries in ReturnIndex order, each as seven texts: the number, date, time and the four
-// amounts. A database failure ends the list at the rows read so far.
+// amounts. A database failure ends the list at the rows read so far. Whatever the file holds,
+// the list ends after 20,000 rows and a text is cut after 100 characters.
 QList<QStringList> listHistoryReturns(HistoryDatabase& database);
 
 // Writes the archive of entry `returnIndex` to `archivePath` and unpacks its pages into
@@ -32,6 +33,6 @@ std::optional<PageList> extractHistoryReturn(HistoryDatabase& database, int retu
 // Deletes entry `returnIndex`; false when the database failed.
 bool deleteHistoryReturn(HistoryDatabase& database, int returnIndex);
 
-// The folder the pages of a viewed entry are unpacked into: "UnzippedEmf" in the temporary
-// folder.
+// The folder the pages of a viewed entry are unpacked into: "UnzippedEmf" in the run's private
+// temporary folder.
 QString unzippedPagesFolder();

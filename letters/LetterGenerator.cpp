@@ -1,12 +1,11 @@
 #include "letters/LetterGenerator.h"
 
 #include "letters/DefaultLetter.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/RtfText.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <array>
 
 namespace {
@@ -92,13 +91,8 @@ QString letterTemplatePath(const QString& clientFilePath) {
 }
 
 QString generateLetter(const LetterInputs& inputs) {
-    QTemporaryFile output(QDir::tempPath() + QStringLiteral("/tltXXXXXX.tmp"));
-    output.setAutoRemove(false);
-    if (!output.open())
-        return {};
     const QByteArray letterTemplate = readTemplate(letterTemplatePath(inputs.clientFilePath));
-    if (!letterTemplate.isEmpty())
-        output.write(replaceLetterKeywords(letterTemplate, inputs));
-    output.close();
-    return output.fileName();
+    const QByteArray letter =
+        letterTemplate.isEmpty() ? QByteArray() : replaceLetterKeywords(letterTemplate, inputs);
+    return PrivateTempFolder::createFileWith(QStringLiteral("tlt"), letter, QStringLiteral(".tmp"));
 }

@@ -6,6 +6,7 @@
 #include "output/ExportProgress.h"
 #include "output/ExportPrompts.h"
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/SafeWrite.h"
 #include "settings/MailSettings.h"
 #include "ui/MessageBoxes.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <optional>
 
 namespace {
@@ -31,8 +31,8 @@ std::optional<QString>& keptPassword() {
     return password;
 }
 
-// The two attachments as files in a new folder of the temporary folder: the PDF named after
-// the client and period, and "Instructions.doc".
+// The two attachments as files in a new folder of the run's private temporary folder: the PDF
+// named after the client and period, and "Instructions.doc".
 struct AttachmentFiles {
     QString folder;
     QString pdf;
@@ -41,24 +41,23 @@ struct AttachmentFiles {
 
 std::optional<AttachmentFiles> writeAttachments(QWidget* parent, const PreviewContext& context,
                                                 ExportOutcome& outcome) {
-    QTemporaryDir folder(QDir(QDir::tempPath()).filePath(QStringLiteral("PDFXXXXXX")));
-    if (!folder.isValid())
+    const QString folder = PrivateTempFolder::createFolder(QStringLiteral("PDF"));
+    if (folder.isEmpty())
         return std::nullopt;
-    const QDir dir(folder.path());
+    const QDir dir(folder);
     AttachmentFiles files{
-        folder.path(),
-        dir.filePath(ReturnMail::pdfName(context.businessName(), context.periodText)),
+        folder, dir.filePath(ReturnMail::pdfName(context.businessName(), context.periodText)),
         dir.filePath(QLatin1String(ReturnMail::kInstructionsName))};
     outcome = exportPdfWithProgress(parent, files.pdf, context.pages);
-    if (outcome != ExportOutcome::Written)
-        return std::nullopt;
-    if (SafeWrite::replace(files.instructions,
+    if (outcome == ExportOutcome::Written &&
+        SafeWrite::replace(files.instructions,
                            ReturnMail::instructionsDocument(
-                               context.businessName(), context.periodText, context.paymentDue))) {
+                               context.businessName(), context.periodText, context.paymentDue)))
         outcome = ExportOutcome::Failed;
+    if (outcome != ExportOutcome::Written) {
+        QDir(folder).removeRecursively();
         return std::nullopt;
     }
-    folder.setAutoRemove(false);
     return files;
 }
 
@@ -108,8 +107,8 @@ void sendDraft(QWidget* parent, const PreviewContext& context, const MailSetting
         return;
     }
     if (settings.server.trimmed().isEmpty()) {
-        // The mail program reads the files after we return, so they stay in the temporary
-        // folder.
+        // The mail program reads the files after we return, so they stay until the run's
+        // private temporary folder goes at its end.
         if (!DesktopMail::compose(draft.to, draft.subject, draft.body,
                                   {files->pdf, files->instructions}))
             MessageBoxes::current().inform(parent, QLatin1String(kNoMailProgram),

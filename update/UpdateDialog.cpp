@@ -1,6 +1,7 @@
 #include "update/UpdateDialog.h"
 
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/ProgramFolder.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
@@ -9,7 +10,6 @@
 #include "update/UpdaterLaunch.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,7 +42,7 @@ UpdateEnvironment UpdateEnvironment::standard() {
     UpdateEnvironment environment;
     environment.job.server = UpdateServer::configured();
     environment.job.publicKey = UpdateSignature::builtInPublicKey();
-    environment.job.temporaryFolder = QDir::tempPath();
+    environment.job.temporaryFolder = PrivateTempFolder::path();
     environment.job.programFolder = ProgramFolder::path();
     const QString programFolder = environment.job.programFolder;
     environment.startUpdater = [programFolder] { return UpdaterLaunch::start(programFolder); };

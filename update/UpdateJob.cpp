@@ -1,8 +1,8 @@
 #include "update/UpdateJob.h"
 
+#include "platform/SafeUnzip.h"
 #include "update/DownloadProgress.h"
 #include "update/HttpTransfer.h"
-#include "update/UpdateArchive.h"
 #include "update/UpdateSignature.h"
 #include "update/UpdateStaging.h"
 
@@ -14,6 +14,7 @@
 namespace {
 constexpr int kSignatureTimeoutSeconds = 60;
 constexpr qint64 kMaxSignatureBytes = 1024;
+const SafeUnzip::Limits kArchiveLimits{10000, qint64(1) << 30};
 
 QByteArray readFile(const QString& path, qint64 maxBytes) {
     QFile file(path);
@@ -48,12 +49,15 @@ QString UpdateJob::unpackFolder() const {
 }
 
 void UpdateJob::run() {
-    if (!downloadArchive() || !archiveIsSigned()) {
+    // The archive is read once: the bytes whose signature was checked are the ones unpacked.
+    const QByteArray archive =
+        downloadArchive() ? readFile(archivePath(), settings_.maxArchiveBytes) : QByteArray();
+    if (archive.isEmpty() || !archiveIsSigned(archive)) {
         emit finished(Outcome::DownloadFailed);
         return;
     }
     emit installing();
-    if (!unpackArchive()) {
+    if (!unpackArchive(archive)) {
         emit finished(Outcome::UnzipFailed);
         return;
     }
@@ -79,15 +83,15 @@ bool UpdateJob::downloadArchive() {
                                   settings_.maxArchiveBytes, progress);
 }
 
-bool UpdateJob::archiveIsSigned() const {
+bool UpdateJob::archiveIsSigned(const QByteArray& archive) const {
     const HttpTransfer::FetchResult signature = HttpTransfer::fetch(
         settings_.server.signatureUrl(), kMaxSignatureBytes, kSignatureTimeoutSeconds);
     return signature.outcome == HttpTransfer::FetchOutcome::Fetched &&
-           UpdateSignature::verify(readFile(archivePath(), settings_.maxArchiveBytes),
-                                   signature.body, settings_.publicKey);
+           UpdateSignature::verify(archive, signature.body, settings_.publicKey);
 }
 
-bool UpdateJob::unpackArchive() const {
+bool UpdateJob::unpackArchive(const QByteArray& archive) const {
     return makeEmptyFolder(unpackFolder()) &&
-           UpdateArchive::extractSafely(archivePath(), unpackFolder());
+           SafeUnzip::unpack(archive, unpackFolder(), SafeUnzip::Layout::KeepFolders,
+                             kArchiveLimits);
 }

@@ -49,8 +49,8 @@ private:
     QString archivePath() const;
     QString unpackFolder() const;
     bool downloadArchive();
-    bool archiveIsSigned() const;
-    bool unpackArchive() const;
+    bool archiveIsSigned(const QByteArray& archive) const;
+    bool unpackArchive(const QByteArray& archive) const;
 
     UpdateJobSettings settings_;
     UpdateVersionFile versionFile_;

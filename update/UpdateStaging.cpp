@@ -1,6 +1,6 @@
 #include "update/UpdateStaging.h"
 
-#include "update/UpdateArchive.h"
+#include "platform/SafeUnzip.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ bool makeAfresh(const QDir& programFolder, const QString& name) {
 
 void copyListedFile(const QDir& unpackFolder, const QDir& newFolder, const QString& name) {
     const QString source = unpackFolder.filePath(name);
-    if (!UpdateArchive::isSafeRelativeName(name) || !QFileInfo(source).isFile())
+    if (!SafeUnzip::isSafeRelativeName(name) || !QFileInfo(source).isFile())
         return;
     const QString target = newFolder.filePath(name);
     if (QDir().mkpath(QFileInfo(target).path())) {

@@ -1,6 +1,5 @@
 #include "forms/export/MultiPageTiffWriter.h"
 
-#include <QFile>
 #include <tiffio.h>
 
 namespace {
@@ -28,34 +27,24 @@ void setPageTags(TIFF* tiff, const MonoRaster& page, int index, int pageCount) {
 } // namespace
 
 MultiPageTiffWriter::MultiPageTiffWriter(const QString& path, int pageCount)
-    : pageCount_(pageCount) {
-    tiff_ = TIFFOpen(QFile::encodeName(path).constData(), "w");
-}
-
-MultiPageTiffWriter::~MultiPageTiffWriter() {
-    close();
-}
+    : tiff_(path, TiffFile::Mode::Write), pageCount_(pageCount) {}
 
 bool MultiPageTiffWriter::writePage(const MonoRaster& page) {
-    if (!tiff_ || page.isNull() || page.bits.size() < qsizetype(page.bytesPerRow()) * page.height)
+    TIFF* tiff = tiff_.get();
+    if (!tiff || page.isNull() || page.bits.size() < qsizetype(page.bytesPerRow()) * page.height)
         return false;
-    setPageTags(tiff_, page, pagesWritten_, pageCount_);
+    setPageTags(tiff, page, pagesWritten_, pageCount_);
     for (int y = 0; y < page.height; ++y) {
         // libtiff takes a non-const buffer but does not change the row.
-        if (TIFFWriteScanline(tiff_, const_cast<uchar*>(page.row(y)), uint32_t(y), 0) < 0)
+        if (TIFFWriteScanline(tiff, const_cast<uchar*>(page.row(y)), uint32_t(y), 0) < 0)
             return false;
     }
-    if (!TIFFWriteDirectory(tiff_))
+    if (!TIFFWriteDirectory(tiff))
         return false;
     ++pagesWritten_;
     return true;
 }
 
 bool MultiPageTiffWriter::close() {
-    if (!tiff_)
-        return true;
-    const bool flushed = TIFFFlush(tiff_) == 1;
-    TIFFClose(tiff_);
-    tiff_ = nullptr;
-    return flushed;
+    return tiff_.close();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "forms/export/MonoRaster.h"
+#include "forms/export/TiffFile.h"
 
 #include <QString>
-
-typedef struct tiff TIFF;
 
 // Writes black-and-white pages, one after the other, as one multi-page TIFF file: CCITT
 // Group 3 one-dimensional, white-is-zero, 200 dots per inch, each page with its page number
@@ -16,18 +15,17 @@ public:
 
     // Opens (replaces) the file for a TIFF of `pageCount` pages.
     MultiPageTiffWriter(const QString& path, int pageCount);
-    ~MultiPageTiffWriter();
     MultiPageTiffWriter(const MultiPageTiffWriter&) = delete;
     MultiPageTiffWriter& operator=(const MultiPageTiffWriter&) = delete;
 
-    bool isOpen() const { return tiff_ != nullptr; }
+    bool isOpen() const { return tiff_.get() != nullptr; }
     // Appends the next page; false when it cannot be written (the file is then unusable).
     bool writePage(const MonoRaster& page);
     // Finishes the file; false when the last bytes could not be written.
     bool close();
 
 private:
-    TIFF* tiff_ = nullptr;
+    TiffFile tiff_;
     int pageCount_ = 0;
     int pagesWritten_ = 0;
 };

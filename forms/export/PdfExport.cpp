@@ -4,7 +4,7 @@
 #include "forms/export/MultiPageTiffWriter.h"
 #include "forms/export/PageRaster.h"
 #include "forms/export/TiffToPdf.h"
-#include "platform/TempFile.h"
+#include "platform/PrivateTempFolder.h"
 
 #include <QFile>
 #include <QFuture>
@@ -18,7 +18,8 @@ namespace {
 // Removes the temporary TIFF however the export ends.
 class TemporaryTiff {
 public:
-    TemporaryTiff() : path_(TempFile::create(QStringLiteral("TIF"), QStringLiteral(".tif"))) {}
+    TemporaryTiff()
+        : path_(PrivateTempFolder::createFile(QStringLiteral("TIF"), QStringLiteral(".tif"))) {}
     ~TemporaryTiff() {
         if (!path_.isEmpty())
             QFile::remove(path_);

@@ -1,13 +1,12 @@
 #include "forms/export/TiffToPdf.h"
 
 #include "forms/export/PdfObjectWriter.h"
+#include "forms/export/TiffFile.h"
 #include "forms/export/TiffPage.h"
 #include "platform/Clock.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QSaveFile>
-#include <memory>
 #include <tiffio.h>
 #include <vector>
 
@@ -23,11 +22,6 @@ constexpr int kPaletteObjects = 2;
 // Every page is a letter page, 8.5 x 11 inches in points.
 constexpr int kPageWidth = 612;
 constexpr int kPageHeight = 792;
-
-struct TiffCloser {
-    void operator()(TIFF* tiff) const { TIFFClose(tiff); }
-};
-using TiffHandle = std::unique_ptr<TIFF, TiffCloser>;
 
 // Where each page's objects start: six per page, two more for a palette image.
 struct PageLayout {
@@ -271,8 +265,8 @@ void writeDocument(QSaveFile& file, TIFF* tiff, const PageLayout& layout,
 bool convertTiffToPdf(const QString& tiffPath, const QString& pdfPath, const PdfDocumentInfo& info,
                       QString* error) {
     try {
-        const TiffHandle tiff(TIFFOpen(QFile::encodeName(tiffPath).constData(), "r"));
-        if (!tiff)
+        const TiffFile tiff(tiffPath, TiffFile::Mode::Read);
+        if (!tiff.get())
             throw ConversionError(QStringLiteral("Unable to open file."));
         const PageLayout layout = layOut(tiff.get());
         QSaveFile file(pdfPath);

@@ -4,7 +4,7 @@
 #include "forms/EmfFormat.h"
 #include "forms/EmfWriter.h"
 #include "forms/preview/ReturnGeneration.h"
-#include "platform/TempFile.h"
+#include "platform/PrivateTempFolder.h"
 
 #include <QPoint>
 #include <algorithm>
@@ -269,8 +269,8 @@ PageList writeReportPages(const ReportDocument& document) {
     PageList pages;
     for (const Page& page : Layout(document).lay()) {
         PageEntry entry;
-        entry.imagePaths[0] = TempFile::createWith(QStringLiteral("RPT"),
-                                                   pageImage(page, document.title, styles, fonts));
+        entry.imagePaths[0] = PrivateTempFolder::createFileWith(
+            QStringLiteral("RPT"), pageImage(page, document.title, styles, fonts));
         if (entry.path().isEmpty()) {
             deletePageFiles(pages);
             return {};

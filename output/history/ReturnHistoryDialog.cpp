@@ -5,6 +5,7 @@
 #include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
 #include "output/ReturnPreviewWindow.h"
+#include "platform/PrivateTempFolder.h"
 #include "ui/ColumnWidths.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
@@ -134,7 +135,7 @@ QString CReturnHistoryDialog::archivePath(const QString& returnDate) const {
     const QString fileName = QStringLiteral("%1-%2.zip").arg(namePart, returnDate);
     if (fileName.contains(u'/') || fileName.contains(u'\\') || fileName.contains(u':'))
         return {};
-    return QDir(QDir::tempPath()).filePath(fileName);
+    return PrivateTempFolder::filePath(fileName);
 }
 
 void CReturnHistoryDialog::viewReturn() {

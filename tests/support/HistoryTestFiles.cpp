@@ -1,6 +1,6 @@
 #include "support/HistoryTestFiles.h"
 
-#include "platform/TempFile.h"
+#include "platform/PrivateTempFolder.h"
 #include "support/TestFiles.h"
 
 #include <QRandomGenerator>
@@ -8,9 +8,11 @@
 ScopedTempFolder::ScopedTempFolder()
     : previous_(qgetenv("TMPDIR")), hadPrevious_(qEnvironmentVariableIsSet("TMPDIR")) {
     qputenv("TMPDIR", dir_.path().toLocal8Bit());
+    PrivateTempFolder::setOverride(dir_.path());
 }
 
 ScopedTempFolder::~ScopedTempFolder() {
+    PrivateTempFolder::setOverride({});
     if (hadPrevious_)
         qputenv("TMPDIR", previous_);
     else
@@ -35,7 +37,7 @@ PageList makePages(int count, int size) {
     PageList pages;
     for (int number = 1; number <= count; ++number) {
         PageEntry page;
-        page.imagePaths[0] = TempFile::create(QStringLiteral("EMF"));
+        page.imagePaths[0] = PrivateTempFolder::createFile(QStringLiteral("EMF"));
         TestFiles::writeAll(page.path(), pageBytes(number, size));
         pages.push_back(page);
     }

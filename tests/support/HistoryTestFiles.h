@@ -6,8 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// Points the program's temporary folder (TMPDIR) at a fresh folder while it lives, so page
-// files, archives and "UnzippedEmf" of one test never meet another's.
+// Points the program's private temporary folder (and TMPDIR) at a fresh folder while it
+// lives, so page files, archives and "UnzippedEmf" of one test never meet another's.
 class ScopedTempFolder {
 public:
     ScopedTempFolder();

@@ -42,7 +42,9 @@ void useOffscreenScreen(const QTemporaryDir& home) {
 }
 
 int main(int argc, char** argv) {
-    QTemporaryDir home;
+    // Static, so it outlives the program's own private temporary folder made inside it, which
+    // goes when the program's statics do.
+    static QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
     qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());

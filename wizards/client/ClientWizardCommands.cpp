@@ -53,8 +53,10 @@ int runNewClientWizard(QWidget* parent, ClientWizardContext& context) {
             parent, QStringLiteral("An Error occurred while trying to create a new client"), path);
         return false;
     };
-    if (!runWizard(parent, state, save))
+    if (!runWizard(parent, state, save)) {
+        ClientStore::releaseClientFileName(path);
         return -1;
+    }
     return context.clients.add(*client);
 }
 

@@ -8,6 +8,7 @@
 #include "output/explain/SummaryExplanations.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "returns/GroupThousands.h"
 #include "returns/ReturnRecord.h"
 #include "ui/MessageBoxes.h"
@@ -15,7 +16,6 @@
 #include "ui/wizard/CWizardDialog.h"
 #include "wizards/multisite/MultiSiteWizardState.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -102,7 +102,7 @@ void CombinedSummaryStep::previewReturn() {
     preview.paymentDue = multiSite.record().st1.line25;
     preview.preparer = shared.settings.preparer;
     preview.prepared = explanations_->prepared(shared.pages);
-    const QString document = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
+    const QString document = previewDocumentPath(PrivateTempFolder::path() + QLatin1Char('/'),
                                                  preview.businessName(), Clock::today());
     if (openReturnPreview(this, preview, document))
         shared.previewed = true;

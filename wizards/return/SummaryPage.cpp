@@ -6,6 +6,7 @@
 #include "output/explain/SummaryExplanations.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "returns/LiabilityPeriod.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/ReturnRecord.h"
@@ -16,7 +17,6 @@
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -156,7 +156,7 @@ void SummaryPage::previewReturn() {
     context.paymentDue = record().st1.line25;
     context.preparer = state().settings.preparer;
     context.prepared = explanations_->prepared(state().pages);
-    const QString document = previewDocumentPath(QDir::tempPath() + QLatin1Char('/'),
+    const QString document = previewDocumentPath(PrivateTempFolder::path() + QLatin1Char('/'),
                                                  context.businessName(), Clock::today());
     if (openReturnPreview(this, context, document))
         state().previewed = true;

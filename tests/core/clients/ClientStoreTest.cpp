@@ -205,7 +205,33 @@ TEST_F(ClientStoreTest, CounterOutsideItsRangeCountsFromZero) {
     for (const auto& test : cases) {
         QSettings(SettingsStore::kOrganization, SettingsStore::kApplication)
             .setValue("Private Data/Client Count", test.stored);
-        EXPECT_EQ(ClientStore::newClientFileName(folder_), folder_ + test.expected)
-            << test.stored.toString().toStdString();
+        const QString name = ClientStore::newClientFileName(folder_);
+        EXPECT_EQ(name, folder_ + test.expected) << test.stored.toString().toStdString();
+        ClientStore::releaseClientFileName(name);
     }
+}
+
+// A name is claimed by its empty file the moment it is handed out, so another program sharing
+// the folder takes the next one; the file becomes the client's when saved, and a name left
+// unused goes again. Nothing that already has a name (a file, a folder, a link that leads
+// nowhere) is ever taken over.
+TEST_F(ClientStoreTest, ANameIsClaimedByItsNewFileUntilSavedOrReleased) {
+    QFile::link(folder_ + "nowhere", folder_ + "Vtb00001.kvr");
+    const QString claimed = ClientStore::newClientFileName(folder_);
+    EXPECT_EQ(claimed, folder_ + "Vtb00002.kvr");
+    EXPECT_TRUE(QFileInfo(claimed).isFile());
+    EXPECT_EQ(QFileInfo(claimed).size(), 0);
+    EXPECT_FALSE(QFileInfo::exists(folder_ + "nowhere"));
+
+    SettingsStore::writeInt("Private Data", "Client Count", 0); // a second program's counter
+    const QString next = ClientStore::newClientFileName(folder_);
+    EXPECT_EQ(next, folder_ + "Vtb00003.kvr");
+
+    ClientInfo info = client("Oak Park Deli");
+    ASSERT_EQ(ClientStore::saveClient(info, claimed, folder_), 0);
+    ClientStore::releaseClientFileName(claimed);
+    ClientInfo read;
+    EXPECT_EQ(readClientFile(claimed, read), kClientFileOk) << "a saved client stays";
+    ClientStore::releaseClientFileName(next);
+    EXPECT_FALSE(QFileInfo::exists(next));
 }

@@ -2,11 +2,13 @@
 // the interior cells as well as in the leaves), a row continued on overflow pages, written in
 // either byte order.
 #include "history/BinaryEncoding.h"
+#include "history/CppSQLiteException.h"
 #include "history/HistoryDatabase.h"
 #include "history/LegacyHistoryReader.h"
 #include "history/ReturnHistory.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -23,6 +25,7 @@ struct Cell {
     int leftChild;
     int rowid;
     QByteArray data;
+    int overflowPage = 0; // where the payload continues; 0: on a chain of its own
 };
 
 // Writes pages the way the older engine laid them out, in little- or big-endian order.
@@ -73,6 +76,14 @@ public:
         return out;
     }
 
+    // The schema page naming `rootPage` as the return table's root.
+    void writeSchema(int schemaPage, int rootPage) {
+        writeTreePage(schemaPage, 0,
+                      {{0, 1,
+                        record({"table", "tblReturnHistory", "tblReturnHistory",
+                                QByteArray::number(rootPage), kSql})}});
+    }
+
     const QByteArray& bytes() const { return file_; }
 
 private:
@@ -89,10 +100,14 @@ private:
         put16(base, offset + 10, static_cast<quint16>(cell.data.size() & 0xffff));
         file_.replace(base + offset + 12, local, payload.left(local));
         if (payload.size() > kLocal)
-            put32(base, offset + 12 + kLocal, writeOverflow(payload.mid(kLocal)));
+            put32(base, offset + 12 + kLocal,
+                  cell.overflowPage ? static_cast<quint32>(cell.overflowPage)
+                                    : writeOverflow(payload.mid(kLocal)));
         return offset + size;
     }
 
+public:
+    // Writes what follows the cell's first bytes on a chain of new pages; its first page.
     quint32 writeOverflow(const QByteArray& rest) {
         const int first = addPage();
         int page = first;
@@ -108,6 +123,7 @@ private:
         return static_cast<quint32>(first);
     }
 
+private:
     void put32(qsizetype base, int offset, quint32 value) {
         bigEndian_ ? qToBigEndian(value, file_.data() + base + offset)
                    : qToLittleEndian(value, file_.data() + base + offset);
@@ -138,11 +154,7 @@ QByteArray treeFile(bool bigEndian) {
     const int schema = builder.addPage();
     const int root = builder.addPage();
     const int leaves[] = {builder.addPage(), builder.addPage(), builder.addPage()};
-    builder.writeTreePage(
-        schema, 0,
-        {{0, 1,
-          LegacyFileBuilder::record(
-              {"table", "tblReturnHistory", "tblReturnHistory", QByteArray::number(root), kSql})}});
+    builder.writeSchema(schema, root);
     builder.writeTreePage(root, leaves[2], {historyCell(3, leaves[0]), historyCell(6, leaves[1])});
     builder.writeTreePage(leaves[0], 0, {historyCell(1), historyCell(2)});
     builder.writeTreePage(leaves[1], 0, {historyCell(4), historyCell(5)});
@@ -179,6 +191,60 @@ TEST(LegacyTree, BigEndianFileConvertsWithEveryRow) {
     EXPECT_EQ(database.execQuery("select ReturnData from tblReturnHistory where ReturnIndex = 8;")
                   .fieldBlob("ReturnData"),
               archiveOf(8));
+}
+
+// Files whose pages are reached twice: cells sharing one overflow chain (read naively, each
+// cell gives the whole chain back), a chain running into the table's own tree, a table whose
+// root is the schema's page. Each is refused whole, and opening it leaves it as it is.
+TEST(LegacyTree, PagesReachedTwiceAreADamagedFileLeftAsItIs) {
+    const auto sharedChain = [] {
+        LegacyFileBuilder builder(false);
+        const int schema = builder.addPage();
+        const int root = builder.addPage();
+        const Cell big = historyCell(8);
+        QByteArray key(4, '\0');
+        const int chain = static_cast<int>(builder.writeOverflow((key + big.data).mid(kLocal)));
+        std::vector<Cell> cells;
+        for (int rowid = 1; rowid <= 4; ++rowid)
+            cells.push_back({0, rowid, big.data, chain});
+        builder.writeSchema(schema, root);
+        builder.writeTreePage(root, 0, cells);
+        return builder.bytes();
+    };
+    const auto chainIntoTree = [] {
+        LegacyFileBuilder builder(false);
+        const int schema = builder.addPage();
+        const int root = builder.addPage();
+        const int leaf = builder.addPage();
+        builder.writeSchema(schema, root);
+        Cell intoRoot = historyCell(8);
+        intoRoot.overflowPage = root;
+        builder.writeTreePage(root, leaf, {historyCell(1)});
+        builder.writeTreePage(leaf, 0, {intoRoot});
+        return builder.bytes();
+    };
+    const auto tableInSchema = [] {
+        LegacyFileBuilder builder(false);
+        const int schema = builder.addPage();
+        builder.writeSchema(schema, schema);
+        return builder.bytes();
+    };
+    const struct {
+        const char* what;
+        QByteArray file;
+    } cases[] = {{"cells sharing one chain", sharedChain()},
+                 {"a chain into the tree", chainIntoTree()},
+                 {"a table in the schema's page", tableInSchema()}};
+    QTemporaryDir dir;
+    for (const auto& [what, file] : cases) {
+        EXPECT_FALSE(readLegacyHistory(file)) << what;
+        const QString path = dir.filePath("Vtb00001.rhi");
+        TestFiles::writeAll(path, file);
+        HistoryDatabase database;
+        EXPECT_THROW(database.open(path), CppSQLiteException) << what;
+        EXPECT_EQ(TestFiles::readAll(path), file) << what;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Vtb00001.rhi"}) << what;
+    }
 }
 
 } // namespace

@@ -2,9 +2,12 @@
 
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
+#include "history/LegacyHistoryConversion.h"
 #include "platform/Clock.h"
+#include "platform/PrivateTempFolder.h"
 #include "support/HistoryTestFiles.h"
 #include "support/TestFiles.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -140,6 +144,55 @@ TEST_F(ReturnHistoryTest, ListingAFileWithoutTheTableGivesNoRows) {
     database.open(historyPath());
     EXPECT_TRUE(listHistoryReturns(database).isEmpty());
     EXPECT_FALSE(deleteHistoryReturn(database, 1));
+}
+
+// However many rows a file holds and however long its texts, the list stays bounded.
+TEST_F(ReturnHistoryTest, TheListIsBoundedWhateverTheFileHolds) {
+    ASSERT_TRUE(store(1));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(historyPath()).constData(), &db), SQLITE_OK);
+    const char* script =
+        "UPDATE tblReturnHistory SET ReturnDate = printf('%.5000c', '9');"
+        "WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 20100) "
+        "INSERT INTO tblReturnHistory (ReturnIndex, ReturnDate) SELECT i, '3-5-2005' FROM n;";
+    ASSERT_EQ(sqlite3_exec(db, script, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    HistoryDatabase database;
+    database.open(historyPath());
+    const QList<QStringList> rows = listHistoryReturns(database);
+    ASSERT_EQ(rows.size(), 20000);
+    EXPECT_EQ(rows[0][1], QString(100, u'9'));
+    EXPECT_EQ(rows[19999][0], "20000");
+}
+
+// The program's users work on Windows, in folders such as "C:\Users\Zoë": the history file,
+// an older one converted beside it, its page archive and the pages unpacked from it all take
+// paths with other letters than ASCII.
+TEST_F(ReturnHistoryTest, ClientAndTemporaryFoldersWithNonAsciiNamesWork) {
+    const QString clients = temp.path() + QStringLiteral("/Zoë Łukasz/Clients");
+    const QString privateFolder = temp.path() + QStringLiteral("/Temp Zoë");
+    ASSERT_TRUE(QDir().mkpath(clients));
+    ASSERT_TRUE(QDir().mkpath(privateFolder));
+    PrivateTempFolder::setOverride(privateFolder);
+    const PageList pages = HistoryTestFiles::makePages(3);
+    const QString client = clients + QStringLiteral("/Vtb00001.kvr");
+    ASSERT_TRUE(addReturnToHistory(client, pages, {}));
+
+    const QString older = clients + QStringLiteral("/Vtb00002.rhi");
+    ASSERT_TRUE(QFile::copy(TestPaths::shared("fixtures/history-v2/three-returns.rhi"), older));
+    for (const QString& history : {historyFilePath(client), older}) {
+        HistoryDatabase database;
+        ASSERT_NO_THROW(database.open(history)) << history.toStdString();
+        const QList<QStringList> rows = listHistoryReturns(database);
+        ASSERT_FALSE(rows.isEmpty());
+        const std::optional<PageList> extracted = extractHistoryReturn(
+            database, rows[0][0].toInt(), privateFolder + QStringLiteral("/Zoë-3-5-2005.zip"),
+            unzippedPagesFolder());
+        ASSERT_TRUE(extracted);
+        EXPECT_TRUE((*extracted)[0].path().startsWith(privateFolder + QStringLiteral("/")));
+        EXPECT_GT(TestFiles::readAll((*extracted)[0].path()).size(), 0);
+    }
+    EXPECT_TRUE(QFileInfo::exists(legacyHistoryCopyPath(older)));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "letters/ClientLetters.h"
 #include "letters/DefaultLetter.h"
 #include "letters/LetterGenerator.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/ProgramFolder.h"
 #include "support/TestFiles.h"
 
@@ -66,7 +67,7 @@ TEST_F(LetterFiles, GeneratedLetterIsATemporaryTltFileFromTheDefaultLetter) {
     const QString letter = generateLetter(inputsFor(clientFile("Vtb00001.kvr")));
     ASSERT_FALSE(letter.isEmpty());
     EXPECT_TRUE(QFileInfo(letter).fileName().startsWith(QStringLiteral("tlt")));
-    EXPECT_EQ(QFileInfo(letter).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(letter).absolutePath(), PrivateTempFolder::path());
     const QByteArray text = TestFiles::readAll(letter);
     EXPECT_TRUE(text.contains("Apr 20, 2026"));
     EXPECT_TRUE(text.contains("Corner Store"));

@@ -1,14 +1,12 @@
-#include "history/SafeUnzip.h"
+#include "platform/SafeUnzip.h"
 #include "targets/FuzzEntries.h"
 #include "targets/FuzzScratchFile.h"
-#include "update/UpdateArchive.h"
 
 #include <QDir>
 
 namespace {
 // Small caps keep a bomb from filling the disk while every refusal path is still reached.
-constexpr qsizetype kMaxEntries = 64;
-constexpr qint64 kMaxTotalBytes = qint64(4) << 20;
+const SafeUnzip::Limits kLimits{64, qint64(4) << 20};
 
 QString emptiedFolder(const QString& name) {
     const QString path = FuzzScratchFile::path(name);
@@ -17,12 +15,11 @@ QString emptiedFolder(const QString& name) {
 }
 } // namespace
 
-// Both unpackers of the program read the same bytes: a history entry's page archive and the
-// update archive.
+// The program's one unpacker reads the same bytes as both of its users do: the pages of a
+// history entry (flat) and the update archive (with its folders).
 void FuzzEntries::archive(const QByteArray& input) {
-    const QString archivePath = FuzzScratchFile::write(QStringLiteral("archive.zip"), input);
-    unzipFlat(archivePath, emptiedFolder(QStringLiteral("pages")),
-              UnzipLimits{kMaxEntries, kMaxTotalBytes});
-    UpdateArchive::extractSafely(archivePath, emptiedFolder(QStringLiteral("update")),
-                                 UpdateArchive::Limits{kMaxEntries, kMaxTotalBytes});
+    SafeUnzip::unpack(input, emptiedFolder(QStringLiteral("pages")), SafeUnzip::Layout::Flat,
+                      kLimits);
+    SafeUnzip::unpack(input, emptiedFolder(QStringLiteral("update")),
+                      SafeUnzip::Layout::KeepFolders, kLimits);
 }

@@ -20,7 +20,9 @@ void rtfReader(const QByteArray& input);
 void letterKeywords(const QByteArray& input);
 // An older history file read with every stored return, and its archives decoded.
 void historyReader(const QByteArray& input);
-// A zip archive unpacked by both unpackers: a history entry's pages and an update.
+// A history file opened, checked and listed as the history dialog does, every entry extracted.
+void historyFile(const QByteArray& input);
+// A zip archive unpacked as a history entry's pages and as an update.
 void archive(const QByteArray& input);
 // An update server's version file read as the update check reads it.
 void versionFile(const QByteArray& input);

@@ -17,6 +17,10 @@ const FuzzTarget kTargets[] = {
     {"history-reader",
      &FuzzEntries::historyReader,
      {QStringLiteral("tests/fuzz/seeds/history-reader")}},
+    {"history-file",
+     &FuzzEntries::historyFile,
+     {QStringLiteral("tests/fuzz/seeds/history-file"),
+      QStringLiteral("tests/fuzz/seeds/history-reader")}},
     {"archive", &FuzzEntries::archive, {QStringLiteral("tests/fuzz/seeds/archive")}},
     {"version-file", &FuzzEntries::versionFile, {QStringLiteral("tests/fuzz/seeds/version-file")}},
 };

@@ -1,5 +1,5 @@
+#include "platform/SafeUnzip.h"
 #include "targets/FuzzEntries.h"
-#include "update/UpdateArchive.h"
 #include "update/UpdateVersion.h"
 #include "update/UpdateVersionFile.h"
 
@@ -11,5 +11,5 @@ void FuzzEntries::versionFile(const QByteArray& input) {
         return;
     UpdateVersion::parse(file.versionText).isNewerThan(runningVersion());
     for (const QString& name : file.names)
-        UpdateArchive::isSafeRelativeName(name);
+        SafeUnzip::isSafeRelativeName(name);
 }

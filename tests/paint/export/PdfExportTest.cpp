@@ -1,6 +1,7 @@
 #include "forms/export/PdfExport.h"
 
 #include "forms/export/PageRaster.h"
+#include "platform/PrivateTempFolder.h"
 #include "support/BlankReturnPages.h"
 #include "support/ExternalTool.h"
 #include "support/TestFiles.h"
@@ -28,12 +29,9 @@ protected:
         blank = nullptr;
     }
 
-    // Each test gets its own temporary folder, to see what an export leaves in it.
-    void SetUp() override {
-        savedTemp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", temp.path().toLocal8Bit());
-    }
-    void TearDown() override { qputenv("TMPDIR", savedTemp); }
+    // Each test gets its own private temporary folder, to see what an export leaves in it.
+    void SetUp() override { PrivateTempFolder::setOverride(temp.path()); }
+    void TearDown() override { PrivateTempFolder::setOverride({}); }
 
     QStringList temporaryTiffs() const {
         return QDir(temp.path()).entryList({QStringLiteral("TIF*")}, QDir::Files);
@@ -43,7 +41,6 @@ protected:
     static const PageList* pages;
     QTemporaryDir temp;
     QTemporaryDir output;
-    QByteArray savedTemp;
 };
 
 BlankReturnPages* PdfExportTest::blank = nullptr;
@@ -258,9 +255,10 @@ TEST_F(PdfExportTest, AnUnwritableDestinationFailsAndWritesNothing) {
 TEST_F(PdfExportTest, ACancelledExportFailsAndLeavesNothingBehind) {
     PdfExportOptions options;
     int calls = 0;
-    options.progress = [&calls](int done, int total) {
+    options.progress = [&](int done, int total) {
         ++calls;
         EXPECT_EQ(total, 5);
+        EXPECT_EQ(temporaryTiffs().size(), 1) << "the TIFF is made in the private folder";
         return done < 3;
     };
     const QString pdf = output.filePath(QStringLiteral("return.pdf"));
@@ -268,6 +266,23 @@ TEST_F(PdfExportTest, ACancelledExportFailsAndLeavesNothingBehind) {
     EXPECT_EQ(calls, 3);
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(temporaryTiffs().isEmpty());
+}
+
+// Users' folders such as "C:\Users\Zoë": the TIFF is written and read back through Qt's
+// files, never through a path in the local 8-bit encoding.
+TEST_F(PdfExportTest, FoldersWithNonAsciiNamesWork) {
+    const QString privateFolder = temp.filePath(QStringLiteral("Zoë Łukasz"));
+    const QString destination = output.filePath(QStringLiteral("Zoë/Müller GmbH"));
+    ASSERT_TRUE(QDir().mkpath(privateFolder));
+    ASSERT_TRUE(QDir().mkpath(destination));
+    PrivateTempFolder::setOverride(privateFolder);
+    PdfExportOptions options;
+    options.keepTiffAs = destination + QStringLiteral("/kept é.tif");
+    const QString pdf = destination + QStringLiteral("/Zoë's return.pdf");
+    ASSERT_TRUE(exportPdf(pdf, *pages, 5, options));
+    EXPECT_TRUE(TestFiles::readAll(pdf).startsWith("%PDF-1.2\r"));
+    EXPECT_TRUE(TestFiles::readAll(options.keepTiffAs).startsWith("II*"));
+    EXPECT_TRUE(QDir(privateFolder).isEmpty());
 }
 
 TEST_F(PdfExportTest, AFailedExportKeepsTheFileThatWasThere) {

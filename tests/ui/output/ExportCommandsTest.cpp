@@ -2,16 +2,19 @@
 
 #include "output/ExportPrompts.h"
 #include "platform/FixedText.h"
+#include "platform/PrivateTempFolder.h"
 #include "settings/MailSettings.h"
 #include "support/BlankReturnPages.h"
 #include "support/SmtpTestServer.h"
 #include "support/TestFiles.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -251,6 +254,43 @@ TEST_F(EmailReturnTest, WithoutServerOrMailProgramTheUserIsToldWhereToSetItUp) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Edit > Preferences > General")));
     EXPECT_TRUE(drafts.empty());
+}
+
+// The desktop's mail program reads the attachments after the command has returned, so they
+// stay; they stay in the run's private temporary folder, which goes when the run ends.
+TEST_F(EmailReturnTest, TheDesktopMailProgramGetsTheAttachmentsFromThePrivateFolder) {
+    {
+        MailSettings settings;
+        settings.server.clear();
+    }
+    const QString arguments = folder.filePath(QStringLiteral("arguments"));
+    const QString program = folder.filePath(QStringLiteral("xdg-email"));
+    TestFiles::writeAll(program, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" +
+                                     QFile::encodeName(arguments) + ".part' && mv '" +
+                                     QFile::encodeName(arguments) + ".part' '" +
+                                     QFile::encodeName(arguments) + "'\n");
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toLocal8Bit() + ":/bin:/usr/bin");
+    answer(std::nullopt);
+    emailReturn(nullptr, context);
+    qputenv("PATH", path);
+    QDeadlineTimer deadline(10000);
+    while (!QFile::exists(arguments) && !deadline.hasExpired())
+        QThread::msleep(20);
+    const QList<QByteArray> given = TestFiles::readAll(arguments).split('\n');
+    QStringList attachments;
+    for (qsizetype at = 0; at + 1 < given.size(); ++at) {
+        if (given[at] == "--attach")
+            attachments << QFile::decodeName(given[at + 1]);
+    }
+    ASSERT_EQ(attachments.size(), 2) << TestFiles::readAll(arguments).constData();
+    for (const QString& attachment : attachments) {
+        EXPECT_TRUE(attachment.startsWith(PrivateTempFolder::path() + u'/'))
+            << attachment.toStdString();
+        EXPECT_TRUE(QFile::exists(attachment)) << attachment.toStdString();
+    }
+    EXPECT_TRUE(attachments[0].endsWith(QStringLiteral("/Acme Grocery Inc Feb 2005.pdf")));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "support/BlankReturnPages.h"
 #include "support/HistoryTestFiles.h"
 #include "support/TestFiles.h"
+#include "support/TestPaths.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 
@@ -186,6 +187,31 @@ TEST_F(ReturnHistoryDialogTest, OpeningSaysWhenThereIsNoHistoryOrItCannotBeOpene
               (QStringList{"Sorry there is no return history for this client.\nPlease start by "
                            "creating a new return for this client and try again.",
                            "An error occurred while opening the return history database."}));
+}
+
+// Hostile history files from the fuzz regressions: a return table that is a view never ending
+// is refused when the history opens; an entry whose archive climbs out of its folder is
+// refused when viewed, and nothing lands outside.
+TEST_F(ReturnHistoryDialogTest, HostileHistoryFilesGetTheirMessagesAndWriteNothingOutside) {
+    const QString regressions = TestPaths::source("tests/fuzz/regressions/history-file/");
+    const QString history = historyFilePath(client.path);
+    ASSERT_TRUE(QFile::copy(regressions + "view-endless.rhi", history));
+    showReturnHistory(nullptr, client);
+    EXPECT_EQ(boxes.texts(),
+              QStringList{"An error occurred while opening the return history database."});
+
+    boxes.shown.clear();
+    QFile::remove(history);
+    ASSERT_TRUE(QFile::copy(regressions + "archive-climbs-out.rhi", history));
+    QFile::setPermissions(history, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const auto dialog = openDialog();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+    dialog->list()->setCurrentItem(dialog->list()->topLevelItem(0));
+    dialog->viewReturn();
+    EXPECT_EQ(boxes.texts(), QStringList{kExtractFailed});
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(temp.path()).path() + "/escaped.emf"));
+    EXPECT_FALSE(QFileInfo::exists(temp.path() + "/escaped.emf"));
+    EXPECT_TRUE(QDir(pagesFolder()).isEmpty());
 }
 
 } // namespace

@@ -124,11 +124,18 @@ TEST_F(NewClientTest, AMultiSiteClientStoresItsLocationsInListOrder) {
     EXPECT_EQ(record.motorFuel.homeRuleCategory, kHomeRuleCategoryTyped);
 }
 
+// While the wizard runs, its client file name is claimed by an empty file, so another program
+// sharing the folder takes another; cancelling gives the name up again.
 TEST_F(NewClientTest, CancellingAsksWithNoAsTheDefaultAndSavesNothing) {
     context.clientDataFolder = folder;
-    whenModalOpens<ClientWizard>([](ClientWizard* running) { running->reject(); });
+    const auto clientFiles = [this] { return QDir(folder).entryList({"*.kvr"}, QDir::Files); };
+    whenModalOpens<ClientWizard>([&](ClientWizard* running) {
+        EXPECT_EQ(clientFiles(), QStringList{"Vtb00001.kvr"});
+        running->reject();
+    });
     EXPECT_EQ(runNewClientWizard(nullptr, context), -1);
     EXPECT_EQ(clients.size(), 0);
+    EXPECT_EQ(clientFiles(), QStringList());
     EXPECT_EQ(messages.asked, QStringList({"Are you sure you want to cancel?"}));
     EXPECT_EQ(messages.noDefaults, std::vector<bool>{true});
 }

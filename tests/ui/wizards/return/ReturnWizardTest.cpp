@@ -7,6 +7,7 @@
 #include "output/ReturnPreviewWindow.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
+#include "platform/PrivateTempFolder.h"
 #include "returns/GroupThousands.h"
 #include "returns/ReturnRecord.h"
 #include "support/LoadedForms.h"
@@ -358,7 +359,8 @@ TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
         window->accept();
     });
     static_cast<SummaryPage*>(step())->previewReturn();
-    EXPECT_EQ(document, QDir::tempPath() + QStringLiteral("/Acme Grocery  Inc-3-15-2005.doc"));
+    EXPECT_EQ(document,
+              PrivateTempFolder::path() + QStringLiteral("/Acme Grocery  Inc-3-15-2005.doc"));
     EXPECT_FALSE(QFile::exists(document));
     EXPECT_TRUE(letterShown);
     ASSERT_EQ(shown.size(), 3u);

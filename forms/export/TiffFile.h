@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+typedef struct tiff TIFF;
+
+// A TIFF file that libtiff reads or writes through a file Qt opened, so that any path works:
+// libtiff's own opener takes only the local 8-bit encoding of a path on Windows, where a
+// folder such as "C:\Users\Zoë" fails. The file is closed when the object goes.
+class TiffFile {
+public:
+    enum class Mode { Read, Write };
+
+    // Opens `path` for reading, or creates (replaces) it for writing.
+    TiffFile(const QString& path, Mode mode);
+    ~TiffFile();
+    TiffFile(const TiffFile&) = delete;
+    TiffFile& operator=(const TiffFile&) = delete;
+
+    // The open TIFF, or null when the file could not be opened or is not a TIFF.
+    TIFF* get() const { return tiff_; }
+    // Writes what is pending and closes the file; false when bytes could not be written.
+    bool close();
+
+private:
+    QFile file_;
+    TIFF* tiff_ = nullptr;
+};
