@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -58,8 +58,8 @@ FilingSheetDialog::FilingSheetDialog(std::shared_ptr<const PreparedReturn> prepa
             [this] { ReportCommands::saveAsPdf(this, filingSheetReport(sheet_)); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(fields_, &QTreeWidget::itemActivated, this, &FilingSheetDialog::copyCurrent);
-    new QShortcut(QKeySequence::Copy, fields_, this, &FilingSheetDialog::copyCurrent,
-                  Qt::WidgetShortcut);
+    // The list's own Ctrl+C would copy the line's label: the amount is what is keyed in.
+    fields_->installEventFilter(this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {copy, print, save})
         buttons->addWidget(button);
@@ -116,4 +116,13 @@ void FilingSheetDialog::copyCurrent() {
         return;
     copy(sheet_.sections[item->data(0, kSectionRole).toUInt()]
              .fields[item->data(0, kFieldRole).toUInt()]);
+}
+
+bool FilingSheetDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fields_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copyCurrent();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -26,6 +26,9 @@ public:
 public slots:
     void copyCurrent();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fillFields();
     void copy(const FilingField& field);

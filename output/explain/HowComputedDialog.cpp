@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 HowComputedDialog::HowComputedDialog(std::shared_ptr<const PreparedReturn> prepared,
@@ -17,4 +18,6 @@ HowComputedDialog::HowComputedDialog(std::shared_ptr<const PreparedReturn> prepa
     layout->addWidget(browser_, 1);
     layout->addWidget(close);
     resize(760, 600);
+    // The arrow keys walk the lines from the start.
+    browser_->lines()->setFocus();
 }

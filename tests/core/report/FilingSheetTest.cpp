@@ -1,7 +1,6 @@
 #include "returns/report/FilingSheet.h"
 
-#include "core/returns/ReturnTestRecord.h"
-#include "platform/FixedText.h"
+#include "core/report/EveryFormReturn.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/report/PreparedReturn.h"
 
@@ -12,17 +11,8 @@ namespace {
 class FilingSheetTest : public ::testing::Test {
 protected:
     FilingSheetTest() : today_(QDate(2005, 3, 15)) {
-        ReturnRecord& record = prepared.record;
-        record = *returnWithRates("08750", "02250");
-        FixedText::set(record.client.businessName, "Acme Grocery Inc");
-        FixedText::set(record.client.ibtNumber, "1234-5678");
-        record.client.filesST14 = record.client.filesST4 = record.client.filesST8 = 1;
-        record.period.monthIndex = 1;
-        record.st1.totalReceipts = 10000.00;
-        record.st1.foodSalesInside = 2000.00;
-        record.worksheet.resale = 500;
-        record.st8.tiresSold = 40;
-        computeAll(record);
+        prepared.record = *everyFormReturn();
+        computeAll(prepared.record);
     }
 
     PreparedReturn prepared;
