@@ -1,5 +1,6 @@
 #include "app/ClientsView.h"
 
+#include "clients/ClientFile.h"
 #include "clients/ClientStore.h"
 #include "forms/filling/FormSet.h"
 #include "output/history/ReturnHistoryDialog.h"
@@ -33,12 +34,9 @@ constexpr Column kColumns[] = {
 
 const QString kSelectClient = QStringLiteral("Please select a client from the list");
 
-QStringList rowTexts(const QString& name, const ClientRecord& record) {
-    const bool multiSite = record.multiSite == 1;
-    const QString phone =
-        multiSite ? FixedText::get(record.locations[0].phone) : FixedText::get(record.phone);
-    return {name, phone, FixedText::get(record.ibtNumber),
-            multiSite ? QStringLiteral("YES") : QStringLiteral("NO")};
+QStringList rowTexts(const ClientSummary& client) {
+    return {client.name, client.phone, client.ibtNumber,
+            client.multiSite ? QStringLiteral("YES") : QStringLiteral("NO")};
 }
 
 QTreeWidget* makeList(QWidget* parent) {
@@ -125,14 +123,18 @@ bool CClientsView::eventFilter(QObject* watched, QEvent* event) {
 void CClientsView::loadClients(const QString& folder) {
     WaitCursor wait;
     folder_ = folder;
-    clients_.reset(ClientStore::loadClients(folder, table_));
+    clients_.reset(ClientStore::loadClients(folder));
     showClients(-1);
 }
 
 void CClientsView::showClients(int selected) {
     list_->clear();
+    // All rows at once: one change of the list instead of one per client.
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(clients_.size());
     for (int row = 0; row < clients_.size(); ++row)
-        insertRow(row);
+        rows.append(new QTreeWidgetItem(rowTexts(clients_.at(row))));
+    list_->addTopLevelItems(rows);
     if (selected >= 0 && selected < list_->topLevelItemCount())
         list_->setCurrentItem(list_->topLevelItem(selected));
     emit clientCountChanged();
@@ -155,7 +157,7 @@ void CClientsView::removeAllClients() {
 }
 
 void CClientsView::insertRow(int row) {
-    auto* item = new QTreeWidgetItem(rowTexts(clients_.nameAt(row), clients_.at(row).record));
+    auto* item = new QTreeWidgetItem(rowTexts(clients_.at(row)));
     list_->insertTopLevelItem(row, item);
 }
 
@@ -164,9 +166,26 @@ int CClientsView::selectedRow() const {
     return selected.isEmpty() ? -1 : list_->indexOfTopLevelItem(selected.first());
 }
 
-const ClientInfo* CClientsView::selectedClient() const {
+const ClientSummary* CClientsView::selectedClient() const {
     const int row = selectedRow();
     return row >= 0 ? &clients_.at(row) : nullptr;
+}
+
+// The whole, current record of the selected client, read from its file; none, after
+// `failure` (or what went wrong when none is given), when the file cannot be read.
+std::unique_ptr<ClientInfo> CClientsView::openSelectedClient(const QString& failure) {
+    const ClientSummary* selected = selectedClient();
+    auto client = std::make_unique<ClientInfo>();
+    const int result =
+        selected ? ClientStore::openClient(selected->path, table_, *client) : kClientFileCannotOpen;
+    if (result == kClientFileOk)
+        return client;
+    MessageBoxes::current().inform(
+        this,
+        failure.isEmpty() ? ClientStore::openFailureText(selected ? selected->path : QString())
+                          : failure,
+        MessageIcon::Stop);
+    return nullptr;
 }
 
 bool CClientsView::requireSelection(const QString& message) {
@@ -198,8 +217,8 @@ void CClientsView::deleteClient() {
             MessageIcon::Warning, true))
         return;
     const int row = selectedRow();
-    const ClientInfo& client = clients_.at(row);
-    if (const QString failure = ClientStore::deleteClientFile(client); !failure.isEmpty()) {
+    const ClientSummary& client = clients_.at(row);
+    if (const QString failure = ClientStore::deleteClientFile(client.path); !failure.isEmpty()) {
         MessageBoxes::current().inform(
             this,
             QStringLiteral("The client file \"%1\" could not be deleted: %2\nThe client stays in "
@@ -222,12 +241,10 @@ void CClientsView::newReturn() {
                                          "first.\nIf you don't have any clients yet , please "
                                          "start by creating one.")))
         return;
-    const ClientInfo* client = selectedClient();
-    if (!client) {
-        MessageBoxes::current().inform(this, QStringLiteral("Failed to run \"New Return\" wizard."),
-                                       MessageIcon::Stop);
+    const std::unique_ptr<ClientInfo> client =
+        openSelectedClient(QStringLiteral("Failed to run \"New Return\" wizard."));
+    if (!client)
         return;
-    }
     const ReturnWizardSettings settings =
         returnSettings_ ? returnSettings_() : ReturnWizardSettings();
     {
@@ -247,7 +264,8 @@ void CClientsView::newReturn() {
 void CClientsView::returnHistory() {
     if (!requireSelection(kSelectClient))
         return;
-    showReturnHistory(this, *selectedClient());
+    if (const std::unique_ptr<ClientInfo> client = openSelectedClient({}))
+        showReturnHistory(this, *client);
 }
 
 void CClientsView::resizeEvent(QResizeEvent* event) {

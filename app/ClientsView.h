@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class PictureButton;
 class QLabel;
@@ -22,15 +23,15 @@ public:
 
     // Empties the list and reads every client file of `folder` into it.
     void loadClients(const QString& folder);
-    // Adds a row with a copy of the client at its sorted place (a client without a name is
-    // not listed).
+    // Adds a row for the client at its sorted place (a client without a name is not listed).
     void addClient(const ClientInfo& client);
     void removeAllClients();
 
     int clientCount() const { return clients_.size(); }
     bool hasSelection() const { return selectedRow() >= 0; }
     int selectedRow() const;
-    const ClientInfo* selectedClient() const;
+    // What the list keeps of the selected client; none without a selection.
+    const ClientSummary* selectedClient() const;
     bool clientNameExists(const QString& name) const { return clients_.nameExists(name); }
     int findClient(const QString& name) const { return clients_.find(name); }
     // The listed clients and the folder they were read from, for the commands that change
@@ -64,6 +65,7 @@ protected:
 private:
     void insertRow(int row);
     bool requireSelection(const QString& message);
+    std::unique_ptr<ClientInfo> openSelectedClient(const QString& failure);
     void layOutList();
     void layOutEmptyHint();
 

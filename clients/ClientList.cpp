@@ -7,21 +7,25 @@ bool sortsBefore(const QString& a, const QString& b) {
     const int folded = QString::compare(a, b, Qt::CaseInsensitive);
     return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
 }
+
+bool rowSortsBefore(const ClientSummary& a, const ClientSummary& b) {
+    return sortsBefore(a.name, b.name);
+}
 } // namespace
 
-int ClientList::insert(std::unique_ptr<ClientInfo> client) {
-    QString name = clientName(client->record);
-    if (name.isEmpty())
+int ClientList::add(const ClientInfo& client) {
+    ClientSummary summary = ClientSummary::of(client);
+    if (summary.name.isEmpty())
         return -1;
-    const auto place = std::upper_bound(
-        rows_.begin(), rows_.end(), name,
-        [](const QString& value, const Row& row) { return sortsBefore(value, row.name); });
-    const auto inserted = rows_.insert(place, Row{std::move(name), std::move(client)});
+    // After the rows of an equal name, as if the clients had been added one by one.
+    const auto place = std::upper_bound(rows_.begin(), rows_.end(), summary, rowSortsBefore);
+    const auto inserted = rows_.insert(place, std::move(summary));
     return static_cast<int>(inserted - rows_.begin());
 }
 
-int ClientList::add(const ClientInfo& client) {
-    return insert(std::make_unique<ClientInfo>(client));
+void ClientList::replace(int row, const ClientInfo& client) {
+    if (row >= 0 && row < size())
+        rows_[static_cast<std::size_t>(row)] = ClientSummary::of(client);
 }
 
 void ClientList::removeAt(int row) {
@@ -29,10 +33,12 @@ void ClientList::removeAt(int row) {
         rows_.erase(rows_.begin() + row);
 }
 
-void ClientList::reset(std::vector<std::unique_ptr<ClientInfo>> clients) {
-    rows_.clear();
-    for (auto& client : clients)
-        insert(std::move(client));
+void ClientList::reset(std::vector<ClientSummary> clients) {
+    std::erase_if(clients, [](const ClientSummary& client) { return client.name.isEmpty(); });
+    // A stable sort keeps clients of equal names in the order they came, as adding them one
+    // by one would, without moving the rows once per client.
+    std::stable_sort(clients.begin(), clients.end(), rowSortsBefore);
+    rows_ = std::move(clients);
 }
 
 int ClientList::find(const QString& name) const {
@@ -41,9 +47,4 @@ int ClientList::find(const QString& name) const {
             return row;
     }
     return -1;
-}
-
-ClientInfo* ClientList::findClient(const QString& name) {
-    const int row = find(name);
-    return row >= 0 ? &at(row) : nullptr;
 }

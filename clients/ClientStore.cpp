@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 
 namespace {
 const QString kCounterSection = QStringLiteral("Private Data");
@@ -74,36 +75,53 @@ void ClientStore::refreshTaxRecords(ClientRecord& record, const TaxTable& table)
     }
 }
 
-std::vector<std::unique_ptr<ClientInfo>> ClientStore::loadClients(const QString& folder,
-                                                                  const TaxTable& table) {
-    std::vector<std::unique_ptr<ClientInfo>> clients;
+std::vector<ClientSummary> ClientStore::loadClients(const QString& folder) {
+    std::vector<ClientSummary> clients;
     const QStringList names =
         QDir(folder).entryList({QStringLiteral("*.kvr")}, QDir::Files | QDir::Hidden);
+    clients.reserve(size_t(names.size()));
+    // One record is read into at a time; only the summary of each is kept.
+    auto client = std::make_unique<ClientInfo>();
     for (const QString& name : names) {
-        auto client = std::make_unique<ClientInfo>();
         client->path = folder + name;
         if (readClientFile(client->path, *client) != kClientFileOk)
             continue;
-        refreshTaxRecords(client->record, table);
-        if (clientName(client->record).isEmpty())
-            continue;
-        clients.push_back(std::move(client));
+        ClientSummary summary = ClientSummary::of(*client);
+        if (!summary.name.isEmpty())
+            clients.push_back(std::move(summary));
     }
     return clients;
+}
+
+int ClientStore::openClient(const QString& path, const TaxTable& table, ClientInfo& client) {
+    auto opened = std::make_unique<ClientInfo>();
+    const int result = readClientFile(path, *opened);
+    if (result != kClientFileOk)
+        return result;
+    opened->path = path;
+    refreshTaxRecords(opened->record, table);
+    client = *opened;
+    return kClientFileOk;
+}
+
+QString ClientStore::openFailureText(const QString& path) {
+    return QStringLiteral("The client file \"%1\" could not be read. It may have been moved, "
+                          "changed or deleted since the list of clients was loaded.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString ClientStore::deletedCopyName(const QString& path) {
     return path.chopped(3) + "del";
 }
 
-QString ClientStore::deleteClientFile(const ClientInfo& client) {
-    if (client.path.isEmpty())
+QString ClientStore::deleteClientFile(const QString& path) {
+    if (path.isEmpty())
         return {};
-    const QString copy = deletedCopyName(client.path);
+    const QString copy = deletedCopyName(path);
     if (!QFileInfo::exists(copy))
-        QFile::copy(client.path, copy);
-    QFile file(client.path);
-    if (file.remove() || !QFileInfo::exists(client.path))
+        QFile::copy(path, copy);
+    QFile file(path);
+    if (file.remove() || !QFileInfo::exists(path))
         return {};
     return file.errorString();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "clients/ClientRecord.h"
+#include "clients/ClientSummary.h"
 
 #include <QString>
-#include <memory>
 #include <vector>
 
 class TaxTable;
@@ -36,16 +36,24 @@ int saveClient(ClientInfo& client, const QString& path, const QString& folder);
 // client) with the current table's lines; codes no longer in the table keep their old line.
 void refreshTaxRecords(ClientRecord& record, const TaxTable& table);
 
-// Reads every client file of the folder. Unreadable files and clients without a name are
-// left out; a missing folder gives an empty list.
-std::vector<std::unique_ptr<ClientInfo>> loadClients(const QString& folder, const TaxTable& table);
+// Reads every client file of the folder and keeps what the client list shows of each.
+// Unreadable files and clients without a name are left out; a missing folder gives an empty
+// list.
+std::vector<ClientSummary> loadClients(const QString& folder);
+
+// Reads the whole, current record of a listed client from its file, with its tax table lines
+// refreshed from the current table, into `client` (record and path). Returns the result of
+// readClientFile; on a failure `client` is left as it was.
+int openClient(const QString& path, const TaxTable& table, ClientInfo& client);
+// What the preparer is told when a listed client's file can no longer be read.
+QString openFailureText(const QString& path);
 
 // The deleted-client copy of a client file: the last three characters become "del".
 QString deletedCopyName(const QString& path);
 
-// Keeps a ".del" copy of the client's file (an older copy of that name is kept instead) and
-// removes the file. A client that was never saved has nothing to delete. Returns why the file
-// could not be removed, or an empty text when it is gone.
-QString deleteClientFile(const ClientInfo& client);
+// Keeps a ".del" copy of the client file at `path` (an older copy of that name is kept instead)
+// and removes the file. A client that was never saved (no path) has nothing to delete. Returns
+// why the file could not be removed, or an empty text when it is gone.
+QString deleteClientFile(const QString& path);
 
 } // namespace ClientStore

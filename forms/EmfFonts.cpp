@@ -2,9 +2,12 @@
 
 #include "platform/DataFiles.h"
 
+#include <QCache>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QThread>
 #include <cmath>
 
 namespace {
@@ -13,6 +16,71 @@ namespace {
 QString& programOcrFamily() {
     static QString family;
     return family;
+}
+
+// A raw font's place in a thread's cache: the face, its style and the pixel size.
+struct FontKey {
+    QString face;
+    bool bold;
+    bool italic;
+    qreal pixelSize;
+
+    bool operator==(const FontKey&) const = default;
+};
+
+size_t qHash(const FontKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.face, key.bold, key.italic, key.pixelSize);
+}
+
+// The raw fonts of one thread. The fonts hold on to the font engines of the thread's font
+// database, which Qt takes down when the thread finishes (for the main thread: when the
+// application object goes), so the cache lets go of its fonts before that: when its thread
+// emits finished, and on the main thread in the application's clean-up routines.
+class ThreadFonts {
+public:
+    static ThreadFonts& current() {
+        thread_local ThreadFonts fonts;
+        return fonts;
+    }
+
+    ~ThreadFonts() { QObject::disconnect(threadFinished_); }
+
+    QRawFont* find(const FontKey& key) { return fonts_.object(key); }
+
+    void insert(const FontKey& key, const QRawFont& font) {
+        if (fonts_.isEmpty())
+            releaseBeforeTheFontsGo();
+        fonts_.insert(key, new QRawFont(font));
+    }
+
+private:
+    static void clearMainThreadFonts() { current().fonts_.clear(); }
+
+    void releaseBeforeTheFontsGo() {
+        QThread* thread = QThread::currentThread();
+        const QCoreApplication* application = QCoreApplication::instance();
+        if (application && thread == application->thread()) {
+            qAddPostRoutine(&ThreadFonts::clearMainThreadFonts);
+        } else if (!threadFinished_) {
+            threadFinished_ =
+                QObject::connect(thread, &QThread::finished, [this] { fonts_.clear(); });
+        }
+    }
+
+    QCache<FontKey, QRawFont> fonts_{EmfFonts::kFontsPerThread};
+    QMetaObject::Connection threadFinished_;
+};
+
+QRawFont openRawFont(const EmfFont& font, qreal pixelSize) {
+    QFont qfont(EmfFonts::familyFor(font.face));
+    qfont.setPixelSize(64);
+    qfont.setBold(font.weight >= 600);
+    qfont.setItalic(font.italic);
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    qfont.setStyleStrategy(QFont::PreferOutline);
+    QRawFont raw = QRawFont::fromFont(qfont);
+    raw.setPixelSize(pixelSize);
+    return raw;
 }
 
 } // namespace
@@ -48,22 +116,12 @@ QString EmfFonts::familyFor(const QString& face) {
 
 QRawFont EmfFonts::rawFont(const EmfFont& font, qreal pixelSize) {
     registerProgramFonts();
-    const QString key = QStringLiteral("%1|%2|%3")
-                            .arg(font.face.toLower())
-                            .arg(font.weight >= 600 ? 1 : 0)
-                            .arg(font.italic ? 1 : 0);
-    auto found = cache_.find(key);
-    if (found == cache_.end()) {
-        QFont qfont(familyFor(font.face));
-        qfont.setPixelSize(64);
-        qfont.setBold(font.weight >= 600);
-        qfont.setItalic(font.italic);
-        qfont.setHintingPreference(QFont::PreferNoHinting);
-        qfont.setStyleStrategy(QFont::PreferOutline);
-        found = cache_.insert(key, QRawFont::fromFont(qfont));
-    }
-    QRawFont raw = *found;
-    raw.setPixelSize(pixelSize);
+    const FontKey key{font.face.toLower(), font.weight >= 600, font.italic, pixelSize};
+    ThreadFonts& fonts = ThreadFonts::current();
+    if (const QRawFont* found = fonts.find(key))
+        return *found;
+    const QRawFont raw = openRawFont(font, pixelSize);
+    fonts.insert(key, raw);
     return raw;
 }
 

@@ -670,11 +670,11 @@ void EmfPlayback::drawText(const EmfText& text) {
     qreal emPixels = font.height < 0 ? -qreal(font.height) * scaleY : kDefaultEmPixels;
     if (emPixels > kLargestDrawing)
         return;
-    QRawFont raw = fonts_.rawFont(font, qMax<qreal>(emPixels, 1));
+    QRawFont raw = EmfFonts::rawFont(font, qMax<qreal>(emPixels, 1));
     if (font.height > 0 && raw.isValid()) {
         // A positive height is the cell height: ascent plus descent.
         emPixels = font.height * scaleY * raw.pixelSize() / (raw.ascent() + raw.descent());
-        raw.setPixelSize(qMax<qreal>(emPixels, 1));
+        raw = EmfFonts::rawFont(font, qMax<qreal>(emPixels, 1));
     }
     if (!raw.isValid() || scaleX <= 0 || emPixels > kLargestDrawing)
         return;

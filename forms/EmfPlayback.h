@@ -70,7 +70,6 @@ private:
     EmfDeviceState state_;
     QList<EmfDeviceState> saved_;
     QHash<quint32, GdiObject> objects_;
-    EmfFonts fonts_;
     bool inPath_ = false;
     QPainterPath path_;
 };

@@ -1,11 +1,9 @@
 #include "output/PageView.h"
 
-#include "forms/EmfPlayer.h"
-
-#include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -18,26 +16,24 @@ constexpr double kMinZoom = 0.25;
 constexpr double kMaxZoom = 4.0;
 constexpr double kZoomStep = 1.25;
 const QColor kDesk(0x80, 0x80, 0x80);
-
-QByteArray readImage(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(true);
+    // The scroll area fills its viewport with the Base colour.
     QPalette desk = viewport()->palette();
-    desk.setColor(QPalette::Window, kDesk);
+    desk.setColor(QPalette::Base, kDesk);
     viewport()->setPalette(desk);
     setAccessibleName(QStringLiteral("Pages of the return"));
 }
 
 void PageView::setPages(const PageList& pages) {
-    pages_.clear();
-    for (const PageEntry& entry : pages)
-        pages_.push_back({readImage(entry.path()), {}});
+    setPageImages(readPageImages(pages));
+}
+
+void PageView::setPageImages(PageImages images) {
+    pages_.setImages(std::move(images));
     lastReportedPage_ = -1;
     applyFit();
     verticalScrollBar()->setValue(0);
@@ -53,7 +49,7 @@ int PageView::pageTop(int index) const {
 }
 
 int PageView::currentPage() const {
-    if (pages_.empty())
+    if (pageCount() == 0)
         return 0;
     const int middle = verticalScrollBar()->value() + viewport()->height() / 2;
     const int page = (middle - kGap / 2) / (pageSize().height() + kGap);
@@ -61,7 +57,7 @@ int PageView::currentPage() const {
 }
 
 void PageView::showPage(int index) {
-    if (pages_.empty())
+    if (pageCount() == 0)
         return;
     verticalScrollBar()->setValue(pageTop(std::clamp(index, 0, pageCount() - 1)) - kGap);
 }
@@ -74,8 +70,7 @@ void PageView::setZoom(double zoom) {
     // Keep the page in view at the same place while the size changes.
     const double anchor = double(verticalScrollBar()->value()) / std::max(1, pageTop(1));
     zoom_ = clamped;
-    for (Page& page : pages_)
-        page.rendered = QImage();
+    pages_.forgetDrawn();
     updateScrollBars();
     verticalScrollBar()->setValue(qRound(anchor * pageTop(1)));
     viewport()->update();
@@ -120,32 +115,54 @@ void PageView::updateScrollBars() {
     horizontalScrollBar()->setSingleStep(20);
 }
 
-const QImage& PageView::renderedPage(int index) {
-    Page& page = pages_[static_cast<std::size_t>(index)];
-    if (page.rendered.isNull()) {
-        page.rendered = QImage(pageSize(), QImage::Format_RGB32);
-        page.rendered.fill(Qt::white);
-        QPainter painter(&page.rendered);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        EmfPlayer(page.image).play(painter, QRectF(QPointF(0, 0), QSizeF(pageSize())));
-    }
-    return page.rendered;
-}
-
-void PageView::paintEvent(QPaintEvent*) {
-    QPainter painter(viewport());
+QList<PageView::InView> PageView::pagesInView() const {
+    QList<InView> inView;
     const QSize page = pageSize();
     const int left =
         std::max(kGap, (viewport()->width() - page.width()) / 2) - horizontalScrollBar()->value();
     const int scroll = verticalScrollBar()->value();
-    for (int index = 0; index < pageCount(); ++index) {
+    const int first = std::max(0, (scroll - kGap) / (page.height() + kGap));
+    for (int index = first; index < pageCount(); ++index) {
         const QRect sheet(QPoint(left, pageTop(index) - scroll), page);
-        if (sheet.bottom() < 0 || sheet.top() > viewport()->height())
-            continue;
-        painter.fillRect(sheet.translated(3, 3), QColor(0, 0, 0, 90));
-        painter.drawImage(sheet.topLeft(), renderedPage(index));
+        if (sheet.top() > viewport()->height())
+            break;
+        const QRect visible = sheet & viewport()->rect();
+        if (!visible.isEmpty())
+            inView.append({index, sheet, visible.translated(-sheet.topLeft())});
     }
+    return inView;
+}
+
+void PageView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    bool drawnAnew = false;
+    for (const InView& page : pagesInView()) {
+        painter.fillRect(page.sheet.translated(3, 3), QColor(0, 0, 0, 90));
+        const QRect visible = page.onPage.translated(page.sheet.topLeft());
+        if (const auto piece = pages_.keptPiece(page.index, page.sheet.size(), page.onPage)) {
+            painter.drawImage(visible, piece->image,
+                              page.onPage.translated(-piece->area.topLeft()));
+            continue;
+        }
+        // Not kept yet: only the part in view is drawn now, on the screen itself.
+        painter.save();
+        painter.setClipRect(visible, Qt::IntersectClip);
+        painter.fillRect(visible, Qt::white);
+        RenderedPages::drawPage(painter, pages_.image(page.index), QRectF(page.sheet));
+        painter.restore();
+        drawnAnew = true;
+    }
+    if (drawnAnew && !keepingPlanned_) {
+        keepingPlanned_ = true;
+        QTimer::singleShot(0, this, &PageView::keepPagesInView);
+    }
+}
+
+// Once the screen shows them, the pages in view are drawn to be kept.
+void PageView::keepPagesInView() {
+    keepingPlanned_ = false;
+    for (const InView& page : pagesInView())
+        pages_.piece(page.index, page.sheet.size(), page.onPage, viewport()->size());
 }
 
 void PageView::resizeEvent(QResizeEvent* event) {

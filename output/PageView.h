@@ -1,15 +1,16 @@
 #pragma once
 
 #include "forms/PageEntry.h"
+#include "forms/preview/RenderedPages.h"
 
 #include <QAbstractScrollArea>
-#include <QImage>
-#include <vector>
 
 // The pages of a return one below the other on a grey desk, the way a document viewer shows
 // them: continuous scrolling, zoom (Ctrl+wheel, Ctrl+plus/minus), fit width and fit page,
-// Page Up/Down, Home and End. Pages are drawn by the page image player at the zoom in use;
-// nothing on them can be selected or changed.
+// Page Up/Down, Home and End. A page that comes into view is drawn by the page image player
+// straight onto the screen, only its part in view, and drawn again to be kept (within a memory
+// budget, RenderedPages) once the screen shows it, so later paints of it cost a copy; nothing on
+// the pages can be selected or changed.
 class PageView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -19,7 +20,11 @@ public:
 
     // Reads the page files; a page whose file cannot be read shows as a blank sheet.
     void setPages(const PageList& pages);
-    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // The same with the page images already read.
+    void setPageImages(PageImages images);
+    int pageCount() const { return pages_.pageCount(); }
+    // The bytes of drawn pages the view keeps.
+    std::int64_t bytesKept() const { return pages_.bytesKept(); }
     // The page at the middle of the window, counted from 0.
     int currentPage() const;
     void showPage(int index);
@@ -47,18 +52,22 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    struct Page {
-        QByteArray image;
-        QImage rendered; // at the zoom in use, made when first painted
-    };
     QSize pageSize() const;
     int pageTop(int index) const;
     void applyFit();
     void updateScrollBars();
-    const QImage& renderedPage(int index);
     void reportCurrentPage();
+    // The pages in view: each one's sheet in the viewport and its part in view, in page pixels.
+    struct InView {
+        int index;
+        QRect sheet;
+        QRect onPage;
+    };
+    QList<InView> pagesInView() const;
+    void keepPagesInView();
 
-    std::vector<Page> pages_;
+    RenderedPages pages_;
+    bool keepingPlanned_ = false;
     double zoom_ = 1.0;
     Fit fit_ = Fit::Width;
     int lastReportedPage_ = -1;

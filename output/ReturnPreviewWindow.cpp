@@ -20,6 +20,10 @@
 #include <QVBoxLayout>
 
 ReturnPreviewWindow::ReturnPreviewWindow(const PreviewContext& context, QWidget* parent)
+    : ReturnPreviewWindow(context, readPageImages(context.pages), parent) {}
+
+ReturnPreviewWindow::ReturnPreviewWindow(const PreviewContext& context, PageImages images,
+                                         QWidget* parent)
     : QDialog(parent), context_(context), pages_(new PageView(this)),
       figures_(new ReturnDataCommands(context.prepared, this)) {
     setWindowTitle(QStringLiteral("Preview Return"));
@@ -32,7 +36,7 @@ ReturnPreviewWindow::ReturnPreviewWindow(const PreviewContext& context, QWidget*
     layout->addWidget(makeCommandBar());
     layout->addWidget(figures_->besidePages(pages_), 1);
     connect(pages_, &PageView::currentPageChanged, this, &ReturnPreviewWindow::showPageNumber);
-    pages_->setPages(context.pages);
+    pages_->setPageImages(std::move(images));
     showPageNumber(pages_->currentPage(), pages_->pageCount());
 }
 
@@ -134,20 +138,21 @@ void ReturnPreviewWindow::transmittalLetter() {
     printTransmittalLetter(this, context_.letterInputs());
 }
 
-void showReturnPreview(QWidget* parent, const PreviewContext& context) {
-    ReturnPreviewWindow window(context, parent);
+void showReturnPreview(QWidget* parent, const PreviewContext& context, PageImages images) {
+    ReturnPreviewWindow window(context, std::move(images), parent);
     window.setWindowState(Qt::WindowMaximized);
     window.exec();
 }
 
 bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& documentPath) {
-    if (!writePreviewDocument(documentPath, context.pages)) {
+    PageImages images = readPageImages(context.pages);
+    if (!writePreviewDocument(documentPath, images)) {
         MessageBoxes::current().inform(
             parent, QStringLiteral("An error occurred while preparing return preview."),
             MessageIcon::Stop);
         return false;
     }
-    if (!previewDocumentLoads(documentPath, context.pages)) {
+    if (!previewDocumentLoads(documentPath, images)) {
         QFile::remove(documentPath);
         MessageBoxes::current().inform(
             parent, QStringLiteral("An error occurred while loading return preview."),
@@ -155,7 +160,7 @@ bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& 
         return false;
     }
     context.documentPath = documentPath;
-    showReturnPreview(parent, context);
+    showReturnPreview(parent, context, std::move(images));
     QFile::remove(documentPath);
     context.documentPath.clear();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/preview/PageImages.h"
 #include "forms/preview/PreviewContext.h"
 
 #include <QDialog>
@@ -17,6 +18,9 @@ class ReturnPreviewWindow : public QDialog {
     Q_OBJECT
 public:
     explicit ReturnPreviewWindow(const PreviewContext& context, QWidget* parent = nullptr);
+    // The same with the context's page images already read.
+    ReturnPreviewWindow(const PreviewContext& context, PageImages images,
+                        QWidget* parent = nullptr);
 
     const PreviewContext& context() const { return context_; }
     PageView* pageView() const { return pages_; }
@@ -45,12 +49,12 @@ private:
     QLabel* pageNumber_ = nullptr;
 };
 
-// Shows the window for the context, whose preview document has been written; returns when the
-// user closes it.
-void showReturnPreview(QWidget* parent, const PreviewContext& context);
+// Shows the window for the context, whose preview document has been written from `images`;
+// returns when the user closes it.
+void showReturnPreview(QWidget* parent, const PreviewContext& context, PageImages images);
 
-// Writes the preview document of the context's pages to `documentPath`, shows the window and
-// deletes the document when it closes. False, after "An error occurred while preparing return
-// preview.", when the document cannot be written, or after "An error occurred while loading
-// return preview." when the written document or a page file cannot be read back.
+// Reads the context's page files (once), writes the preview document to `documentPath`, shows
+// the window and deletes the document when it closes. False, after "An error occurred while
+// preparing return preview.", when the document cannot be written, or after "An error occurred
+// while loading return preview." when the written document or a page file cannot be read back.
 bool openReturnPreview(QWidget* parent, PreviewContext& context, const QString& documentPath);

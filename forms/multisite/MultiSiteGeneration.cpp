@@ -1,5 +1,6 @@
 #include "forms/multisite/MultiSiteGeneration.h"
 
+#include "forms/PageFileWriter.h"
 #include "forms/filling/FormSet.h"
 #include "forms/filling/FormTexts.h"
 #include "forms/multisite/FillFailureMessage.h"
@@ -78,12 +79,12 @@ private:
 };
 
 // The page file of a filled page, or the message that stops the generation.
-QString writePage(PageList& pages, const FilledPage& filled,
+QString writePage(PageFileWriter& files, PageList& pages, const FilledPage& filled,
                   const std::optional<QString>& caption) {
     if (!filled.filled)
         return fillFailureMessage(filled.name, filled.form->failure());
     PageEntry page;
-    page.imagePaths[0] = filled.form->saveTemporaryImage();
+    page.imagePaths[0] = files.write(filled.form->workingImage());
     if (page.path().isEmpty())
         return pageFileFailureMessage(filled.name);
     page.caption = caption;
@@ -98,9 +99,10 @@ MultiSiteGeneration generateMultiSitePages(FormSet& set, const ReturnRecord& com
                                            const FillContext& context) {
     PageFiller filler(set, combined, fills, client, results, context);
     const QString caption = vendorCaption(context.vendorId);
+    PageFileWriter files;
     MultiSiteGeneration generation;
     for (const MultiSitePage& page : multiSitePageOrder(client, results.count)) {
-        generation.error = writePage(generation.pages, filler.fill(page),
+        generation.error = writePage(files, generation.pages, filler.fill(page),
                                      page.captioned() ? std::optional(caption) : std::nullopt);
         if (!generation.ok()) {
             deletePageFiles(generation.pages);

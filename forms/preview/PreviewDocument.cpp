@@ -3,7 +3,6 @@
 #include "forms/EmfFormat.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
 
@@ -28,21 +27,25 @@ bool isEmfImage(const QByteArray& bytes) {
            qFromLittleEndian<quint32>(data + kSignatureOffset) == Emf::kSignature;
 }
 
-// The page's picture group, none for a page to leave out; false when the page is no EMF.
-bool appendPicture(QByteArray& document, const PageEntry& page) {
-    QFile file(page.path());
-    if (!file.exists() || file.size() == 0)
+// Writes the picture group of a page; an empty image (a page left out) writes nothing.
+bool writePicture(QFile& document, const QByteArray& image) {
+    if (image.isEmpty())
         return true;
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray start = kPictureStart + QByteArray::number(image.size()) + ' ';
+    return document.write(start) == start.size() && document.write(image) == image.size() &&
+           document.write(kPictureEnd) == qint64(qstrlen(kPictureEnd));
+}
+
+// The pictures go to the file one after the other, never gathered into one block of memory.
+bool writeDocument(QFile& document, const PageImages& images) {
+    if (!document.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        document.write(kHeader) != qint64(qstrlen(kHeader)))
         return false;
-    const QByteArray image = file.readAll();
-    if (!isEmfImage(image))
-        return false;
-    document += kPictureStart;
-    document += QByteArray::number(image.size()) + ' ';
-    document += image;
-    document += kPictureEnd;
-    return true;
+    for (const QByteArray& image : images) {
+        if (!writePicture(document, image))
+            return false;
+    }
+    return document.write(kClosing) == qint64(qstrlen(kClosing)) && document.flush();
 }
 } // namespace
 
@@ -54,28 +57,26 @@ QString previewDocumentPath(const QString& folder, const QString& businessName, 
            QString::asprintf("-%d-%d-%d.doc", today.month(), today.day(), today.year());
 }
 
-bool writePreviewDocument(const QString& path, const PageList& pages) {
-    QByteArray document(kHeader);
-    for (const PageEntry& page : pages) {
-        if (!appendPicture(document, page))
-            return false;
-    }
-    document += kClosing;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(document) == document.size() && file.flush())
+bool writePreviewDocument(const QString& path, const PageImages& images) {
+    if (!std::all_of(images.begin(), images.end(),
+                     [](const QByteArray& image) { return image.isEmpty() || isEmfImage(image); }))
+        return false;
+    QFile document(path);
+    if (writeDocument(document, images))
         return true;
-    file.close();
+    document.close();
     QFile::remove(path);
     return false;
 }
 
-bool previewDocumentLoads(const QString& path, const PageList& pages) {
+bool writePreviewDocument(const QString& path, const PageList& pages) {
+    return writePreviewDocument(path, readPageImages(pages));
+}
+
+bool previewDocumentLoads(const QString& path, const PageImages& images) {
     QFile document(path);
     if (!document.open(QIODevice::ReadOnly) || document.size() == 0)
         return false;
-    return std::all_of(pages.begin(), pages.end(), [](const PageEntry& page) {
-        QFile file(page.path());
-        return file.open(QIODevice::ReadOnly) && file.size() > 0;
-    });
+    return std::none_of(images.begin(), images.end(),
+                        [](const QByteArray& image) { return image.isEmpty(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/PageEntry.h"
+#include "forms/preview/PageImages.h"
 
 #include <QDate>
 #include <QString>
@@ -13,12 +14,14 @@
 // business name makes a file name. `folder` ends with a separator.
 QString previewDocumentPath(const QString& folder, const QString& businessName, QDate today);
 
-// Writes the document for the pages in list order; a page whose file is missing or empty is
-// left out. False, with no file left, when a page file is not an EMF page image or the
-// document cannot be written completely.
+// Writes the document for the page images in list order; an empty image (a page file that is
+// missing, empty or unreadable) is left out. False, with no file left, when an image is not an
+// EMF page image or the document cannot be written completely.
+bool writePreviewDocument(const QString& path, const PageImages& images);
+// The same for the pages of a list, their files read once.
 bool writePreviewDocument(const QString& path, const PageList& pages);
 
 // Whether the preview can be loaded from what was written: the document opens again and every
-// listed page file can be read. A page file that vanished after it was generated would
-// otherwise show as a blank sheet and print as one.
-bool previewDocumentLoads(const QString& path, const PageList& pages);
+// page has its image. A page file that vanished after it was generated would otherwise show as
+// a blank sheet and print as one.
+bool previewDocumentLoads(const QString& path, const PageImages& images);

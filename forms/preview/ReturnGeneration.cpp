@@ -1,5 +1,6 @@
 #include "forms/preview/ReturnGeneration.h"
 
+#include "forms/PageFileWriter.h"
 #include "forms/filling/FormSet.h"
 #include "forms/filling/ReturnForms.h"
 #include "returns/ReturnRecord.h"
@@ -17,9 +18,9 @@ struct GeneratedForm {
     GenerationFailure failure;
 };
 
-std::optional<PageEntry> writePage(const GeneratedForm& form, int vendorId) {
+std::optional<PageEntry> writePage(PageFileWriter& files, const GeneratedForm& form, int vendorId) {
     PageEntry page;
-    page.imagePaths[0] = form.form.saveTemporaryImage();
+    page.imagePaths[0] = files.write(form.form.workingImage());
     if (page.path().isEmpty())
         return std::nullopt;
     page.kind = form.kind;
@@ -76,13 +77,14 @@ GeneratedReturn generateSingleSiteReturn(FormSet& set, ReturnRecord& record,
          printGasoholWorksheet && record.gasoholWorksheet.gallons > 0, kPageGasoholWorksheet,
          GenerationFailure::GasoholWorksheet},
     };
+    PageFileWriter files;
     PageList pages;
     for (const GeneratedForm& form : forms) {
         if (!form.taken)
             continue;
         if (form.filled != true)
             return failed(form.failure, pages);
-        std::optional<PageEntry> page = writePage(form, context.vendorId);
+        std::optional<PageEntry> page = writePage(files, form, context.vendorId);
         if (!page)
             return failed(form.failure, pages);
         pages.push_back(std::move(*page));
@@ -93,8 +95,10 @@ GeneratedReturn generateSingleSiteReturn(FormSet& set, ReturnRecord& record,
 void deletePageFiles(const PageList& pages) {
     for (const PageEntry& page : pages) {
         for (const QString& path : page.imagePaths) {
-            if (!path.isEmpty())
+            if (!path.isEmpty()) {
                 QFile::remove(path);
+                PageFileWriter::removeFolderOfPageIfEmpty(path);
+            }
         }
     }
 }

@@ -78,7 +78,7 @@ public:
 
 private:
     int width(Style style, const QString& text) {
-        const QList<qint32> advances = metrics_.designAdvances(fonts_[style], text);
+        const QList<qint32> advances = EmfFonts::designAdvances(fonts_[style], text);
         return std::accumulate(advances.begin(), advances.end(), 0);
     }
 
@@ -227,15 +227,13 @@ private:
     const ReportDocument& document_;
     const Fonts fonts_;
     const int columnWidth_;
-    EmfFonts metrics_;
     std::vector<Page> pages_;
     int column_ = 0;
     int columnTop_ = kMargin;
     int y_ = kMargin;
 };
 
-QByteArray pageImage(const Page& page, const QString& description, const Fonts& styles,
-                     EmfFonts& fonts) {
+QByteArray pageImage(const Page& page, const QString& description, const Fonts& styles) {
     EmfWriter writer(kLetterPage, kUnitsPerInch, description);
     std::array<quint32, kStyles> handles{};
     for (int style = 0; style < kStyles; ++style)
@@ -256,7 +254,7 @@ QByteArray pageImage(const Page& page, const QString& description, const Fonts& 
             selected = text.style;
         }
         const EmfFont& font = styles[size_t(text.style)];
-        writer.textOut(text.at, text.text, fonts.designAdvances(font, text.text), -font.height,
+        writer.textOut(text.at, text.text, EmfFonts::designAdvances(font, text.text), -font.height,
                        -font.height / 4);
     }
     return writer.finish();
@@ -264,13 +262,12 @@ QByteArray pageImage(const Page& page, const QString& description, const Fonts& 
 } // namespace
 
 PageList writeReportPages(const ReportDocument& document) {
-    EmfFonts fonts;
     const Fonts styles = fontsOf(document);
     PageList pages;
     for (const Page& page : Layout(document).lay()) {
         PageEntry entry;
         entry.imagePaths[0] = PrivateTempFolder::createFileWith(
-            QStringLiteral("RPT"), pageImage(page, document.title, styles, fonts));
+            QStringLiteral("RPT"), pageImage(page, document.title, styles));
         if (entry.path().isEmpty()) {
             deletePageFiles(pages);
             return {};

@@ -196,7 +196,7 @@ bool PageDrawer::drawBox(const PageCommand& command, bool filled) {
 }
 
 QList<qint32> PageDrawer::labelAdvances(const EmfFont& font, const QString& text) {
-    return metrics_.designAdvances(font, text);
+    return EmfFonts::designAdvances(font, text);
 }
 
 bool PageDrawer::drawLabel(const PageCommand& command) {

@@ -65,7 +65,6 @@ private:
     bool checkFieldsComeFirst(const QByteArray& image);
 
     std::unique_ptr<EmfWriter> writer_;
-    EmfFonts metrics_;
     QHash<QString, LabelFont> fonts_;
     QList<DrawnField> fields_;
     QHash<QString, quint32> fieldFonts_;

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <functional>
+#include <memory>
 
 namespace {
 // Runs the wizard; `save` is its Finish: a failed save keeps the wizard open.
@@ -33,7 +34,7 @@ void reportSaveFailure(QWidget* parent, const QString& text, const QString& path
 // Puts the changed client into its row. A changed name moves the row to its sorted place.
 int updateRow(ClientList& clients, int row, const ClientInfo& changed) {
     if (clientName(changed.record) == clients.nameAt(row)) {
-        clients.at(row) = changed;
+        clients.replace(row, changed);
         return row;
     }
     clients.removeAt(row);
@@ -69,7 +70,15 @@ int runModifyClientWizard(QWidget* parent, ClientWizardContext& context, int row
     }
     if (row >= context.clients.size())
         return -1;
-    const ClientInfo& listed = context.clients.at(row);
+    // The whole, current record from the client's file.
+    auto opened = std::make_unique<ClientInfo>();
+    const QString& path = context.clients.at(row).path;
+    if (ClientStore::openClient(path, context.taxTable, *opened) != kClientFileOk) {
+        MessageBoxes::current().inform(parent, ClientStore::openFailureText(path),
+                                       MessageIcon::Stop);
+        return -1;
+    }
+    const ClientInfo& listed = *opened;
     ClientWizardState state{ClientWizardMode::Modify,
                             context.taxTable,
                             context.clients,

@@ -86,10 +86,45 @@ TEST_F(ClientStoreTest, SaveChoosesANameOnlyWhenNoneIsGiven) {
     EXPECT_TRUE(lost.path.isEmpty());
 }
 
-TEST_F(ClientStoreTest, LoadSkipsUnreadableAndNamelessFilesAndRefreshesRates) {
+TEST_F(ClientStoreTest, LoadKeepsWhatTheListShowsAndSkipsUnreadableAndNamelessFiles) {
+    ClientInfo single = client("Corner Store", "016-0001-1");
+    FixedText::set(single.record.phone, "(217) 555-0100");
+    FixedText::set(single.record.ibtNumber, "1234-5678");
+    ClientInfo multi = client("");
+    multi.record.multiSite = 1;
+    multi.record.locationCount = 2;
+    FixedText::set(multi.record.locations[0].name, "Main Street Shop");
+    FixedText::set(multi.record.locations[0].phone, "(217) 555-0142");
+    FixedText::set(multi.record.phone, "(217) 555-0999");
+    ClientInfo sameNameLater = client("corner store");
+    ClientInfo nameless = client("");
+    ClientInfo namelessMulti = client("Business name is not the list name");
+    namelessMulti.record.multiSite = 1;
+    for (ClientInfo* info : {&single, &multi, &sameNameLater, &nameless, &namelessMulti})
+        ASSERT_EQ(ClientStore::saveClient(*info, QString(), folder_), 0);
+    touch("garbage.kvr");
+    touch("notes.txt");
+
+    ClientList list;
+    list.reset(ClientStore::loadClients(folder_));
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list.nameAt(0), "Corner Store");
+    EXPECT_EQ(list.nameAt(1), "corner store");
+    EXPECT_EQ(list.nameAt(2), "Main Street Shop");
+    EXPECT_EQ(list.at(0).path, single.path);
+    EXPECT_EQ(list.at(0).phone, "(217) 555-0100");
+    EXPECT_EQ(list.at(0).ibtNumber, "1234-5678");
+    EXPECT_FALSE(list.at(0).multiSite);
+    EXPECT_EQ(list.at(2).phone, "(217) 555-0142") << "a multi-site client shows its first site's";
+    EXPECT_TRUE(list.at(2).multiSite);
+}
+
+// A command reads the client's whole record from the file when it starts: the current one,
+// with the tax table lines refreshed from the table in use, which reach the file only when the
+// client is saved.
+TEST_F(ClientStoreTest, OpeningAClientReadsItsCurrentRecordWithRefreshedRates) {
     QTemporaryDir tableDir;
     const TaxTable table = tableWith(tableDir, "016-0001-1", "09000");
-
     ClientInfo single = client("Corner Store", "016-0001-1");
     ClientInfo unknownCode = client("Lakeside Bait", "099-9999-9");
     FixedText::set(unknownCode.record.taxRecord.currentGeneralRate, "07000");
@@ -98,53 +133,57 @@ TEST_F(ClientStoreTest, LoadSkipsUnreadableAndNamelessFilesAndRefreshesRates) {
     multi.record.locationCount = 2;
     FixedText::set(multi.record.locations[0].name, "Main Street Shop");
     FixedText::set(multi.record.locations[1].locationCode, "016-0001-1");
-    ClientInfo nameless = client("");
-    ClientInfo namelessMulti = client("Business name is not the list name");
-    namelessMulti.record.multiSite = 1;
-    for (ClientInfo* info : {&single, &unknownCode, &multi, &nameless, &namelessMulti})
+    for (ClientInfo* info : {&single, &unknownCode, &multi})
         ASSERT_EQ(ClientStore::saveClient(*info, QString(), folder_), 0);
-    touch("garbage.kvr");
-    touch("notes.txt");
-
     ClientList list;
-    list.reset(ClientStore::loadClients(folder_, table));
+    list.reset(ClientStore::loadClients(folder_));
     ASSERT_EQ(list.size(), 3);
-    EXPECT_EQ(list.nameAt(0), "Corner Store");
-    EXPECT_EQ(list.nameAt(1), "Lakeside Bait");
-    EXPECT_EQ(list.nameAt(2), "Main Street Shop");
-    EXPECT_STREQ(list.at(0).record.taxRecord.currentGeneralRate, "09000");
-    EXPECT_STREQ(list.at(1).record.taxRecord.currentGeneralRate, "07000")
+
+    // Changed on disk after the list was loaded.
+    FixedText::set(single.record.phone, "(217) 555-0188");
+    ASSERT_EQ(writeClientFile(single, single.path), 0);
+
+    ClientInfo opened;
+    ASSERT_EQ(ClientStore::openClient(list.at(0).path, table, opened), 0);
+    EXPECT_EQ(opened.path, single.path);
+    EXPECT_EQ(FixedText::get(opened.record.phone), "(217) 555-0188");
+    EXPECT_STREQ(opened.record.taxRecord.currentGeneralRate, "09000");
+    ASSERT_EQ(ClientStore::openClient(list.at(1).path, table, opened), 0);
+    EXPECT_STREQ(opened.record.taxRecord.currentGeneralRate, "07000")
         << "a code no longer in the table keeps its stored line";
-    EXPECT_STREQ(list.at(2).record.locations[1].taxRecord.currentGeneralRate, "09000");
-    EXPECT_EQ(list.at(0).path, single.path);
+    ASSERT_EQ(ClientStore::openClient(list.at(2).path, table, opened), 0);
+    EXPECT_STREQ(opened.record.locations[1].taxRecord.currentGeneralRate, "09000");
 
     ClientInfo onDisk;
     readClientFile(single.path, onDisk);
     EXPECT_STREQ(onDisk.record.taxRecord.currentGeneralRate, "")
         << "refreshed lines reach the file only when the client is saved";
-}
 
-TEST_F(ClientStoreTest, MissingFolderLoadsEmpty) {
-    const TaxTable table;
-    EXPECT_TRUE(ClientStore::loadClients(folder_ + "missing/", table).empty());
+    // A file gone since the list was loaded cannot be opened, and nothing is changed.
+    ASSERT_TRUE(QFile::remove(unknownCode.path));
+    EXPECT_EQ(ClientStore::openClient(unknownCode.path, table, opened), kClientFileCannotOpen);
+    EXPECT_EQ(opened.path, multi.path);
+    EXPECT_TRUE(ClientStore::openFailureText(unknownCode.path)
+                    .contains(QDir::toNativeSeparators(unknownCode.path)));
 }
 
 TEST_F(ClientStoreTest, DeleteKeepsTheOldestDeletedCopy) {
     ClientInfo first = client("First");
     ASSERT_EQ(ClientStore::saveClient(first, folder_ + "Vtb00003.kvr", folder_), 0);
-    EXPECT_EQ(ClientStore::deleteClientFile(first), QString());
+    EXPECT_EQ(ClientStore::deleteClientFile(first.path), QString());
     EXPECT_FALSE(QFile::exists(folder_ + "Vtb00003.kvr"));
     ASSERT_TRUE(QFile::exists(folder_ + "Vtb00003.del"));
 
     ClientInfo second = client("Second");
     ASSERT_EQ(ClientStore::saveClient(second, folder_ + "Vtb00003.kvr", folder_), 0);
-    ClientStore::deleteClientFile(second);
+    ClientStore::deleteClientFile(second.path);
     EXPECT_FALSE(QFile::exists(folder_ + "Vtb00003.kvr"));
     ClientInfo kept;
     ASSERT_EQ(readClientFile(folder_ + "Vtb00003.del", kept), 0);
     EXPECT_EQ(clientName(kept.record), "First");
 
-    EXPECT_EQ(ClientStore::deleteClientFile(client("Never saved")), QString()); // nothing to do
+    EXPECT_EQ(ClientStore::deleteClientFile(client("Never saved").path),
+              QString()); // nothing to do
 }
 
 TEST_F(ClientStoreTest, AFileThatCannotBeRemovedSaysWhy) {
@@ -152,7 +191,7 @@ TEST_F(ClientStoreTest, AFileThatCannotBeRemovedSaysWhy) {
     blocked.path = folder_ + "Vtb00004.kvr";
     // A folder in the file's place cannot be removed as a file.
     ASSERT_TRUE(QDir().mkpath(blocked.path + "/inside"));
-    EXPECT_FALSE(ClientStore::deleteClientFile(blocked).isEmpty());
+    EXPECT_FALSE(ClientStore::deleteClientFile(blocked.path).isEmpty());
     EXPECT_TRUE(QFileInfo(blocked.path).isDir());
 }
 
@@ -172,7 +211,7 @@ TEST(ClientList, KeepsRowsSortedAndComparesNamesExactly) {
     EXPECT_FALSE(list.nameExists("gamma"));
     EXPECT_FALSE(list.nameExists("Gamma "));
     EXPECT_EQ(list.find("beta Foods"), 2);
-    EXPECT_EQ(list.findClient("nobody"), nullptr);
+    EXPECT_EQ(list.find("nobody"), -1);
     list.removeAt(0);
     EXPECT_EQ(list.find("beta Foods"), 1);
 }

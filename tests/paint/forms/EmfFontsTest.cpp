@@ -1,6 +1,8 @@
 #include "forms/EmfFonts.h"
 
+#include <QThread>
 #include <gtest/gtest.h>
+#include <memory>
 
 TEST(EmfFonts, TheFacesOfThePageImagesMapOntoMetricCompatibleFaces) {
     const struct {
@@ -28,4 +30,23 @@ TEST(EmfFonts, CourierAdvancesAreSixTenthsOfTheEm) {
         raw.glyphIndexesForString(QStringLiteral("1W.")), QRawFont::UseDesignMetrics);
     for (const QPointF advance : advances)
         EXPECT_NEAR(advance.x(), 60, 0.01);
+}
+
+// Fonts are kept per thread and per size: a size asked for after another is its own font, on
+// every thread, and a thread that used fonts ends without taking the program down.
+TEST(EmfFonts, EverySizeIsItsOwnFontOnEveryThread) {
+    const auto sizesOnThisThread = [] {
+        const EmfFont arial{QStringLiteral("Arial"), -40};
+        QList<qreal> sizes;
+        for (const qreal size : {40.0, 20.0, 40.0, 13.5})
+            sizes << EmfFonts::rawFont(arial, size).pixelSize();
+        return sizes;
+    };
+    const QList<qreal> expected{40.0, 20.0, 40.0, 13.5};
+    EXPECT_EQ(sizesOnThisThread(), expected);
+    QList<qreal> onWorker;
+    std::unique_ptr<QThread> worker(QThread::create([&] { onWorker = sizesOnThisThread(); }));
+    worker->start();
+    ASSERT_TRUE(worker->wait(30000));
+    EXPECT_EQ(onWorker, expected);
 }

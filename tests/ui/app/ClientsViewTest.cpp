@@ -1,5 +1,6 @@
 #include "app/ClientsView.h"
 
+#include "returns/ReturnRecord.h"
 #include "support/TestPaths.h"
 #include "taxtables/TaxTable.h"
 #include "ui/FlatHeaderView.h"
@@ -190,6 +191,32 @@ TEST_F(ClientsViewTest, DoubleClickStartsANewReturnOnlyOnARow) {
     EXPECT_EQ(wizardTitle, QStringLiteral("Create New Return"));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(view.selectedClient()->path, folder + "Vtb00002.kvr");
+}
+
+// The list keeps only what it shows; a command reads the client's whole record from its file
+// when it starts, so it works on the file as it is now, and a file gone since the list was
+// loaded is said instead of being worked on.
+TEST_F(ClientsViewTest, CommandsReadTheClientsCurrentFile) {
+    ClientFolder::write(folder, {"Vtb00002.kvr", "acme Hardware", "(217) 555-0177", "2222-3333"});
+    select(0);
+    QString phoneInTheWizard;
+    whenModalOpens<ReturnWizard>([&](ReturnWizard* wizard) {
+        phoneInTheWizard = FixedText::get(currentReturn().client.phone);
+        wizard->done(CWizardDialog::kCancelled);
+    });
+    view.newReturn();
+    EXPECT_EQ(phoneInTheWizard, QStringLiteral("(217) 555-0177"));
+    EXPECT_TRUE(boxes.shown.empty());
+
+    ASSERT_TRUE(QFile::remove(folder + "Vtb00002.kvr"));
+    view.newReturn();
+    view.returnHistory();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Failed to run \"New Return\" wizard."));
+    EXPECT_TRUE(boxes.shown[1].text.contains("could not be read"))
+        << boxes.shown[1].text.toStdString();
+    EXPECT_TRUE(boxes.shown[1].text.contains(QDir::toNativeSeparators(folder + "Vtb00002.kvr")));
+    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Stop);
 }
 
 TEST_F(ClientsViewTest, ReloadingReadsTheNewFolder) {

@@ -2,6 +2,7 @@
 
 #include "clients/ClientFile.h"
 #include "clients/ClientList.h"
+#include "clients/ClientStore.h"
 #include "letters/DefaultLetter.h"
 #include "platform/FixedText.h"
 #include "platform/ProgramFolder.h"
@@ -83,6 +84,14 @@ protected:
                               {}});
         wizard = std::make_unique<ClientWizard>(*state);
         wizard->show();
+    }
+
+    // Opens the wizard in modify mode on a listed client, read from its file as "Modify Client"
+    // reads it.
+    void openListed(int row) {
+        ClientInfo listed;
+        ASSERT_EQ(ClientStore::openClient(clients.at(row).path, table, listed), kClientFileOk);
+        open(&listed);
     }
 
     // Drives the next client wizard that opens modally with `script`, then presses Finish. A

@@ -87,7 +87,7 @@ TEST_F(LocationsTest, ModifyAndRemoveNeedARow) {
 TEST_F(LocationsTest, TheFortyFirstLocationIsRefused) {
     const ClientInfo client = multiSiteClient(40);
     const int row = listClient(client, "Vtb00001.kvr");
-    open(&clients.at(row));
+    openListed(row);
     toLocations();
     EXPECT_EQ(shownLocations().size(), 40);
     EXPECT_EQ(shownLocations()[39], "40 L40");
@@ -101,7 +101,7 @@ TEST_F(LocationsTest, ALocationNamedLikeAListedClientIsRefusedEvenWhenModifying)
     ClientInfo other;
     FixedText::set(other.record.businessName, "Other Client");
     listClient(other, "Vtb00002.kvr");
-    open(&clients.at(clients.find("L1")));
+    openListed(clients.find("L1"));
     toLocations();
     addLocation(named("Other Client"));
     addLocation(named("L1"));
