@@ -120,11 +120,15 @@ QWidget* OptionsDialog::makeMailGroup() {
     mailUser_ = lineEdit(mail_.user, "mailUser", group);
     mailSender_ = lineEdit(mail_.sender, "mailSender", group);
     mailSender_->setPlaceholderText(QStringLiteral("name@example.com"));
+    mailWithoutLogin_ =
+        checkBox(QStringLiteral("Send &without logging in when the server offers no login"),
+                 mail_.sendWithoutLogin, "mailWithoutLogin", group);
     form->addRow(QStringLiteral("SMTP server:"), mailServer_);
     form->addRow(QStringLiteral("Port:"), mailPort_);
     form->addRow(QString(), mailTls_);
     form->addRow(QStringLiteral("User name:"), mailUser_);
     form->addRow(QStringLiteral("Sender address:"), mailSender_);
+    form->addRow(QString(), mailWithoutLogin_);
     return group;
 }
 
@@ -184,5 +188,6 @@ void OptionsDialog::accept() {
     mail_.useTls = checkedValue(mailTls_);
     mail_.user = mailUser_->text().trimmed();
     mail_.sender = mailSender_->text().trimmed();
+    mail_.sendWithoutLogin = checkedValue(mailWithoutLogin_);
     QDialog::accept();
 }

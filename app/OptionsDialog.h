@@ -46,4 +46,5 @@ private:
     QCheckBox* mailTls_ = nullptr;
     QLineEdit* mailUser_ = nullptr;
     QLineEdit* mailSender_ = nullptr;
+    QCheckBox* mailWithoutLogin_ = nullptr;
 };

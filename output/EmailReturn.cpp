@@ -1,7 +1,8 @@
 #include "forms/mail/DesktopMail.h"
+#include "forms/mail/MailDelivery.h"
+#include "forms/mail/MailFieldCheck.h"
 #include "forms/mail/MailMessage.h"
 #include "forms/mail/ReturnMail.h"
-#include "forms/mail/SmtpSender.h"
 #include "output/ExportCommands.h"
 #include "output/ExportProgress.h"
 #include "output/ExportPrompts.h"
@@ -11,11 +12,9 @@
 #include "settings/MailSettings.h"
 #include "ui/MessageBoxes.h"
 
-#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <optional>
 
 namespace {
@@ -73,6 +72,7 @@ MailResult sendThroughServer(QWidget* parent, const MailSettings& settings, cons
     SmtpAccount account{
         settings.server.trimmed(), settings.port, settings.useTls != 0, settings.user.trimmed(), {},
         settings.sender.trimmed()};
+    account.sendWithoutLoginWhenNotOffered = settings.sendWithoutLogin != 0;
     if (!account.user.isEmpty()) {
         if (!keptPassword())
             keptPassword() = ExportPrompts::password(parent, account.user, account.server);
@@ -86,10 +86,8 @@ MailResult sendThroughServer(QWidget* parent, const MailSettings& settings, cons
         return {MailFailure::AttachmentUnreadable, {}};
     const MailMessage message{
         account.sender, draft.to, draft.subject, draft.body, {*pdf, *instructions}};
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const MailResult result =
-        sendBySmtp(account, draft.to, composeMime(message, Clock::now(), newMimeBoundary()));
-    QGuiApplication::restoreOverrideCursor();
+    MailDelivery delivery(account, draft.to, composeMime(message, Clock::now(), newMimeBoundary()));
+    const MailResult result = deliverWithProgress(parent, delivery, draft.to);
     if (result.failure == MailFailure::LoginFailed)
         forgetMailPassword();
     return result;
@@ -97,6 +95,12 @@ MailResult sendThroughServer(QWidget* parent, const MailSettings& settings, cons
 
 void sendDraft(QWidget* parent, const PreviewContext& context, const MailSettings& settings,
                const MailDraft& draft) {
+    const QString unsafe = MailFieldCheck::problem(
+        MailMessage{settings.sender.trimmed(), draft.to, draft.subject, {}, {}});
+    if (!unsafe.isEmpty()) {
+        MessageBoxes::current().inform(parent, unsafe, MessageIcon::Warning);
+        return;
+    }
     ExportOutcome outcome = ExportOutcome::Failed;
     const std::optional<AttachmentFiles> files = writeAttachments(parent, context, outcome);
     if (outcome == ExportOutcome::Cancelled)

@@ -1,5 +1,8 @@
 #include "output/MailComposeDialog.h"
 
+#include "forms/mail/MailFieldCheck.h"
+#include "ui/MessageBoxes.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -40,6 +43,21 @@ MailDraft MailComposeDialog::draft() const {
     edited.subject = subject_->text();
     edited.body = body_->toPlainText();
     return edited;
+}
+
+void MailComposeDialog::accept() {
+    const MailDraft edited = draft();
+    for (const auto& [field, text, edit] :
+         {std::tuple{MailFieldCheck::kRecipient, edited.to, to_},
+          std::tuple{MailFieldCheck::kSubject, edited.subject, subject_}}) {
+        const QString problem = MailFieldCheck::problem(QLatin1String(field), text);
+        if (!problem.isEmpty()) {
+            MessageBoxes::current().inform(this, problem, MessageIcon::Warning);
+            edit->setFocus();
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 void MailComposeDialog::updateSendButton() {

@@ -1,5 +1,6 @@
 #include "platform/SafeUnzip.h"
 
+#include "platform/SafeRelativeName.h"
 #include "platform/ZipDevice.h"
 
 #include <QBuffer>
@@ -7,9 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -91,16 +90,6 @@ QDateTime entryTime(const unz_file_info64& info) {
                      QTime(int(when.tm_hour), int(when.tm_min), int(when.tm_sec)));
 }
 
-bool isSafePart(const QString& part) {
-    static const QRegularExpression forbidden(QStringLiteral("[\\x00-\\x1f\\x7f\\\\:*?\"<>|]"));
-    static const QRegularExpression deviceName(
-        QStringLiteral("^(con|prn|aux|nul|com[0-9]|lpt[0-9])$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return !part.isEmpty() && part != QLatin1String(".") && part != QLatin1String("..") &&
-           !part.endsWith(u'.') && !part.endsWith(u' ') && !part.contains(forbidden) &&
-           !deviceName.match(part.section(u'.', 0, 0).trimmed()).hasMatch();
-}
-
 // The entry's name as the archive stores it; none when it is too long, holds a zero byte or
 // is not UTF-8.
 std::optional<QString> entryName(const char* bytes, uLong size) {
@@ -130,7 +119,7 @@ std::optional<EntryPlan> planEntry(unzFile archive, SafeUnzip::Layout layout) {
         if (layout == SafeUnzip::Layout::Flat || plan.size != 0)
             return std::nullopt;
     }
-    if (!SafeUnzip::isSafeRelativeName(plan.relativePath))
+    if (!SafeRelativeName::isSafe(plan.relativePath))
         return std::nullopt;
     if (layout == SafeUnzip::Layout::Flat)
         plan.relativePath = plan.relativePath.section(u'/', -1);
@@ -286,13 +275,6 @@ bool prepareTargetFolder(const QString& folder) {
 } // namespace
 
 namespace SafeUnzip {
-
-bool isSafeRelativeName(const QString& name) {
-    if (name.isEmpty())
-        return false;
-    const QStringList parts = name.split(u'/');
-    return std::all_of(parts.begin(), parts.end(), isSafePart);
-}
 
 std::optional<QStringList> unpack(const QByteArray& archive, const QString& targetFolder,
                                   Layout layout, const Limits& limits) {

@@ -9,8 +9,8 @@
 // the update archive. Every entry is checked before anything is written, and an archive that
 // fails a check is refused whole:
 // - it has entries, no more than the limit, and what they state to unpack to stays within it;
-// - every name is a safe relative name (below), no two entries land on the same file (letter
-//   case does not tell files apart on Windows), no file is also a folder;
+// - every name is a safe relative name (SafeRelativeName), no two entries land on the same
+//   file (letter case does not tell files apart on Windows), no file is also a folder;
 // - no entry is a link or another special file, or encrypted.
 // Files are created anew, never written through a file or link already in their place, and
 // no entry may inflate to more or fewer bytes than it states or fail its checksum. When an
@@ -30,11 +30,6 @@ enum class Layout {
     // file keeps the read, write and execute bits it was packed with on a Unix system.
     KeepFolders,
 };
-
-// True for a name that every system writes below a folder, never elsewhere: parts separated
-// by '/', none empty, "." or "..", none holding a control character or one of \ : * ? " < > |,
-// none ending in a dot or a space, none a device name of Windows (CON, NUL, COM1 ...).
-bool isSafeRelativeName(const QString& name);
 
 // Unpacks the archive held in `archive` into `targetFolder` (created when missing, never
 // through a link) and gives the paths of the files written, in archive order.

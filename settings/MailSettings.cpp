@@ -6,4 +6,5 @@ MailSettings::MailSettings() {
     binder_.bindInt(useTls, QStringLiteral("Mail.Tls"), 1);
     binder_.bindText(user, QStringLiteral("Mail.User"));
     binder_.bindText(sender, QStringLiteral("Mail.Sender"));
+    binder_.bindInt(sendWithoutLogin, QStringLiteral("Mail.SendWithoutLogin"), 0);
 }

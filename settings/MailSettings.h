@@ -16,6 +16,9 @@ public:
     int useTls = 1; // 1: encrypted (TLS from the start on port 465, STARTTLS on other ports)
     QString user;   // login name; empty: send without logging in
     QString sender; // the From address
+    // 1: a server that offers no login gets the message without one although a user name is
+    // set; 0 (the default): such a server gets nothing, since the login was asked for.
+    int sendWithoutLogin = 0;
 
 private:
     SettingsBinder binder_{QStringLiteral("Mail")};

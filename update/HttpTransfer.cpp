@@ -1,33 +1,43 @@
 #include "update/HttpTransfer.h"
 
-#include <QFile>
 #include <curl/curl.h>
-#include <memory>
 #include <mutex>
 
 namespace {
 constexpr char kUserAgent[] = "InetURL/1.0";
+constexpr long kConnectTimeoutSeconds = 30;
+
+// Where a redirect may lead: never from https down to http, never to another protocol.
+const char* redirectProtocols(const QString& url) {
+    return url.startsWith(QLatin1String("https:"), Qt::CaseInsensitive) ? "https" : "http,https";
+}
 
 // One easy handle with the settings every update transfer shares.
 class CurlRequest {
 public:
-    explicit CurlRequest(const QString& url) : handle_(curl_easy_init()) {
+    explicit CurlRequest(const HttpTransfer::Request& request) : handle_(curl_easy_init()) {
         static std::once_flag initialised;
         std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
         if (!handle_)
             return;
-        url_ = url.toUtf8();
+        url_ = request.url.toUtf8();
+        certificates_ = request.certificateAuthorities.toUtf8();
         headers_ = curl_slist_append(headers_, "Cache-Control: no-cache");
         headers_ = curl_slist_append(headers_, "Pragma: no-cache");
-        curl_easy_setopt(handle_, CURLOPT_URL, url_.constData());
-        curl_easy_setopt(handle_, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(handle_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(handle_, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(handle_, CURLOPT_HTTPAUTH, CURLAUTH_BASIC);
-        curl_easy_setopt(handle_, CURLOPT_USERAGENT, kUserAgent);
-        curl_easy_setopt(handle_, CURLOPT_HTTPHEADER, headers_);
-        curl_easy_setopt(handle_, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(handle_, CURLOPT_CONNECTTIMEOUT, 30L);
+        set(CURLOPT_URL, url_.constData());
+        set(CURLOPT_PROTOCOLS_STR, "http,https");
+        set(CURLOPT_REDIR_PROTOCOLS_STR, redirectProtocols(request.url));
+        set(CURLOPT_FOLLOWLOCATION, 1L);
+        set(CURLOPT_MAXREDIRS, HttpTransfer::kMaxRedirects);
+        set(CURLOPT_HTTPAUTH, CURLAUTH_BASIC);
+        set(CURLOPT_USERAGENT, kUserAgent);
+        set(CURLOPT_HTTPHEADER, headers_);
+        set(CURLOPT_NOSIGNAL, 1L);
+        set(CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+        set(CURLOPT_TIMEOUT, long(request.timeoutSeconds));
+        set(CURLOPT_FAILONERROR, request.httpErrorFails ? 1L : 0L);
+        if (!certificates_.isEmpty())
+            set(CURLOPT_CAINFO, certificates_.constData());
     }
     ~CurlRequest() {
         if (handle_)
@@ -47,6 +57,13 @@ public:
         set(CURLOPT_WRITEFUNCTION, &CurlRequest::write<Sink>);
         set(CURLOPT_WRITEDATA, &sink);
     }
+    // Reports the progress of a successful response to `progress`, which may abort.
+    void reportTo(const HttpTransfer::Progress& progress) {
+        progress_ = &progress;
+        set(CURLOPT_NOPROGRESS, 0L);
+        set(CURLOPT_XFERINFOFUNCTION, &CurlRequest::reportProgress);
+        set(CURLOPT_XFERINFODATA, this);
+    }
     bool perform() { return handle_ && curl_easy_perform(handle_) == CURLE_OK; }
 
 private:
@@ -56,9 +73,26 @@ private:
         return static_cast<Sink*>(sink)->take(data, bytes) ? bytes : 0;
     }
 
+    bool succeeding() const {
+        long status = 0;
+        curl_easy_getinfo(handle_, CURLINFO_RESPONSE_CODE, &status);
+        return status >= 200 && status < 300;
+    }
+
+    static int reportProgress(void* request, curl_off_t total, curl_off_t received, curl_off_t,
+                              curl_off_t) {
+        const auto& self = *static_cast<const CurlRequest*>(request);
+        const bool counted = self.succeeding();
+        const quint64 receivedBytes = counted ? quint64(std::max<curl_off_t>(0, received)) : 0;
+        const quint64 totalBytes = counted ? quint64(std::max<curl_off_t>(0, total)) : 0;
+        return (*self.progress_)(receivedBytes, totalBytes) ? 0 : 1;
+    }
+
     CURL* handle_;
     curl_slist* headers_ = nullptr;
     QByteArray url_;
+    QByteArray certificates_;
+    const HttpTransfer::Progress* progress_ = nullptr;
 };
 
 // Collects a body in memory up to a cap.
@@ -76,51 +110,19 @@ struct MemorySink {
         return true;
     }
 };
-
-// Writes a body to a file up to a cap.
-struct FileSink {
-    QFile& file;
-    qint64 maxBytes;
-
-    bool take(const char* data, size_t bytes) {
-        return file.size() + qint64(bytes) <= maxBytes &&
-               file.write(data, qint64(bytes)) == qint64(bytes);
-    }
-};
-
-int reportProgress(void* progress, curl_off_t total, curl_off_t received, curl_off_t, curl_off_t) {
-    const auto& callback = *static_cast<const HttpTransfer::Progress*>(progress);
-    return callback(quint64(std::max<curl_off_t>(0, received)),
-                    quint64(std::max<curl_off_t>(0, total)))
-               ? 0
-               : 1;
-}
 } // namespace
 
 namespace HttpTransfer {
 
-FetchResult fetch(const QString& url, qint64 maxBytes, int timeoutSeconds) {
-    CurlRequest request(url);
-    MemorySink sink{maxBytes, {}};
-    request.receiveWith(sink);
-    request.set(CURLOPT_TIMEOUT, long(timeoutSeconds));
-    if (request.perform())
+FetchResult fetch(const Request& request) {
+    CurlRequest curl(request);
+    MemorySink sink{request.maxBytes, {}};
+    curl.receiveWith(sink);
+    if (request.progress)
+        curl.reportTo(request.progress);
+    if (curl.perform())
         return {FetchOutcome::Fetched, sink.body};
     return {sink.tooLarge ? FetchOutcome::TooLarge : FetchOutcome::Failed, {}};
-}
-
-bool download(const QString& url, const QString& path, qint64 maxBytes, const Progress& progress) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    CurlRequest request(url);
-    FileSink sink{file, maxBytes};
-    request.receiveWith(sink);
-    request.set(CURLOPT_FAILONERROR, 1L);
-    request.set(CURLOPT_NOPROGRESS, 0L);
-    request.set(CURLOPT_XFERINFOFUNCTION, &reportProgress);
-    request.set(CURLOPT_XFERINFODATA, &progress);
-    return request.perform() && file.flush();
 }
 
 } // namespace HttpTransfer

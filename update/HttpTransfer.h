@@ -6,8 +6,25 @@
 
 // HTTP and HTTPS transfers of the update files (libcurl). The credentials travel in the URL's
 // user-info part, the proxy comes from the environment (http_proxy, https_proxy, no_proxy)
-// and every request asks caches along the way for a fresh copy.
+// and every request asks caches along the way for a fresh copy. Redirects are followed up to
+// kMaxRedirects times, to http or https only, and from https to https only.
 namespace HttpTransfer {
+
+inline constexpr long kMaxRedirects = 5;
+
+// Called while a transfer runs with the bytes of the body received so far and its total size
+// (0 when the server did not send one); both stay 0 until a successful (2xx) response
+// arrives, so an error page is never counted. Returning false aborts the transfer.
+using Progress = std::function<bool(quint64 received, quint64 total)>;
+
+struct Request {
+    QString url;
+    qint64 maxBytes = 0;            // a longer body is not read on (TooLarge)
+    int timeoutSeconds = 0;         // the whole transfer; 0: no limit besides `progress`
+    bool httpErrorFails = false;    // an HTTP error status fails the transfer
+    QString certificateAuthorities; // a PEM file of the authorities to trust; empty: the system's
+    Progress progress;
+};
 
 enum class FetchOutcome { Fetched, Failed, TooLarge };
 struct FetchResult {
@@ -15,17 +32,8 @@ struct FetchResult {
     QByteArray body;
 };
 
-// Reads the whole body of `url`, whatever the HTTP status: an error page is returned like any
-// other body. A body longer than `maxBytes` is not read on (TooLarge). The transfer gives up
-// after `timeoutSeconds`.
-FetchResult fetch(const QString& url, qint64 maxBytes, int timeoutSeconds);
-
-// Called while a download runs with the bytes received so far and the total size (0 when the
-// server did not send one). Returning false aborts the transfer.
-using Progress = std::function<bool(quint64 received, quint64 total)>;
-
-// Writes the body of `url` to the file `path` (replacing it). Fails on an HTTP error status,
-// on a transfer or write error, on a body longer than `maxBytes` and when `progress` aborts.
-bool download(const QString& url, const QString& path, qint64 maxBytes, const Progress& progress);
+// Reads the whole body of the request's URL into memory. Without `httpErrorFails` an error
+// page is returned like any other body.
+FetchResult fetch(const Request& request);
 
 } // namespace HttpTransfer

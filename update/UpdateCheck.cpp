@@ -7,10 +7,14 @@ namespace {
 constexpr int kFetchTimeoutSeconds = 60;
 } // namespace
 
-UpdateCheck UpdateCheck::run(const QString& versionFileUrl, const QString& programFolder,
-                             const UpdateVersion& running) {
-    const HttpTransfer::FetchResult fetched =
-        HttpTransfer::fetch(versionFileUrl, UpdateVersionFile::kMaxBytes, kFetchTimeoutSeconds);
+UpdateCheck UpdateCheck::run(const UpdateServer& server, const QString& programFolder,
+                             const UpdateVersion& running, const std::function<bool()>& cancelled) {
+    HttpTransfer::Request request{server.versionFileUrl(),       UpdateVersionFile::kMaxBytes,
+                                  kFetchTimeoutSeconds,          false,
+                                  server.certificateAuthorities, {}};
+    if (cancelled)
+        request.progress = [&cancelled](quint64, quint64) { return !cancelled(); };
+    const HttpTransfer::FetchResult fetched = HttpTransfer::fetch(request);
     UpdateCheck check;
     if (fetched.outcome == HttpTransfer::FetchOutcome::Failed)
         return check;
@@ -20,10 +24,11 @@ UpdateCheck UpdateCheck::run(const QString& versionFileUrl, const QString& progr
         check.outcome = Outcome::Incompatible;
         return check;
     }
-    const bool newer = UpdateVersion::parse(check.versionFile.versionText).isNewerThan(running);
-    if (newer && UpdateStaging::writeVersionFile(programFolder, fetched.body)) {
+    if (!UpdateVersion::parse(check.versionFile.versionText).isNewerThan(running))
+        return check;
+    if (!UpdateStaging::canWrite(programFolder))
+        check.outcome = Outcome::ProgramFolderReadOnly;
+    else if (UpdateStaging::writeVersionFile(programFolder, fetched.body))
         check.outcome = Outcome::NewerFound;
-        check.versionFileText = fetched.body;
-    }
     return check;
 }

@@ -4,12 +4,12 @@
 #include "platform/PrivateTempFolder.h"
 #include "platform/ProgramFolder.h"
 #include "ui/MessageBoxes.h"
-#include "ui/WaitCursor.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateSignature.h"
 #include "update/UpdaterLaunch.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +28,16 @@ const QString kIncompatible =
 const QString kUnexpectedError = QStringLiteral("An unexpected error occurred!");
 const QString kUnzipFailed = QStringLiteral("An error occurred while unzipping the new updates.");
 const QString kDownloadFailed = QStringLiteral("Downloading the update failed");
+const QString kRefused =
+    QStringLiteral("The update on the server does not check out: it is not the newer version it "
+                   "announces, or its list of files does not match its contents. Nothing was "
+                   "installed.");
+const QString kStagingFailed =
+    QStringLiteral("The new updates could not be copied into the program folder (is the disk "
+                   "full?). Nothing was installed.");
+const QString kAdministratorMustInstall =
+    QStringLiteral("A newer version of Vantrobe is available, but Vantrobe cannot change its "
+                   "program folder:\n%1\nAn administrator must install the update.");
 const QString kWillClose = QStringLiteral("\nThe update dialog will now close.");
 
 QLabel* statusLine(const QString& text, const char* name, QWidget* parent) {
@@ -42,10 +52,14 @@ UpdateEnvironment UpdateEnvironment::standard() {
     UpdateEnvironment environment;
     environment.job.server = UpdateServer::configured();
     environment.job.publicKey = UpdateSignature::builtInPublicKey();
-    environment.job.temporaryFolder = PrivateTempFolder::path();
-    environment.job.programFolder = ProgramFolder::path();
+    environment.job.workFolder = PrivateTempFolder::path();
+    environment.job.programFolder =
+        ProgramFolder::withTrailingSeparator(QCoreApplication::applicationDirPath());
     const QString programFolder = environment.job.programFolder;
-    environment.startUpdater = [programFolder] { return UpdaterLaunch::start(programFolder); };
+    environment.startUpdater = [programFolder] {
+        return UpdaterLaunch::start(UpdaterLaunch::Handover::ofThisProgram(programFolder),
+                                    PrivateTempFolder::path());
+    };
     environment.endProgram = [] { QCoreApplication::exit(0); };
     return environment;
 }
@@ -72,10 +86,11 @@ UpdateDialog::UpdateDialog(int& timeOfLastUpdate, UpdateEnvironment environment,
 }
 
 UpdateDialog::~UpdateDialog() {
-    if (worker_) {
+    checkCancelled_ = true;
+    if (job_)
         job_->cancel();
+    if (worker_)
         worker_->wait();
-    }
 }
 
 void UpdateDialog::createControls() {
@@ -110,9 +125,13 @@ void UpdateDialog::createControls() {
     closeButton_->setObjectName(QStringLiteral("closeButton"));
     closeButton_->hide();
     connect(closeButton_, &QPushButton::clicked, this, &UpdateDialog::closeByUser);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    connect(cancelButton_, &QPushButton::clicked, this, &UpdateDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(closeButton_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
     setMinimumWidth(440);
 }
@@ -129,17 +148,41 @@ QGroupBox* UpdateDialog::createStepGroup(const QString& title, const char* name,
 }
 
 void UpdateDialog::runVersionCheck() {
-    // The dialog does not respond while the version file is fetched; the cursor says so.
-    const UpdateCheck check = [this] {
-        WaitCursor wait;
-        return UpdateCheck::run(environment_.job.server.versionFileUrl(),
-                                environment_.job.programFolder, runningVersion());
-    }();
+    const UpdateJobSettings& job = environment_.job;
+    worker_.reset(QThread::create([this, server = job.server, folder = job.programFolder,
+                                   running = job.running] {
+        const UpdateCheck check =
+            UpdateCheck::run(server, folder, running, [this] { return checkCancelled_.load(); });
+        QMetaObject::invokeMethod(
+            this, [this, check] { checkFinished(check); }, Qt::QueuedConnection);
+    }));
+    if (!worker_) {
+        closeWithError(kUnexpectedError);
+        return;
+    }
+    worker_->start();
+}
+
+void UpdateDialog::checkFinished(const UpdateCheck& check) {
+    worker_->wait();
+    worker_.reset();
+    if (cancelling_) {
+        done(QDialog::Rejected);
+        return;
+    }
     switch (check.outcome) {
     case UpdateCheck::Outcome::NewerFound:
         step1Status_->setText(QStringLiteral("New updates were found."));
         step2Group_->setEnabled(true);
         startDownload(check);
+        return;
+    case UpdateCheck::Outcome::ProgramFolderReadOnly:
+        step1Status_->setText(QStringLiteral("New updates were found."));
+        MessageBoxes::current().inform(
+            this,
+            kAdministratorMustInstall.arg(QDir::toNativeSeparators(environment_.job.programFolder)),
+            MessageIcon::Warning);
+        showClose();
         return;
     case UpdateCheck::Outcome::Incompatible:
         MessageBoxes::current().inform(this, kIncompatible, MessageIcon::Warning);
@@ -151,12 +194,18 @@ void UpdateDialog::runVersionCheck() {
 }
 
 void UpdateDialog::showNothingFound() {
-    closeButton_->show();
+    showClose();
     step1Status_->setText(kNothingFound);
 }
 
+void UpdateDialog::showClose() {
+    cancelButton_->hide();
+    closeButton_->show();
+}
+
 void UpdateDialog::startDownload(const UpdateCheck& check) {
-    job_ = std::make_unique<UpdateJob>(environment_.job, check.versionFile, check.versionFileText);
+    job_ = std::make_unique<UpdateJob>(environment_.job,
+                                       UpdateVersion::parse(check.versionFile.versionText));
     connect(job_.get(), &UpdateJob::progressChanged, this, &UpdateDialog::showProgress,
             Qt::QueuedConnection);
     connect(job_.get(), &UpdateJob::installing, this, &UpdateDialog::showInstalling,
@@ -182,6 +231,7 @@ void UpdateDialog::showProgress(const QString& text, int percent) {
 
 void UpdateDialog::showInstalling() {
     step3Group_->setEnabled(true);
+    cancelButton_->hide();
 }
 
 void UpdateDialog::downloadFinished(UpdateJob::Outcome outcome) {
@@ -197,14 +247,18 @@ void UpdateDialog::downloadFinished(UpdateJob::Outcome outcome) {
         restartTimer_->start(kRestartDelayMs);
         return;
     case UpdateJob::Outcome::DownloadFailed:
-        closeButton_->show();
+        showClose();
         MessageBoxes::current().inform(this, kDownloadFailed, MessageIcon::Stop);
+        return;
+    case UpdateJob::Outcome::Refused:
+        showClose();
+        MessageBoxes::current().inform(this, kRefused, MessageIcon::Stop);
         return;
     case UpdateJob::Outcome::UnzipFailed:
         closeWithError(kUnzipFailed);
         return;
     case UpdateJob::Outcome::StagingFailed:
-        closeWithError(kUnexpectedError);
+        closeWithError(kStagingFailed);
         return;
     }
 }
@@ -227,7 +281,10 @@ void UpdateDialog::closeByUser() {
 void UpdateDialog::reject() {
     if (worker_ && !step3Group_->isEnabled()) {
         cancelling_ = true;
-        job_->cancel();
+        cancelButton_->setEnabled(false);
+        checkCancelled_ = true;
+        if (job_)
+            job_->cancel();
     } else if (!closeButton_->isHidden()) {
         closeByUser();
     }

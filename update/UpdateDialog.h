@@ -3,6 +3,7 @@
 #include "update/UpdateJob.h"
 
 #include <QDialog>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -22,15 +23,17 @@ struct UpdateEnvironment {
     // Ends the program once the updater runs.
     std::function<void()> endProgram;
 
-    // The configured server, the built-in key, the temporary and program folders, our updater
-    // beside the program, and a normal end of the program with exit code 0.
+    // The configured server, the built-in key, this run's private folder, the folder of the
+    // program's executable (what an update replaces), a copy of our updater, and a normal end
+    // of the program with exit code 0.
     static UpdateEnvironment standard();
 };
 
 // "Auto-update  Vantrobe": checks the server's version file, downloads a newer version with
 // its progress, unpacks and stages it and hands over to the updater, in three visible steps.
-// The download and installation run on a worker thread that reports here through queued
-// signals; only this dialog's thread touches its widgets.
+// The check, and then the download and installation, run on a worker thread that reports
+// here through queued calls; only this dialog's thread touches its widgets, so the window
+// stays responsive and its Cancel button stops a check or download that takes too long.
 class UpdateDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,15 +45,18 @@ public:
     UpdateDialog(int& timeOfLastUpdate, UpdateEnvironment environment, QWidget* parent = nullptr);
     ~UpdateDialog() override;
 
-    // Escape or the window manager's close: cancels a running download (the dialog closes once
-    // it has stopped) and is the Close button when that is shown; otherwise ignored.
+    // Escape, the Cancel button or the window manager's close: cancels a running check or
+    // download (the dialog closes once it has stopped) and is the Close button when that is
+    // shown; otherwise ignored.
     void reject() override;
 
 private:
     void createControls();
     QGroupBox* createStepGroup(const QString& title, const char* name, QLabel* status);
     void runVersionCheck();
+    void checkFinished(const UpdateCheck& check);
     void showNothingFound();
+    void showClose();
     void startDownload(const UpdateCheck& check);
     void showProgress(const QString& text, int percent);
     void showInstalling();
@@ -68,9 +74,11 @@ private:
     QGroupBox* step3Group_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QPushButton* closeButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     QTimer* restartTimer_ = nullptr;
     int shownPercent_ = 0;
     bool cancelling_ = false;
+    std::atomic<bool> checkCancelled_ = false;
     std::unique_ptr<UpdateJob> job_;
     std::unique_ptr<QThread> worker_;
 };

@@ -1,37 +1,41 @@
 #pragma once
 
 #include "update/UpdateServer.h"
-#include "update/UpdateVersionFile.h"
+#include "update/UpdateVersion.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <optional>
 
-// What an update download needs to know besides the version file.
+struct UpdateManifest;
+
+// What an update download needs to know besides the announced version.
 struct UpdateJobSettings {
     UpdateServer server;
-    QByteArray publicKey;    // the archive's signature must check out against it
-    QString temporaryFolder; // receives "VANTROUP.ZIP" and the unpack folder "VANTROUP"
-    QString programFolder;   // receives the staged "New" and the empty "Old"
+    QByteArray publicKey;  // the archive's signature must check out against it
+    QString workFolder;    // a private folder of this run; receives the unpack folder "VANTROUP"
+    QString programFolder; // receives the staged "New" and the empty "Old"
     int deadlineSeconds = 1800;
     qint64 maxArchiveBytes = qint64(512) << 20;
+    UpdateVersion running = runningVersion();
 };
 
 // The download and installation of an update, run on a worker thread: downloads the archive
-// with progress, checks its detached signature, unpacks it safely and stages the listed files.
-// It touches no widget; it reports through its signals, which the dialog receives queued.
+// into memory with progress, checks its detached signature, unpacks the checked bytes safely,
+// checks the manifest inside against the announced and the running version and against the
+// unpacked files, and stages exactly the files it lists. It touches no widget; it reports
+// through its signals, which the dialog receives queued.
 class UpdateJob : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome { Installed, DownloadFailed, UnzipFailed, StagingFailed };
+    enum class Outcome { Installed, DownloadFailed, UnzipFailed, Refused, StagingFailed };
     Q_ENUM(Outcome)
 
-    static constexpr char kArchiveName[] = "VANTROUP.ZIP";
     static constexpr char kUnpackFolderName[] = "VANTROUP";
 
-    UpdateJob(UpdateJobSettings settings, UpdateVersionFile versionFile,
-              QByteArray versionFileText);
+    UpdateJob(UpdateJobSettings settings, const UpdateVersion& announced);
 
     // Runs the whole job on the calling thread and ends with finished().
     void run();
@@ -46,14 +50,14 @@ signals:
     void finished(UpdateJob::Outcome outcome);
 
 private:
-    QString archivePath() const;
     QString unpackFolder() const;
-    bool downloadArchive();
-    bool archiveIsSigned(const QByteArray& archive) const;
-    bool unpackArchive(const QByteArray& archive) const;
+    std::optional<QByteArray> downloadArchive();
+    bool isSigned(const QByteArray& archive) const;
+    bool unpack(const QByteArray& archive) const;
+    std::optional<UpdateManifest> fittingManifest() const;
+    Outcome install(const QByteArray& archive) const;
 
     UpdateJobSettings settings_;
-    UpdateVersionFile versionFile_;
-    QByteArray versionFileText_;
+    UpdateVersion announced_;
     std::atomic<bool> cancelled_ = false;
 };

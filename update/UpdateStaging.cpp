@@ -1,11 +1,13 @@
 #include "update/UpdateStaging.h"
 
-#include "platform/SafeUnzip.h"
+#include "update/UpdateFileNames.h"
+#include "update/UpdateManifest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace {
 bool makeAfresh(const QDir& programFolder, const QString& name) {
@@ -14,38 +16,48 @@ bool makeAfresh(const QDir& programFolder, const QString& name) {
     return removed && programFolder.mkpath(name);
 }
 
-void copyListedFile(const QDir& unpackFolder, const QDir& newFolder, const QString& name) {
-    const QString source = unpackFolder.filePath(name);
-    if (!SafeUnzip::isSafeRelativeName(name) || !QFileInfo(source).isFile())
-        return;
-    const QString target = newFolder.filePath(name);
-    if (QDir().mkpath(QFileInfo(target).path())) {
-        QFile::remove(target);
-        QFile::copy(source, target);
+bool writeWhole(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode = {}) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly | mode) && file.write(bytes) == bytes.size() &&
+           file.commit();
+}
+
+bool copyFiles(const QDir& unpackFolder, const QDir& newFolder, const UpdateManifest& manifest) {
+    for (const UpdateManifest::File& file : manifest.files) {
+        const QString target = newFolder.filePath(file.name);
+        if (!QDir().mkpath(QFileInfo(target).path()) ||
+            !QFile::copy(unpackFolder.filePath(file.name), target))
+            return false;
     }
+    return true;
 }
 } // namespace
 
 namespace UpdateStaging {
 
 bool writeVersionFile(const QString& folder, const QByteArray& text) {
-    QSaveFile file(QDir(folder).filePath(QLatin1String(kVersionFileName)));
-    return file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(text) == text.size() &&
-           file.commit();
+    return writeWhole(QDir(folder).filePath(QLatin1String(UpdateFileNames::kVersionFile)), text,
+                      QIODevice::Text);
+}
+
+bool canWrite(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("WriteCheckXXXXXX")));
+    return probe.open();
 }
 
 bool stage(const QString& unpackFolder, const QString& programFolder,
-           const UpdateVersionFile& versionFile, const QByteArray& versionFileText) {
+           const UpdateManifest& manifest) {
     const QDir program(programFolder);
-    if (!makeAfresh(program, QLatin1String(kNewFolder)) ||
-        !makeAfresh(program, QLatin1String(kOldFolder)))
-        return false;
-    const QDir newFolder(program.filePath(QLatin1String(kNewFolder)));
-    for (const QString& name : versionFile.names) {
-        if (!name.isEmpty())
-            copyListedFile(QDir(unpackFolder), newFolder, name);
-    }
-    return writeVersionFile(newFolder.path(), versionFileText);
+    const QDir newFolder(program.filePath(QLatin1String(UpdateFileNames::kNewFolder)));
+    const bool staged =
+        makeAfresh(program, QLatin1String(UpdateFileNames::kNewFolder)) &&
+        makeAfresh(program, QLatin1String(UpdateFileNames::kOldFolder)) &&
+        copyFiles(QDir(unpackFolder), newFolder, manifest) &&
+        manifest.firstMismatch(newFolder.path()).isEmpty() &&
+        writeWhole(newFolder.filePath(QLatin1String(UpdateFileNames::kManifest)), manifest.text());
+    if (!staged)
+        QDir(newFolder.path()).removeRecursively();
+    return staged;
 }
 
 } // namespace UpdateStaging

@@ -5,8 +5,9 @@
 // How sending a message ended.
 enum class MailFailure {
     None,
-    UserCancelled,        // the preparer cancelled the password prompt
+    UserCancelled,        // the preparer cancelled the password prompt or the sending
     LoginFailed,          // the server refused the user name or password
+    NoLoginOffered,       // a user name is set but the server offers no login
     UnknownRecipient,     // the server refused the recipient's address
     AttachmentUnreadable, // an attachment file could not be read
     Unspecified,          // anything else: no connection, a refused message, a timeout

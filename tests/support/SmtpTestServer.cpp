@@ -8,6 +8,12 @@
 #include <QFile>
 #include <QJsonDocument>
 
+namespace {
+QStringList lines(const QString& path) {
+    return QString::fromUtf8(TestFiles::readAll(path)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+} // namespace
+
 SmtpTestServer::SmtpTestServer(const QString& mode) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(python(), {TestPaths::testData(QStringLiteral("mail/smtp_server.py")),
@@ -40,9 +46,11 @@ QJsonObject SmtpTestServer::message(int number) const {
 }
 
 QStringList SmtpTestServer::recipients(int number) const {
-    const QByteArray lines =
-        TestFiles::readAll(received_.filePath(QStringLiteral("%1.rcpt").arg(number)));
-    return QString::fromUtf8(lines).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines(received_.filePath(QStringLiteral("%1.rcpt").arg(number)));
+}
+
+QStringList SmtpTestServer::senders() const {
+    return lines(received_.filePath(QStringLiteral("senders")));
 }
 
 QString SmtpTestServer::python() {

@@ -6,7 +6,8 @@
 #include <QTemporaryDir>
 
 // A real SMTP server (python3-aiosmtpd) on a free port of 127.0.0.1, for as long as the object
-// lives. Mode "accept", "refuse-login" or "reject-recipient" (tests/data/mail/smtp_server.py).
+// lives. Mode "accept", "refuse-login", "reject-recipient", "silent-after-data" or
+// "silent-after-message" (tests/data/mail/smtp_server.py).
 class SmtpTestServer {
 public:
     explicit SmtpTestServer(const QString& mode);
@@ -20,6 +21,8 @@ public:
     QJsonObject message(int number) const;
     // The envelope recipients of message n.
     QStringList recipients(int number) const;
+    // The sender of every MAIL command received so far: a message that is begun at all.
+    QStringList senders() const;
 
     static QString python();
 

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QThread>
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -12,18 +13,25 @@
 #endif
 
 namespace {
-#ifdef Q_OS_WIN
-bool waitForProcess(qint64 pid, int timeoutMs) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, DWORD(pid));
-    if (!process)
-        return true;
-    const bool ended = WaitForSingleObject(process, DWORD(timeoutMs)) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
-}
-#else
 constexpr int kPollMs = 50;
 
+enum class ProcessState { Running, Ended, Unknown };
+
+#ifdef Q_OS_WIN
+// Only "no such process" means it has ended; a process we may not open (another user's, say)
+// may still run. A handle is waited on directly.
+ProcessState waitOnce(qint64 pid, int timeoutMs) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, DWORD(pid));
+    if (!process)
+        return GetLastError() == ERROR_INVALID_PARAMETER ? ProcessState::Ended
+                                                         : ProcessState::Unknown;
+    const DWORD waited = WaitForSingleObject(process, DWORD(std::max(timeoutMs, 0)));
+    CloseHandle(process);
+    if (waited == WAIT_OBJECT_0)
+        return ProcessState::Ended;
+    return waited == WAIT_TIMEOUT ? ProcessState::Running : ProcessState::Unknown;
+}
+#else
 // A process that has ended but whose parent has not yet collected it (a zombie) counts as
 // ended: it runs no more code and holds no file open.
 bool isZombie(qint64 pid) {
@@ -35,19 +43,11 @@ bool isZombie(qint64 pid) {
     return nameEnd >= 0 && text.mid(nameEnd + 2, 1) == "Z";
 }
 
-bool isRunning(qint64 pid) {
-    const bool exists = ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-    return exists && !isZombie(pid);
-}
-
-bool waitForProcess(qint64 pid, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (isRunning(pid)) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(kPollMs);
-    }
-    return true;
+// Only "no such process" means it has ended; any other failure of the query leaves it open.
+ProcessState waitOnce(qint64 pid, int) {
+    if (::kill(pid_t(pid), 0) == 0 || errno == EPERM)
+        return isZombie(pid) ? ProcessState::Ended : ProcessState::Running;
+    return errno == ESRCH ? ProcessState::Ended : ProcessState::Unknown;
 }
 #endif
 } // namespace
@@ -55,7 +55,17 @@ bool waitForProcess(qint64 pid, int timeoutMs) {
 namespace ProcessWait {
 
 bool waitForExit(qint64 pid, int timeoutMs) {
-    return pid <= 0 || waitForProcess(pid, timeoutMs);
+    if (pid <= 0)
+        return true;
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        if (waitOnce(pid, int(std::min<qint64>(kPollMs, deadline.remainingTime()))) ==
+            ProcessState::Ended)
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kPollMs);
+    }
 }
 
 } // namespace ProcessWait

@@ -123,11 +123,91 @@ TEST(SmtpSender, NoServerIsAnUnspecifiedFailureWithTheReason) {
     EXPECT_FALSE(result.serverReply.isEmpty());
 }
 
+// A line break in an address would reach the conversation as a command of its own (another
+// recipient): such an address is refused before anything is sent.
+TEST(SmtpSender, AnAddressWithALineBreakOrControlCharacterSendsNothing) {
+    SmtpTestServer server(QStringLiteral("accept"));
+    ASSERT_TRUE(server.isRunning());
+    const MailMessage message = returnMessage();
+    const struct {
+        const char* sender;
+        const char* recipient;
+    } cases[] = {
+        {"preparer@example.com", "owner@acme.example\r\nRCPT TO:<thief@evil.example>"},
+        {"preparer@example.com", "owner@acme.example\nRCPT TO:<thief@evil.example>"},
+        {"preparer@example.com", "owner@acme.example\rx"},
+        {"preparer@example.com", "owner@acme.example\tx"},
+        {"preparer@example.com", "owner@acme.example\x7f"},
+        {"preparer@example.com\r\nRCPT TO:<thief@evil.example>", "owner@acme.example"},
+    };
+    for (const auto& [sender, recipient] : cases) {
+        SmtpAccount account = accountFor(server);
+        account.sender = QString::fromLatin1(sender);
+        const MailResult result =
+            sendBySmtp(account, QString::fromLatin1(recipient), mime(message));
+        EXPECT_EQ(result.failure, MailFailure::Unspecified) << recipient;
+        EXPECT_TRUE(result.serverReply.contains(QStringLiteral("control character"))) << recipient;
+    }
+    EXPECT_EQ(server.senders(), QStringList());
+    EXPECT_EQ(server.messageCount(), 0);
+}
+
+// With a user name set, the message goes only where the login can be used: a server that
+// offers none gets nothing, not even the envelope, unless the preparer has allowed it.
+TEST(SmtpSender, AServerThatOffersNoLoginGetsNothingUnlessThatIsAllowed) {
+    SmtpTestServer server(QStringLiteral("accept"));
+    ASSERT_TRUE(server.isRunning());
+    const MailMessage message = returnMessage();
+    SmtpAccount account = accountFor(server);
+    account.user = QStringLiteral("preparer");
+    account.password = QStringLiteral("secret");
+
+    EXPECT_EQ(sendBySmtp(account, message.to, mime(message)).failure, MailFailure::NoLoginOffered);
+    EXPECT_EQ(server.senders(), QStringList());
+
+    account.sendWithoutLoginWhenNotOffered = true;
+    EXPECT_TRUE(sendBySmtp(account, message.to, mime(message)).ok());
+    EXPECT_EQ(server.messageCount(), 1);
+}
+
+// A server that stops answering holds the transfer no longer than its bounds; the test's
+// own time limit fails it if it hangs.
+TEST(SmtpSender, AServerThatStopsAnsweringAfterDataIsLeftInTime) {
+    for (const char* mode : {"silent-after-data", "silent-after-message"}) {
+        SmtpTestServer server{QLatin1String(mode)};
+        ASSERT_TRUE(server.isRunning());
+        SmtpAccount account = accountFor(server);
+        account.responseTimeoutSeconds = 2;
+        account.timeoutSeconds = 4;
+        const MailMessage message = returnMessage();
+        const MailResult result = sendBySmtp(account, message.to, mime(message));
+        EXPECT_EQ(result.failure, MailFailure::Unspecified) << mode;
+        EXPECT_EQ(result.serverReply, QStringLiteral("The mail server did not answer in time."))
+            << mode;
+        EXPECT_EQ(server.messageCount(), 0) << mode;
+    }
+}
+
+TEST(SmtpSender, ACancelledTransferSendsNothing) {
+    SmtpTestServer server(QStringLiteral("silent-after-data"));
+    ASSERT_TRUE(server.isRunning());
+    const MailMessage message = returnMessage();
+    int reports = 0;
+    const MailResult result = sendBySmtp(accountFor(server), message.to, mime(message),
+                                         [&reports](qint64, qint64) { return ++reports < 3; });
+    EXPECT_EQ(result.failure, MailFailure::UserCancelled);
+    EXPECT_EQ(reports, 3);
+    EXPECT_EQ(server.messageCount(), 0);
+}
+
 TEST(MailFailureText, EachFailureHasItsMessageAndUnspecifiedOnesAddTheReply) {
     EXPECT_EQ(mailFailureText({MailFailure::LoginFailed, QStringLiteral("535 no")}),
               QStringLiteral("There was no default logon, and the user failed to log on "
                              "successfully when the logon dialog box was displayed. No message "
                              "was sent."));
+    EXPECT_TRUE(mailFailureText({MailFailure::NoLoginOffered, {}})
+                    .startsWith(QStringLiteral("The mail server does not offer a login, so the "
+                                               "message was not sent")));
     EXPECT_EQ(mailFailureText({MailFailure::UnknownRecipient, {}}),
               QStringLiteral("A recipient did not appear in the address list. No message was "
                              "sent."));

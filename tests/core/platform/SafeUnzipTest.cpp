@@ -2,6 +2,7 @@
 // use it: archives built with minizip as an attacker would build them.
 #include "platform/SafeUnzip.h"
 
+#include "platform/SafeRelativeName.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -150,7 +151,7 @@ TEST(SafeUnzipNames, OnlyPlainRelativeNamesEverySystemWritesAreSafe) {
         {"a|b", false},       {"tab\there", false},   {"new\nline", false},
     };
     for (const auto& [name, safe] : cases)
-        EXPECT_EQ(SafeUnzip::isSafeRelativeName(QString::fromUtf8(name)), safe) << name;
+        EXPECT_EQ(SafeRelativeName::isSafe(QString::fromUtf8(name)), safe) << name;
 }
 
 TEST_F(SafeUnzipTest, DangerousEntriesAreRefusedInBothLayoutsBeforeAnythingIsWritten) {

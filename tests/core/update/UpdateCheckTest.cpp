@@ -2,12 +2,12 @@
 
 #include "support/TestFiles.h"
 #include "support/UpdateTestServer.h"
-#include "update/HttpTransfer.h"
 #include "update/UpdateServer.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <atomic>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,8 +18,8 @@ protected:
 
     UpdateCheck check(const QString& versionFile, const QString& mode = QStringLiteral("plain")) {
         server.putFile(QStringLiteral("Update/VanVer.txt"), versionFile.toUtf8());
-        return UpdateCheck::run(UpdateServer{server.baseUrl(mode)}.versionFileUrl(),
-                                programFolder.path(), runningVersion());
+        return UpdateCheck::run(UpdateServer{server.baseUrl(mode)}, programFolder.path(),
+                                runningVersion());
     }
     QString savedVersionFile() const {
         return programFolder.filePath(QStringLiteral("VanVer.txt"));
@@ -65,9 +65,8 @@ TEST_F(UpdateCheckAgainstServer, AnErrorPageIsIncompatible) {
 
 TEST_F(UpdateCheckAgainstServer, TheCredentialsTravelInTheAddress) {
     server.putFile(QStringLiteral("Update/VanVer.txt"), "1\n2.1\n");
-    const UpdateCheck withoutCredentials =
-        UpdateCheck::run(UpdateServer{server.baseUrlWithoutCredentials()}.versionFileUrl(),
-                         programFolder.path(), runningVersion());
+    const UpdateCheck withoutCredentials = UpdateCheck::run(
+        UpdateServer{server.baseUrlWithoutCredentials()}, programFolder.path(), runningVersion());
     EXPECT_EQ(withoutCredentials.outcome, UpdateCheck::Outcome::Incompatible);
 }
 
@@ -77,20 +76,34 @@ TEST_F(UpdateCheckAgainstServer, AnOversizedVersionFileIsIncompatible) {
 }
 
 TEST_F(UpdateCheckAgainstServer, AnUnreachableServerFindsNothing) {
-    const UpdateCheck result =
-        UpdateCheck::run(QStringLiteral("http://127.0.0.1:1/plain/Update/VanVer.txt"),
-                         programFolder.path(), runningVersion());
+    const UpdateCheck result = UpdateCheck::run(UpdateServer{QStringLiteral("http://127.0.0.1:1")},
+                                                programFolder.path(), runningVersion());
     EXPECT_EQ(result.outcome, UpdateCheck::Outcome::NothingFound);
 }
 
-TEST_F(UpdateCheckAgainstServer, ADownloadFailsOnAnErrorStatus) {
-    const QString path = programFolder.filePath(QStringLiteral("out.bin"));
-    const auto progress = [](quint64, quint64) { return true; };
-    EXPECT_FALSE(
-        HttpTransfer::download(UpdateServer{server.baseUrl(QStringLiteral("error"))}.archiveUrl(),
-                               path, 1 << 20, progress));
-    EXPECT_FALSE(HttpTransfer::download(UpdateServer{server.baseUrl()}.archiveUrl(), path, 1 << 20,
-                                        progress));
+// Where the program cannot write its own folder, a newer version is reported as such (only an
+// administrator can install it) and nothing is written. /proc takes no new file, whoever runs
+// the test.
+TEST_F(UpdateCheckAgainstServer, ANewerVersionForAFolderThatCannotBeWrittenSaysSo) {
+    server.putFile(QStringLiteral("Update/VanVer.txt"), "1\n2.1\nvantrobe\n");
+    const UpdateServer updateServer{server.baseUrl()};
+    EXPECT_EQ(UpdateCheck::run(updateServer, QStringLiteral("/proc"), runningVersion()).outcome,
+              UpdateCheck::Outcome::ProgramFolderReadOnly);
+    server.putFile(QStringLiteral("Update/VanVer.txt"), "1\n2.0.97\nvantrobe\n");
+    EXPECT_EQ(UpdateCheck::run(updateServer, QStringLiteral("/proc"), runningVersion()).outcome,
+              UpdateCheck::Outcome::NothingFound);
+}
+
+// A server that sends the version file a byte a second is left when the check is cancelled.
+TEST_F(UpdateCheckAgainstServer, ACancelledCheckStopsATricklingServer) {
+    server.putFile(QStringLiteral("Update/VanVer.txt"), "1\n2.1\n" + QByteArray(600, '\n'));
+    std::atomic<int> asked = 0;
+    const UpdateCheck result =
+        UpdateCheck::run(UpdateServer{server.baseUrl(QStringLiteral("trickle"))},
+                         programFolder.path(), runningVersion(), [&asked] { return ++asked > 2; });
+    EXPECT_EQ(result.outcome, UpdateCheck::Outcome::NothingFound);
+    EXPECT_GT(asked, 2);
+    EXPECT_FALSE(QFileInfo::exists(savedVersionFile()));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/StagedProgramFolder.h"
 #include "support/TestFiles.h"
 #include "update/UpdaterLaunch.h"
 #include "update/updater/ProcessWait.h"
@@ -13,61 +14,77 @@
 
 namespace {
 
-// A scratch program folder with installed files and an update staged in "New".
-class StagedProgramFolder : public ::testing::Test {
+class StagedInstallTest : public ::testing::Test {
 protected:
-    StagedProgramFolder() {
-        put(QStringLiteral("vantrobe"), "old program");
-        put(QStringLiteral("lib/libx.so"), "old library");
-        put(QStringLiteral("Data.tbl"), "tax table");
-        put(QStringLiteral("New/vantrobe"), "new program");
-        put(QStringLiteral("New/lib/libx.so"), "new library");
-        put(QStringLiteral("New/plugins/extra.so"), "new plugin");
-        put(QStringLiteral("New/VanVer.txt"), "1\n2.1\n");
-        QDir(folder.path()).mkpath(QStringLiteral("Old"));
-    }
-
-    void put(const QString& name, const QByteArray& bytes) const {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        TestFiles::writeAll(path(name), bytes);
-    }
-    QString path(const QString& name) const { return QDir(folder.path()).filePath(name); }
-    QByteArray read(const QString& name) const { return TestFiles::readAll(path(name)); }
-
     void expectInstalled() const {
-        EXPECT_EQ(read(QStringLiteral("vantrobe")), "new program");
-        EXPECT_EQ(read(QStringLiteral("lib/libx.so")), "new library");
-        EXPECT_EQ(read(QStringLiteral("plugins/extra.so")), "new plugin");
-        EXPECT_EQ(read(QStringLiteral("VanVer.txt")), "1\n2.1\n");
-        EXPECT_EQ(read(QStringLiteral("Data.tbl")), "tax table");
-        EXPECT_EQ(read(QStringLiteral("Old/vantrobe")), "old program");
-        EXPECT_EQ(read(QStringLiteral("Old/lib/libx.so")), "old library");
-        EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("New"))));
+        EXPECT_EQ(staged.programFiles(), StagedProgramFolder::newVersion());
+        EXPECT_EQ(staged.read(QStringLiteral("Old/vantrobe")), "old program");
+        EXPECT_EQ(staged.read(QStringLiteral("Old/lib/libx.so")), "old library");
+        EXPECT_FALSE(QFileInfo::exists(staged.path(QStringLiteral("New"))));
+        EXPECT_FALSE(QFileInfo::exists(staged.path(QStringLiteral("UpdateJournal.txt"))));
     }
+    QByteArray log() const { return staged.read(QStringLiteral("UpdateLog.txt")); }
 
-    QTemporaryDir folder;
+    StagedProgramFolder staged;
 };
 
-TEST_F(StagedProgramFolder, InstallsTheNewFilesAndKeepsTheReplacedOnesInOld) {
-    EXPECT_TRUE(StagedInstall::install(folder.path()));
+TEST_F(StagedInstallTest, InstallsTheNewFilesAndKeepsTheReplacedOnesInOld) {
+    EXPECT_TRUE(StagedInstall::install(staged.path()));
     expectInstalled();
-    EXPECT_TRUE(read(QStringLiteral("UpdateLog.txt")).contains("update installed"));
+    EXPECT_TRUE(log().contains("update installed"));
 }
 
-TEST_F(StagedProgramFolder, AFailedStepPutsEveryReplacedFileBack) {
-    // "plugins" is a file, so plugins/extra.so cannot be installed after the library and the
-    // program folder's other files were already replaced.
-    put(QStringLiteral("plugins"), "a file in the way");
-    EXPECT_FALSE(StagedInstall::install(folder.path()));
-    EXPECT_EQ(read(QStringLiteral("vantrobe")), "old program");
-    EXPECT_EQ(read(QStringLiteral("lib/libx.so")), "old library");
-    EXPECT_EQ(read(QStringLiteral("plugins")), "a file in the way");
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("VanVer.txt"))));
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Old/lib/libx.so"))));
-    const QByteArray log = read(QStringLiteral("UpdateLog.txt"));
-    EXPECT_TRUE(log.contains("could not install plugins/extra.so"));
-    EXPECT_TRUE(log.contains("put back lib/libx.so"));
-    EXPECT_TRUE(log.contains("update failed"));
+TEST_F(StagedInstallTest, AFailedStepPutsEveryReplacedFileBack) {
+    // "plugins" is a file, so plugins/extra.so cannot be installed after the library was
+    // already replaced.
+    staged.put(QStringLiteral("plugins"), "a file in the way");
+    EXPECT_FALSE(StagedInstall::install(staged.path()));
+    StagedProgramFolder::Content before = StagedProgramFolder::oldVersion();
+    before[QStringLiteral("plugins")] = "a file in the way";
+    EXPECT_EQ(staged.programFiles(), before);
+    EXPECT_FALSE(QFileInfo::exists(staged.path(QStringLiteral("Old/lib/libx.so"))));
+    EXPECT_FALSE(QFileInfo::exists(staged.path(QStringLiteral("UpdateJournal.txt"))));
+    EXPECT_TRUE(log().contains("could not install plugins/extra.so"));
+    EXPECT_TRUE(log().contains("put back lib/libx.so"));
+    EXPECT_TRUE(log().contains("update failed"));
+}
+
+// The staged files are checked against the manifest before anything is moved: a short copy
+// (a full disk) or a file changed after staging installs nothing.
+TEST_F(StagedInstallTest, AStagedFileThatDoesNotMatchTheManifestMovesNothing) {
+    const struct {
+        const char* what;
+        const char* name;
+        QByteArray bytes; // empty: the file is removed
+    } cases[] = {{"a short copy", "New/lib/libx.so", "new lib"},
+                 {"a changed file", "New/vantrobe", "another program"},
+                 {"a missing file", "New/plugins/extra.so", {}},
+                 {"no manifest", "New/VanManifest.txt", {}},
+                 {"a damaged manifest", "New/VanManifest.txt", "Vantrobe update manifest 1\n"}};
+    for (const auto& [what, name, bytes] : cases) {
+        const StagedProgramFolder folder;
+        if (bytes.isEmpty())
+            QFile::remove(folder.path(QLatin1String(name)));
+        else
+            folder.put(QLatin1String(name), bytes);
+        EXPECT_FALSE(StagedInstall::install(folder.path())) << what;
+        EXPECT_EQ(folder.programFiles(), StagedProgramFolder::oldVersion()) << what;
+        EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("UpdateJournal.txt")))) << what;
+    }
+}
+
+TEST_F(StagedInstallTest, ADamagedJournalIsLeftAloneAndStopsTheInstall) {
+    staged.put(QStringLiteral("UpdateJournal.txt"), "Vantrobe install journal 1\nadd ../x\n");
+    EXPECT_FALSE(StagedInstall::recoverInterrupted(staged.path()));
+    EXPECT_FALSE(StagedInstall::install(staged.path()));
+    EXPECT_EQ(staged.programFiles(), StagedProgramFolder::oldVersion());
+    EXPECT_TRUE(log().contains("damaged"));
+}
+
+TEST_F(StagedInstallTest, WithoutAJournalThereIsNothingToPutBack) {
+    EXPECT_TRUE(StagedInstall::recoverInterrupted(staged.path()));
+    EXPECT_EQ(staged.programFiles(), StagedProgramFolder::oldVersion());
+    EXPECT_FALSE(QFileInfo::exists(staged.path(QStringLiteral("UpdateLog.txt"))));
 }
 
 TEST(ProcessWait, ReturnsOnceTheProcessHasEnded) {
@@ -81,41 +98,88 @@ TEST(ProcessWait, ReturnsOnceTheProcessHasEnded) {
     sleeper.waitForFinished();
 }
 
+// A process of another user (here the system's first process) may not be signalled or opened
+// by the updater; that is no sign that it has ended.
+TEST(ProcessWait, AProcessThatMayNotBeQueriedIsNotTakenAsEnded) {
+    EXPECT_FALSE(ProcessWait::waitForExit(1, 200));
+}
+
 // The updater program itself: it waits for the program to end, installs, and starts the
 // program again (here a script that leaves a mark).
-TEST_F(StagedProgramFolder, TheUpdaterInstallsAndRestartsTheProgram) {
-    const QString mark = path(QStringLiteral("restarted"));
-    put(QStringLiteral("restart.sh"),
-        QStringLiteral("#!/bin/sh\necho started > '%1'\n").arg(mark).toUtf8());
-    QFile::setPermissions(path(QStringLiteral("restart.sh")),
-                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+class UpdaterProgramTest : public StagedInstallTest {
+protected:
+    QString restartScript() const {
+        staged.put(QStringLiteral("restart.sh"),
+                   QStringLiteral("#!/bin/sh\necho started > '%1'\n").arg(mark()).toUtf8());
+        QFile::setPermissions(staged.path(QStringLiteral("restart.sh")),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        return staged.path(QStringLiteral("restart.sh"));
+    }
+    QString mark() const { return staged.path(QStringLiteral("restarted")); }
+    bool restarted() const {
+        const QDeadlineTimer deadline(10000);
+        while (!QFileInfo::exists(mark()) && !deadline.hasExpired())
+            QThread::msleep(20);
+        return QFileInfo::exists(mark());
+    }
+    // The program folder's content without the test's own script and mark.
+    StagedProgramFolder::Content programFiles() const {
+        StagedProgramFolder::Content content = staged.programFiles();
+        content.erase(QStringLiteral("restart.sh"));
+        content.erase(QStringLiteral("restarted"));
+        return content;
+    }
+};
+
+TEST_F(UpdaterProgramTest, TheUpdaterInstallsAndRestartsTheProgram) {
+    const QString script = restartScript();
     QProcess program;
     program.start(QStringLiteral("sleep"), {QStringLiteral("0.5")});
     ASSERT_TRUE(program.waitForStarted());
 
     QProcess updater;
-    updater.start(
-        UpdaterLaunch::updaterPath(),
-        {QString::number(program.processId()), folder.path(), path(QStringLiteral("restart.sh"))});
+    updater.start(UpdaterLaunch::updaterPath(),
+                  {QString::number(program.processId()), staged.path(), script});
     ASSERT_TRUE(updater.waitForFinished(30000));
     program.waitForFinished();
     EXPECT_EQ(updater.exitCode(), 0);
-    expectInstalled();
-    const QDeadlineTimer deadline(10000);
-    while (!QFileInfo::exists(mark) && !deadline.hasExpired())
-        QThread::msleep(20);
-    EXPECT_TRUE(QFileInfo::exists(mark));
+    EXPECT_EQ(programFiles(), StagedProgramFolder::newVersion());
+    EXPECT_TRUE(restarted());
 }
 
-TEST_F(StagedProgramFolder, TheUpdaterRollsBackAndStillRestartsTheProgram) {
-    put(QStringLiteral("plugins"), "a file in the way");
+TEST_F(UpdaterProgramTest, TheUpdaterRollsBackAndStillRestartsTheProgram) {
+    staged.put(QStringLiteral("plugins"), "a file in the way");
     QProcess updater;
     updater.start(UpdaterLaunch::updaterPath(),
-                  {QStringLiteral("0"), folder.path(), QStringLiteral("/bin/true")});
+                  {QStringLiteral("0"), staged.path(), restartScript()});
     ASSERT_TRUE(updater.waitForFinished(30000));
     EXPECT_EQ(updater.exitCode(), 1);
-    EXPECT_EQ(read(QStringLiteral("vantrobe")), "old program");
-    EXPECT_TRUE(read(QStringLiteral("UpdateLog.txt")).contains("update failed"));
+    EXPECT_EQ(staged.read(QStringLiteral("vantrobe")), "old program");
+    EXPECT_TRUE(log().contains("update failed"));
+    EXPECT_TRUE(restarted());
+}
+
+// The program starts a copy of the updater from its private folder, so the updater can
+// replace its own file and the libraries it has loaded.
+TEST_F(UpdaterProgramTest, TheUpdaterRunsFromACopyInThePrivateFolder) {
+    QTemporaryDir privateFolder;
+    QProcess program;
+    program.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    ASSERT_TRUE(program.waitForStarted());
+    qint64 updaterPid = 0;
+    ASSERT_TRUE(UpdaterLaunch::start({program.processId(), staged.path(), restartScript()},
+                                     privateFolder.path(), &updaterPid));
+
+    const QString copy = privateFolder.filePath(QStringLiteral("updater/vantroupdate"));
+    EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/exe").arg(updaterPid)).canonicalFilePath(),
+              QFileInfo(copy).canonicalFilePath());
+    EXPECT_EQ(TestFiles::readAll(copy), TestFiles::readAll(UpdaterLaunch::updaterPath()));
+    EXPECT_EQ(programFiles(), StagedProgramFolder::oldVersion()); // it waits for the program
+    program.kill();
+    program.waitForFinished();
+    ASSERT_TRUE(ProcessWait::waitForExit(updaterPid, 30000));
+    EXPECT_EQ(programFiles(), StagedProgramFolder::newVersion());
+    EXPECT_TRUE(restarted());
 }
 
 } // namespace

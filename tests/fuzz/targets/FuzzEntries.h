@@ -26,4 +26,6 @@ void historyFile(const QByteArray& input);
 void archive(const QByteArray& input);
 // An update server's version file read as the update check reads it.
 void versionFile(const QByteArray& input);
+// The manifest of a signed update archive read as the update reads it.
+void updateManifest(const QByteArray& input);
 } // namespace FuzzEntries

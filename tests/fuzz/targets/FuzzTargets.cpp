@@ -23,6 +23,9 @@ const FuzzTarget kTargets[] = {
       QStringLiteral("tests/fuzz/seeds/history-reader")}},
     {"archive", &FuzzEntries::archive, {QStringLiteral("tests/fuzz/seeds/archive")}},
     {"version-file", &FuzzEntries::versionFile, {QStringLiteral("tests/fuzz/seeds/version-file")}},
+    {"update-manifest",
+     &FuzzEntries::updateManifest,
+     {QStringLiteral("tests/fuzz/seeds/update-manifest")}},
 };
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "platform/SafeUnzip.h"
+#include "platform/SafeRelativeName.h"
 #include "targets/FuzzEntries.h"
 #include "update/UpdateVersion.h"
 #include "update/UpdateVersionFile.h"
@@ -11,5 +11,5 @@ void FuzzEntries::versionFile(const QByteArray& input) {
         return;
     UpdateVersion::parse(file.versionText).isNewerThan(runningVersion());
     for (const QString& name : file.names)
-        SafeUnzip::isSafeRelativeName(name);
+        SafeRelativeName::isSafe(name);
 }

@@ -9,12 +9,16 @@
 #include "support/TestFiles.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -138,6 +142,10 @@ protected:
                                         return password;
                                     }});
     }
+    static void allowSendingWithoutLogin(int allowed) {
+        MailSettings settings; // written back when it goes out of scope
+        settings.sendWithoutLogin = allowed;
+    }
     std::vector<MailDraft> drafts;
     int passwordPrompts = 0;
 };
@@ -238,6 +246,59 @@ TEST_F(EmailReturnTest, APageThatCannotBeExportedGivesThePdfText) {
     context.pages[1].imagePaths[0] = folder.filePath(QStringLiteral("missing.emf"));
     emailReturn(nullptr, context);
     EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("Failed to create PDF file.")});
+    EXPECT_EQ(server.messageCount(), 0);
+}
+
+// A client file whose e-mail address carries a line break (an injected second recipient) is
+// refused with a message; the server hears nothing.
+TEST_F(EmailReturnTest, AnAddressWithALineBreakFromTheClientFileIsRefused) {
+    SmtpTestServer server(QStringLiteral("accept"));
+    useServer(server);
+    answer(std::nullopt);
+    FixedText::set(context.client.record.email, "owner@acme.example\r\nRCPT TO:<x@evil.ex>");
+    emailReturn(nullptr, context);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(
+        QStringLiteral("The recipient's address contains a line break")));
+    EXPECT_EQ(server.senders(), QStringList());
+}
+
+TEST_F(EmailReturnTest, AServerWithoutLoginGetsNothingUntilThePreparerAllowsIt) {
+    SmtpTestServer server(QStringLiteral("accept"));
+    useServer(server, QStringLiteral("preparer"));
+    answer(QStringLiteral("secret"));
+    emailReturn(nullptr, context);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(
+        QStringLiteral("The mail server does not offer a login")));
+    EXPECT_EQ(server.senders(), QStringList());
+
+    allowSendingWithoutLogin(1);
+    emailReturn(nullptr, context);
+    allowSendingWithoutLogin(0);
+    EXPECT_EQ(server.messageCount(), 1);
+}
+
+// The message is sent on a thread of its own with a progress window: its Cancel button stops
+// a server that no longer answers, and nothing is sent.
+TEST_F(EmailReturnTest, CancelInTheProgressWindowStopsAServerThatHangs) {
+    SmtpTestServer server(QStringLiteral("silent-after-data"));
+    useServer(server);
+    answer(std::nullopt);
+    QTimer cancelOnceShown;
+    QObject::connect(&cancelOnceShown, &QTimer::timeout, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(window);
+            if (progress && progress->isVisible() &&
+                progress->windowTitle() == QStringLiteral("E-mail"))
+                progress->findChild<QPushButton*>()->click();
+        }
+    });
+    cancelOnceShown.start(50);
+    emailReturn(nullptr, context);
+    EXPECT_EQ(shownTexts(),
+              QStringList{QStringLiteral(
+                  "The user canceled one of the dialog boxes. No message was sent.")});
     EXPECT_EQ(server.messageCount(), 0);
 }
 

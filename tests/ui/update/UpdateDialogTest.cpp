@@ -4,7 +4,7 @@
 #include "settings/OptionsSettings.h"
 #include "settings/SettingsBinder.h"
 #include "support/TestFiles.h"
-#include "support/TestZip.h"
+#include "support/TestUpdates.h"
 #include "support/UpdateTestServer.h"
 #include "ui/ui/RecordingMessageBoxes.h"
 #include "ui/update/UpdateDialogCloser.h"
@@ -49,14 +49,10 @@ protected:
     void publishVersion(const QByteArray& text) {
         server.putFile(QStringLiteral("Update/VanVer.txt"), text);
     }
-    void publishArchive(const std::vector<TestZip::Entry>& entries) {
-        const QString zip = temporaryFolder.filePath(QStringLiteral("published.zip"));
-        QFile::remove(zip);
-        TestZip::write(zip, entries);
-        const QByteArray archive = TestFiles::readAll(zip);
-        server.putFile(QStringLiteral("Update/VantroUp.zip"), archive);
-        server.putFile(QStringLiteral("Update/VantroUp.zip.sig"),
-                       UpdateSignature::sign(archive, keys.secretKey));
+    // A signed release of the files for `version`, with its manifest.
+    void publishArchive(const std::vector<TestZip::Entry>& files,
+                        const QString& version = QStringLiteral("2.1")) {
+        TestUpdates::publish(server, TestUpdates::release(files, version), keys.secretKey);
     }
 
     template <typename Widget>
@@ -104,6 +100,7 @@ TEST_F(UpdateDialogTest, StartsWithStepOneOnAWhiteBackground) {
               QStringLiteral("Please wait while the new updates gets installed..."));
     EXPECT_FALSE(child<QGroupBox>(dialog, "step3Group")->isEnabled());
     EXPECT_TRUE(child<QPushButton>(dialog, "closeButton")->isHidden());
+    EXPECT_FALSE(child<QPushButton>(dialog, "cancelButton")->isHidden());
 }
 
 TEST_F(UpdateDialogTest, NothingFoundOffersCloseWhichRecordsTheCheck) {
@@ -112,6 +109,7 @@ TEST_F(UpdateDialogTest, NothingFoundOffersCloseWhichRecordsTheCheck) {
     dialog.show();
     ASSERT_TRUE(waitForCloseButton(dialog));
     EXPECT_EQ(text(dialog, "step1Status"), kNothingFound);
+    EXPECT_TRUE(child<QPushButton>(dialog, "cancelButton")->isHidden());
     EXPECT_EQ(timeOfLastUpdate, 1000);
     QTest::mouseClick(child<QPushButton>(dialog, "closeButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -184,7 +182,9 @@ TEST_F(UpdateDialogTest, AnUnsignedArchiveFailsTheDownloadAndKeepsTheDialogOpen)
 
 TEST_F(UpdateDialogTest, AnArchiveThatCannotBeUnpackedClosesTheDialog) {
     publishVersion("1\n2.1\nvantrobe\n");
-    publishArchive({{"vantrobe", "new program"}, {"../escaped", "bad"}});
+    TestUpdates::publish(server,
+                         TestUpdates::zipped({{"vantrobe", "new program"}, {"../escaped", "bad"}}),
+                         keys.secretKey);
     UpdateDialog dialog(timeOfLastUpdate, environment());
     dialog.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }, kWaitMs));
@@ -212,6 +212,72 @@ TEST_F(UpdateDialogTest, EscapeDuringTheDownloadCancelsIt) {
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(updaterStarts, 0);
+}
+
+// The check runs on the worker: a server that sends a byte a second leaves the window
+// responsive, and Cancel ends the check and the dialog without a word.
+TEST_F(UpdateDialogTest, CancelEndsACheckThatTrickles) {
+    publishVersion("1\n2.1\n" + QByteArray(600, '\n'));
+    UpdateDialog dialog(timeOfLastUpdate, environment(QStringLiteral("trickle")));
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.requests().isEmpty(); }, kWaitMs));
+    auto* cancel = child<QPushButton>(dialog, "cancelButton");
+    ASSERT_TRUE(cancel->isVisible() && cancel->isEnabled());
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }, kWaitMs));
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(text(dialog, "step1Status"),
+              QStringLiteral("Please wait while Vantrobe looks for new updates..."));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(timeOfLastUpdate, 1000);
+}
+
+// Where the program cannot write its own folder, nothing is downloaded: an administrator
+// must install the update. /proc takes no new file, whoever runs the test.
+TEST_F(UpdateDialogTest, AFolderTheProgramCannotWriteNeedsAnAdministrator) {
+    publishVersion("1\n2.1\nvantrobe\n");
+    publishArchive({{"vantrobe", "new program"}});
+    UpdateEnvironment readOnly = environment();
+    readOnly.job.programFolder = QStringLiteral("/proc/");
+    UpdateDialog dialog(timeOfLastUpdate, readOnly);
+    dialog.show();
+    ASSERT_TRUE(waitForCloseButton(dialog));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              QStringLiteral("A newer version of Vantrobe is available, but Vantrobe cannot "
+                             "change its program folder:\n/proc/\nAn administrator must install "
+                             "the update."));
+    EXPECT_EQ(server.requests(), QStringList{QStringLiteral("/plain/Update/VanVer.txt")});
+    EXPECT_FALSE(child<QGroupBox>(dialog, "step2Group")->isEnabled());
+    EXPECT_EQ(updaterStarts, 0);
+}
+
+TEST_F(UpdateDialogTest, AnOlderReleaseOfferedAsNewerIsRefused) {
+    publishVersion("1\n2.1\nvantrobe\n");
+    publishArchive({{"vantrobe", "old program"}}, QStringLiteral("2.0.90"));
+    UpdateDialog dialog(timeOfLastUpdate, environment());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.shown.empty(); }, kWaitMs));
+    EXPECT_EQ(boxes.shown[0].text,
+              QStringLiteral("The update on the server does not check out: it is not the newer "
+                             "version it announces, or its list of files does not match its "
+                             "contents. Nothing was installed."));
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(child<QPushButton>(dialog, "closeButton")->isHidden());
+    EXPECT_FALSE(QFileInfo::exists(programFolder.filePath(QStringLiteral("New"))));
+    EXPECT_EQ(updaterStarts, 0);
+}
+
+// A missing archive is a failed download; the 404 page's size is never shown as its size.
+TEST_F(UpdateDialogTest, AMissingArchiveFailsWithoutShowingASize) {
+    publishVersion("1\n2.1\nvantrobe\n");
+    UpdateDialog dialog(timeOfLastUpdate, environment());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.shown.empty(); }, kWaitMs));
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Downloading the update failed"));
+    EXPECT_EQ(text(dialog, "progressText"), QString());
+    EXPECT_EQ(child<QProgressBar>(dialog, "progressBar")->value(), 0);
 }
 
 TEST_F(UpdateDialogTest, TheAutomaticCheckOpensTheConfiguredServersDialogOnlyWhenDue) {
