@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QThread>
+#include <cmath>
 
 namespace {
 
@@ -122,4 +123,20 @@ QRawFont EmfFonts::rawFont(const EmfFont& font, qreal pixelSize) {
     const QRawFont raw = openRawFont(font, pixelSize);
     fonts.insert(key, raw);
     return raw;
+}
+
+QList<qint32> EmfFonts::designAdvances(const EmfFont& font, const QString& text) {
+    const QRawFont raw = rawFont(font, -font.height);
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    QList<qint32> rounded;
+    double exact = 0;
+    qint32 placed = 0;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        exact += index < advances.size() ? advances[index].x() : 0;
+        const qint32 next = qint32(std::lround(exact));
+        rounded.append(next - placed);
+        placed = next;
+    }
+    return rounded;
 }

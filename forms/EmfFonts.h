@@ -25,4 +25,8 @@ public:
     // How many raw fonts this thread keeps at most: the least recently used goes first, so
     // zooming through every size keeps the cache small.
     static constexpr int kFontsPerThread = 48;
+    // The advance of every character of `text` in the font's logical units (its em height
+    // is -font.height), from the face's design metrics and rounded as running sums, so the
+    // rounding never adds up along a line.
+    static QList<qint32> designAdvances(const EmfFont& font, const QString& text);
 };

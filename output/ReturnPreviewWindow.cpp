@@ -5,6 +5,7 @@
 #include "letters/LetterCommands.h"
 #include "output/ExportCommands.h"
 #include "output/PageView.h"
+#include "output/explain/ReturnDataCommands.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
@@ -23,7 +24,8 @@ ReturnPreviewWindow::ReturnPreviewWindow(const PreviewContext& context, QWidget*
 
 ReturnPreviewWindow::ReturnPreviewWindow(const PreviewContext& context, PageImages images,
                                          QWidget* parent)
-    : QDialog(parent), context_(context), pages_(new PageView(this)) {
+    : QDialog(parent), context_(context), pages_(new PageView(this)),
+      figures_(new ReturnDataCommands(context.prepared, this)) {
     setWindowTitle(QStringLiteral("Preview Return"));
     setWindowIcon(Icons::program());
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
@@ -32,7 +34,7 @@ ReturnPreviewWindow::ReturnPreviewWindow(const PreviewContext& context, PageImag
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(makeCommandBar());
-    layout->addWidget(pages_, 1);
+    layout->addWidget(figures_->besidePages(pages_), 1);
     connect(pages_, &PageView::currentPageChanged, this, &ReturnPreviewWindow::showPageNumber);
     pages_->setPageImages(std::move(images));
     showPageNumber(pages_->currentPage(), pages_->pageCount());
@@ -56,6 +58,7 @@ QWidget* ReturnPreviewWindow::makeCommandBar() {
                               themed("x-office-document", QStyle::SP_FileDialogDetailedView),
                               &ReturnPreviewWindow::transmittalLetter);
     letterButton_->setVisible(!context_.fromHistory);
+    figures_->addButtons(row);
     row->addSpacing(24);
     auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), bar);
     auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), bar);

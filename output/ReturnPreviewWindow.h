@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class PageView;
+class ReturnDataCommands;
 class QLabel;
 class QPushButton;
 
@@ -44,6 +45,7 @@ private:
 
     const PreviewContext& context_;
     PageView* pages_;
+    ReturnDataCommands* figures_;
     QPushButton* letterButton_ = nullptr;
     QLabel* pageNumber_ = nullptr;
 };

@@ -14,10 +14,11 @@ bool usesDateRule(const ReturnRecord& record) {
 
 LocationRates locationRates(const ReturnRecord& record) {
     const TaxTableRecord& table = record.client.taxRecord;
-    const bool dateRule = usesDateRule(record);
-    return {TaxTable::generalRate(table, dateRule), TaxTable::foodRate(table, dateRule),
-            TaxTable::purchaseGeneralRate(table, dateRule),
-            TaxTable::purchaseFoodRate(table, dateRule)};
+    const RateSetChoice choice =
+        TaxTable::rateSetChoice(table, usesDateRule(record), Clock::today());
+    return {TaxTable::generalRate(table, choice.set), TaxTable::foodRate(table, choice.set),
+            TaxTable::purchaseGeneralRate(table, choice.set),
+            TaxTable::purchaseFoodRate(table, choice.set), choice};
 }
 
 RateSet locationRateSet(const ReturnRecord& record) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "returns/RoundDollars.h"
+#include "returns/explain/StepRecorder.h"
 
 #include <QString>
 
@@ -18,12 +19,6 @@ struct MotorFuelItems {
     Dollars item8g = 0, item8h = 0; // 100 % biodiesel
     Dollars item8i = 0, item8j = 0; // majority blended ethanol fuel
     Dollars homeRuleFuelTax = 0;
-
-    // The ten amounts the worksheet deducts: 7b to 7j and 8b to 8j.
-    Dollars deductedAmounts() const {
-        return item7b + item7d + item7f + item7h + item7j + item8b + item8d + item8f + item8h +
-               item8j;
-    }
 };
 
 // The ST-1 worksheet for line 2, in whole dollars. Entered deductions are rounded when their
@@ -58,6 +53,12 @@ struct St1Worksheet : MotorFuelItems {
     Dollars totalDeductions = 0; // 17
 
     // Printed but not stored: item 2 (taxes collected) and item 18 (item 17 plus item 2).
-    Dollars item2() const { return taxGeneralRetail + taxFoodRetail; }
-    Dollars item18() const { return totalDeductions + item2(); }
+    Dollars item2(StepRecorder steps = {}) const {
+        return steps.value(Figure::Item2, term(Figure::Item1a, taxGeneralRetail) +
+                                              term(Figure::Item1c, taxFoodRetail));
+    }
+    Dollars item18(StepRecorder steps = {}) const {
+        return steps.value(Figure::Item18,
+                           term(Figure::Item17, totalDeductions) + term(Figure::Item2, item2()));
+    }
 };

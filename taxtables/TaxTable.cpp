@@ -46,12 +46,13 @@ int dateField(std::string_view date, std::size_t position, std::size_t length) {
     return position < date.size() ? RateText::leadingInt(date.substr(position, length)) : 0;
 }
 
-double rateOf(const TaxTableRecord& record, bool useDateRule, const char (&current)[6],
-              const char (&prior)[6]) {
-    const bool usePrior =
-        TaxTable::chooseRateSet(record, useDateRule, Clock::today()) == RateSet::Prior;
-    const char* text = usePrior ? prior : current;
+double rateOf(RateSet set, const char (&current)[6], const char (&prior)[6]) {
+    const char* text = set == RateSet::Prior ? prior : current;
     return RateText::fraction(std::string_view(text, ::strnlen(text, 6)));
+}
+
+RateSet todaysSet(const TaxTableRecord& record, bool useDateRule) {
+    return TaxTable::chooseRateSet(record, useDateRule, Clock::today());
 }
 } // namespace
 
@@ -112,35 +113,59 @@ bool TaxTable::recordAt(int index, TaxTableRecord& record) const {
 }
 
 RateSet TaxTable::chooseRateSet(const TaxTableRecord& record, bool useDateRule, QDate today) {
-    if (!useDateRule)
-        return RateSet::Current;
+    return rateSetChoice(record, useDateRule, today).set;
+}
+
+RateSetChoice TaxTable::rateSetChoice(const TaxTableRecord& record, bool useDateRule, QDate today) {
+    RateSetChoice choice;
     const std::string_view date(record.effectiveDate, ::strnlen(record.effectiveDate, 9));
-    int year = dateField(date, 0, 4);
-    int month = dateField(date, 4, 2);
-    const int day = dateField(date, 6, 2);
-    if (day > 1 && ++month == 13) {
+    choice.effectiveYear = dateField(date, 0, 4);
+    choice.effectiveMonth = dateField(date, 4, 2);
+    choice.effectiveDay = dateField(date, 6, 2);
+    choice.dateRule = useDateRule;
+    if (!useDateRule)
+        return choice;
+    int year = choice.effectiveYear;
+    int month = choice.effectiveMonth;
+    if (choice.effectiveDay > 1 && ++month == 13) {
         month = 1;
         ++year;
     }
-    const long long months =
-        (static_cast<long long>(today.year()) - year) * 12 + today.month() - month;
-    return months < 6 ? RateSet::Prior : RateSet::Current;
+    choice.countsFromYear = year;
+    choice.countsFromMonth = month;
+    choice.monthsSince = (static_cast<long long>(today.year()) - year) * 12 + today.month() - month;
+    choice.set = choice.monthsSince < 6 ? RateSet::Prior : RateSet::Current;
+    return choice;
 }
 
 double TaxTable::generalRate(const TaxTableRecord& record, bool useDateRule) {
-    return rateOf(record, useDateRule, record.currentGeneralRate, record.priorGeneralRate);
+    return generalRate(record, todaysSet(record, useDateRule));
 }
 
 double TaxTable::foodRate(const TaxTableRecord& record, bool useDateRule) {
-    return rateOf(record, useDateRule, record.currentFoodRate, record.priorFoodRate);
+    return foodRate(record, todaysSet(record, useDateRule));
 }
 
 double TaxTable::purchaseGeneralRate(const TaxTableRecord& record, bool useDateRule) {
-    return rateOf(record, useDateRule, record.currentPurchaseGeneralRate,
-                  record.priorPurchaseGeneralRate);
+    return purchaseGeneralRate(record, todaysSet(record, useDateRule));
 }
 
 double TaxTable::purchaseFoodRate(const TaxTableRecord& record, bool useDateRule) {
-    return rateOf(record, useDateRule, record.currentPurchaseFoodRate,
-                  record.priorPurchaseFoodRate);
+    return purchaseFoodRate(record, todaysSet(record, useDateRule));
+}
+
+double TaxTable::generalRate(const TaxTableRecord& record, RateSet set) {
+    return rateOf(set, record.currentGeneralRate, record.priorGeneralRate);
+}
+
+double TaxTable::foodRate(const TaxTableRecord& record, RateSet set) {
+    return rateOf(set, record.currentFoodRate, record.priorFoodRate);
+}
+
+double TaxTable::purchaseGeneralRate(const TaxTableRecord& record, RateSet set) {
+    return rateOf(set, record.currentPurchaseGeneralRate, record.priorPurchaseGeneralRate);
+}
+
+double TaxTable::purchaseFoodRate(const TaxTableRecord& record, RateSet set) {
+    return rateOf(set, record.currentPurchaseFoodRate, record.priorPurchaseFoodRate);
 }

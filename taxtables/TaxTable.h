@@ -30,6 +30,20 @@ struct TaxTableIdentity {
     bool operator==(const TaxTableIdentity&) const = default;
 };
 
+// Why a rate set applies on a day: without the date rule the current rates always do; with it,
+// the current rates count from the month they took effect (the next month for a change on any
+// day but the 1st) and apply once six months have passed since.
+struct RateSetChoice {
+    RateSet set = RateSet::Current;
+    bool dateRule = false;
+    int effectiveYear = 0; // the day the current rates took effect, from the table
+    int effectiveMonth = 0;
+    int effectiveDay = 0;
+    int countsFromYear = 0; // with the date rule: the month the change counts from
+    int countsFromMonth = 0;
+    long long monthsSince = 0; // with the date rule: months from that month to today's
+};
+
 // The sales tax table read from Data.tbl: every taxing location of the state with its rates.
 // Loaded once at start-up and read-only afterwards.
 class TaxTable {
@@ -56,11 +70,18 @@ public:
     static double foodRate(const TaxTableRecord& record, bool useDateRule);
     static double purchaseGeneralRate(const TaxTableRecord& record, bool useDateRule);
     static double purchaseFoodRate(const TaxTableRecord& record, bool useDateRule);
+    // The rates of a given set.
+    static double generalRate(const TaxTableRecord& record, RateSet set);
+    static double foodRate(const TaxTableRecord& record, RateSet set);
+    static double purchaseGeneralRate(const TaxTableRecord& record, RateSet set);
+    static double purchaseFoodRate(const TaxTableRecord& record, RateSet set);
 
     // With the date rule, a rate change counts only once six months have passed since it took
     // effect (a change on any day but the 1st counts from the next month); until then the
     // prior rates apply. Without the rule the current rates always apply.
     static RateSet chooseRateSet(const TaxTableRecord& record, bool useDateRule, QDate today);
+    // The same choice with its reasons.
+    static RateSetChoice rateSetChoice(const TaxTableRecord& record, bool useDateRule, QDate today);
 
 private:
     // Raw lines as read, line ends included; the last one is the trailer.

@@ -53,7 +53,8 @@ void keepCombinedValues(St1Form& form, const LocationResults& results) {
 } // namespace
 
 CombinedFills combineLocations(ReturnRecord& record, FormSet& set, const ClientRecord& client,
-                               const LocationResults& results, const FillContext& context) {
+                               const LocationResults& results, const FillContext& context,
+                               StepRecorder steps) {
     CombinedFills fills;
     resetSections(record);
     blankSt2Pages(set);
@@ -64,7 +65,7 @@ CombinedFills combineLocations(ReturnRecord& record, FormSet& set, const ClientR
     computeAll(record);
     set.st1.fill(record, context);
     resetSections(record);
-    sumLocations(record, results.listed());
+    sumLocations(record, results.listed(), steps);
     fillSt2Pages(fills, set, client, results, record);
     keepCombinedValues(set.st1, results);
     fills.st1Page1 = set.st1.fillCombined(context);

@@ -2,6 +2,7 @@
 
 #include "forms/filling/FillContext.h"
 #include "forms/multisite/CombinedFills.h"
+#include "returns/explain/StepRecorder.h"
 
 struct ClientRecord;
 struct LocationResults;
@@ -19,6 +20,7 @@ struct ReturnRecord;
 // 5. page 1 is written from the summed figures with the primary location's texts, the six
 //    rates blank and the location line of a combined return; page 2 from the summed items.
 // The record's summary holds the combined lines 1, 2, 3 and 25; its client is the multi-site
-// client again once the pages are filled.
+// client again once the pages are filled. `steps` hears how the sums come about.
 CombinedFills combineLocations(ReturnRecord& record, FormSet& set, const ClientRecord& client,
-                               const LocationResults& results, const FillContext& context);
+                               const LocationResults& results, const FillContext& context,
+                               StepRecorder steps = {});

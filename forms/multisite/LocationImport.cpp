@@ -6,6 +6,7 @@
 #include "returns/import/ImportedEntries.h"
 #include "returns/multisite/LocationClient.h"
 #include "returns/multisite/LocationResult.h"
+#include "returns/multisite/PreparedLocation.h"
 
 #include <memory>
 

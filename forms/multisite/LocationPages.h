@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/filling/FillContext.h"
+#include "returns/multisite/LocationReturn.h"
 
 struct ClientRecord;
 struct FormSet;
@@ -13,12 +14,6 @@ struct LocationPageFills {
     bool st4 = false;
     bool st8 = false;
 };
-
-// One location's own return, as its ST-14, ST-4 and ST-8 pages print it: its location client
-// record, the period and period texts of the combined return `combined` and the sections its
-// wizard left.
-void takeLocationReturn(ReturnRecord& location, const ReturnRecord& combined,
-                        const ClientRecord& client, const LocationResult& entry);
 
 // The ST-14 scan line of the combined return's period, which every location's ST-14 prints.
 QString locationSt14ScanLine(const ReturnRecord& combined, const FillContext& context);

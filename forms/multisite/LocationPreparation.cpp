@@ -3,8 +3,6 @@
 #include "forms/filling/FormSet.h"
 #include "returns/ReturnCalculation.h"
 #include "returns/ReturnRecord.h"
-#include "returns/St1Calculation.h"
-#include "returns/multisite/LocationResult.h"
 
 bool startLocationPreparation(ReturnRecord& record, FormSet& set, const ReturnPeriod& period,
                               const ClientRecord& locationClient, const FillContext& context) {
@@ -15,19 +13,4 @@ bool startLocationPreparation(ReturnRecord& record, FormSet& set, const ReturnPe
     const bool filled = fillFromEmptyReturn(set, record, context);
     takeClient(record, locationClient);
     return filled;
-}
-
-int storePreparedLocation(LocationResult& entry, ReturnRecord& record) {
-    record.summary = ReturnSummary();
-    const int status = computeAll(record);
-    if (status == kSt1BasesDoNotAddUp)
-        return status;
-    entry.prepared = true;
-    entry.st1 = record.st1;
-    entry.worksheet = record.worksheet;
-    entry.fuelSales = record.fuelSales;
-    entry.st8 = record.st8;
-    entry.st14 = record.st14;
-    entry.st4 = record.st4;
-    return kSt1Ok;
 }

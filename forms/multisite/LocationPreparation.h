@@ -1,10 +1,10 @@
 #pragma once
 
 #include "forms/filling/FillContext.h"
+#include "returns/multisite/PreparedLocation.h"
 
 struct ClientRecord;
 struct FormSet;
-struct LocationResult;
 struct ReturnPeriod;
 struct ReturnRecord;
 
@@ -14,9 +14,3 @@ struct ReturnRecord;
 // placeholder).
 bool startLocationPreparation(ReturnRecord& record, FormSet& set, const ReturnPeriod& period,
                               const ClientRecord& locationClient, const FillContext& context);
-
-// When the location's wizard ends with Finish: computes the return as its summary page does
-// and copies the ST-1, worksheet, ST-8, ST-14 and ST-4 sections into the entry, which then
-// counts as prepared (a second preparation replaces the first). A return whose ST-1 bases do
-// not add up (kSt1BasesDoNotAddUp) is refused: the entry stays as it was.
-int storePreparedLocation(LocationResult& entry, ReturnRecord& record);

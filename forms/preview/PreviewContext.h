@@ -6,6 +6,9 @@
 #include "returns/RoundDollars.h"
 
 #include <QString>
+#include <memory>
+
+struct PreparedReturn;
 
 // What the "Preview Return" window shows and what its buttons work from: the pages in print
 // order and, for a return generated in this run, its client, period and amount due. A return
@@ -18,6 +21,8 @@ struct PreviewContext {
     bool fromHistory = false; // hides "Transmittal Letter"
     QString documentPath;     // the preview document (.doc) while the window is open
     LetterParty preparer;     // the sender of the transmittal letter
+    // The return as computed, with the steps of its figures; none for a history return.
+    std::shared_ptr<const PreparedReturn> prepared;
 
     QString clientEmail() const;
     QString businessName() const;

@@ -8,13 +8,15 @@
 #include "returns/St1Worksheet.h"
 #include "returns/St4Section.h"
 #include "returns/St8Section.h"
+#include "returns/explain/CalculationSteps.h"
 
 #include <array>
 #include <span>
 
 // What one location of a multi-site return contributes: its location record and, once its
-// wizard finished, the ST-1, worksheet, ST-14, ST-4 and ST-8 sections that wizard computed, and
-// the fuel sales it entered (kept with the return's stored inputs).
+// wizard finished, the ST-1, worksheet, ST-14, ST-4 and ST-8 sections that wizard computed,
+// the fuel sales it entered (kept with the return's stored inputs) and the steps of its
+// calculations.
 struct LocationResult {
     ClientLocation location{};
     bool prepared = false;
@@ -24,6 +26,7 @@ struct LocationResult {
     St14Section st14;
     St4Section st4;
     St8Section st8;
+    CalculationSteps steps;
 };
 
 // The result entries of a multi-site return, one per client location in list order, and the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "returns/explain/StepRecorder.h"
 #include "returns/multisite/LocationResult.h"
 
 #include <span>
@@ -13,5 +14,7 @@ struct ReturnRecord;
 // descriptions of items 9c, 16a and 16b joined with "," between the non-empty ones. The
 // receipts of item 8 are derived from the summed exemptions; items
 // 16c, 16d, their descriptions and item 17 are then derived from the sums as a single
-// return derives them, and the summary takes the combined lines 1, 2, 3 and 25.
-void sumLocations(ReturnRecord& record, std::span<const LocationResult> locations);
+// return derives them, and the summary takes the combined lines 1, 2, 3 and 25. `steps` hears
+// every location's share of every sum and how the derived items come about.
+void sumLocations(ReturnRecord& record, std::span<const LocationResult> locations,
+                  StepRecorder steps = {});

@@ -43,6 +43,11 @@ int forEachMultiSiteCase(const CaseCheck& check) {
     return forEachCaseOfKind("cases/multisite.json", true, check);
 }
 
+std::string caseLabel(const QString& file, const QJsonObject& testCase) {
+    return QFileInfo(file).fileName().toStdString() + ": case \"" +
+           testCase[QStringLiteral("name")].toString().toStdString() + "\"";
+}
+
 void reportCaseDifference(const QString& file, const QJsonObject& testCase,
                           const std::optional<JsonFirstDifference::Difference>& difference) {
     if (difference)

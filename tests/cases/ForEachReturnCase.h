@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <functional>
+#include <string>
 
 using CaseCheck = std::function<void(const QJsonObject& testCase, const QString& file)>;
 
@@ -17,6 +18,9 @@ void forEachReturnCase(const CaseCheck& check);
 // The same for the multi-site cases: those of the shared multisite.json and the multi-site
 // cases of the other files. Returns how many it checked.
 int forEachMultiSiteCase(const CaseCheck& check);
+
+// "returns.json: case \"random return 7\"", to say which case a check was about.
+std::string caseLabel(const QString& file, const QJsonObject& testCase);
 
 // Fails the current test with the case's file, name and first difference, if there is one.
 void reportCaseDifference(const QString& file, const QJsonObject& testCase,

@@ -1,11 +1,11 @@
 #include "MultiSiteCaseResults.h"
 
 #include "CasePageSections.h"
-#include "ReturnCaseResults.h"
 #include "forms/multisite/St2Rows.h"
 #include "platform/CFormat.h"
 #include "returns/GroupThousands.h"
 #include "returns/St1Calculation.h"
+#include "returns/report/ReturnData.h"
 
 namespace {
 QJsonValue indexOrNull(int index) {
@@ -38,12 +38,9 @@ QJsonObject locationWithoutFailedFields(QJsonObject location) {
 
 QJsonObject MultiSiteCaseResults::combinedSection(const ReturnRecord& combined,
                                                   Dollars voucherAmount) {
-    const QJsonObject sections = ReturnCaseResults::calculationSections(combined, kSt1Ok);
-    QJsonObject worksheet = sections[QStringLiteral("worksheet")].toObject();
-    worksheet[QStringLiteral("st8WorksheetAmount")] = amount(combined.st8.st8WorksheetAmount);
-    return {{QStringLiteral("st1"), sections[QStringLiteral("st1")]},
-            {QStringLiteral("voucherAmount"), amount(voucherAmount)},
-            {QStringLiteral("worksheet"), worksheet}};
+    QJsonObject sections = ReturnData::combinedSections(combined);
+    sections[QStringLiteral("voucherAmount")] = amount(voucherAmount);
+    return sections;
 }
 
 QJsonObject MultiSiteCaseResults::summarySection(const ReturnSummary& summary) {

@@ -195,22 +195,8 @@ bool PageDrawer::drawBox(const PageCommand& command, bool filled) {
     return true;
 }
 
-// Label advances from the face's design metrics, rounded as running sums so that the
-// rounding never adds up along a line.
 QList<qint32> PageDrawer::labelAdvances(const EmfFont& font, const QString& text) {
-    const QRawFont raw = EmfFonts::rawFont(font, -font.height);
-    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
-    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
-    QList<qint32> rounded;
-    double exact = 0;
-    qint32 placed = 0;
-    for (qsizetype index = 0; index < text.size(); ++index) {
-        exact += index < advances.size() ? advances[index].x() : 0;
-        const qint32 next = qint32(std::lround(exact));
-        rounded.append(next - placed);
-        placed = next;
-    }
-    return rounded;
+    return EmfFonts::designAdvances(font, text);
 }
 
 bool PageDrawer::drawLabel(const PageCommand& command) {

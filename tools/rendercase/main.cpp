@@ -3,15 +3,18 @@
 //
 //   vantrobe-rendercase [--pdf] CASES.json OUTPUT-FOLDER
 //   vantrobe-rendercase --history HISTORY-FILE CASES.json [OUTPUT-FOLDER]
+//   vantrobe-rendercase --data DATA-FOLDER CASES.json [OUTPUT-FOLDER]
 //
 // Each case gets a folder "NN-<name>" in the output folder with st1-page1, st1-page2, st14,
 // st4, st8 and gasohol-worksheet as .emf page images and 200-dpi PNGs (a page that was not
 // filled is left out). With --pdf each folder also gets return.pdf, the return saved as the
-// preview's "Save As" saves it. With --history each case (multi-site ones too) is stored as
-// one entry of the history file, pages and inputs, as the wizard's Finish stores it and dated
-// the case's `today`; the file is created when missing. Failures are reported; the command
-// then exits with 1.
+// preview's "Save As" saves it. With --data the data folder gets "NN-<name>.json" and
+// "NN-<name>.csv" of every case (multi-site cases too), the files "Export Return Data" writes.
+// With --history each case (multi-site ones too) is stored as one entry of the history file,
+// pages and inputs, as the wizard's Finish stores it and dated the case's `today`; the file is
+// created when missing. Failures are reported; the command then exits with 1.
 
+#include "CaseData.h"
 #include "CaseHistory.h"
 #include "CasePages.h"
 #include "forms/EmfFonts.h"
@@ -63,16 +66,24 @@ int main(int argc, char** argv) {
     const QCommandLineOption pdf(QStringLiteral("pdf"),
                                  QStringLiteral("also write each case's return.pdf"));
     parser.addOption(pdf);
+    const QCommandLineOption data(QStringLiteral("data"),
+                                  QStringLiteral("write each case's return data (.json, .csv) "
+                                                 "into <folder>"),
+                                  QStringLiteral("folder"));
+    parser.addOption(data);
     const QCommandLineOption history(QStringLiteral("history"),
                                      QStringLiteral("store every case in the history file FILE"),
                                      QStringLiteral("FILE"));
     parser.addOption(history);
     parser.addPositionalArgument(QStringLiteral("cases"), QStringLiteral("the case file (.json)"));
     parser.addPositionalArgument(QStringLiteral("output"),
-                                 QStringLiteral("the output folder (optional with --history)"));
+                                 QStringLiteral("the output folder of the pages"),
+                                 QStringLiteral("[output]"));
     parser.process(application);
-    const qsizetype arguments = parser.positionalArguments().size();
-    if (arguments > 2 || arguments < (parser.isSet(history) ? 1 : 2))
+    const QStringList arguments = parser.positionalArguments();
+    const bool withPages = arguments.size() == 2;
+    if (arguments.isEmpty() || arguments.size() > 2 ||
+        (!withPages && !parser.isSet(data) && !parser.isSet(history)))
         parser.showHelp(2);
     QTextStream out(stdout);
     QTextStream errors(stderr);
@@ -84,25 +95,37 @@ int main(int argc, char** argv) {
         return 1;
     }
     EmfFonts::registerProgramFonts();
-    bool allFilled = true;
+    const QDir output(withPages ? arguments[1] : QString());
+    const QDir dataFolder(parser.value(data));
+    if (parser.isSet(data) && !QDir().mkpath(dataFolder.path())) {
+        errors << "cannot create " << dataFolder.path() << Qt::endl;
+        return 1;
+    }
+    bool allWritten = true;
     for (qsizetype index = 0; index < cases.size(); ++index) {
         const QJsonObject testCase = cases[index].toObject();
         const QString folder = caseFolderName(index, testCase[QStringLiteral("name")].toString());
+        CasePages::Outcome outcome;
+        if (withPages)
+            outcome = CasePages::write(testCase, output.filePath(folder), parser.isSet(pdf));
+        if (parser.isSet(data)) {
+            const QStringList failures = CaseData::write(testCase, dataFolder.filePath(folder));
+            if (failures.isEmpty())
+                outcome.pages << folder + QStringLiteral(".json")
+                              << folder + QStringLiteral(".csv");
+            outcome.failures << failures;
+        }
         if (parser.isSet(history)) {
             const QString failure = CaseHistory::store(testCase, parser.value(history));
-            out << folder << ": " << (failure.isEmpty() ? QStringLiteral("stored") : failure)
-                << Qt::endl;
-            allFilled = allFilled && failure.isEmpty();
+            if (failure.isEmpty())
+                outcome.pages << QStringLiteral("stored");
+            else
+                outcome.failures << failure;
         }
-        if (arguments < 2)
-            continue;
-        const QDir output(parser.positionalArguments()[1]);
-        const CasePages::Outcome outcome =
-            CasePages::write(testCase, output.filePath(folder), parser.isSet(pdf));
         out << folder << ": " << outcome.pages.join(QStringLiteral(", ")) << Qt::endl;
         for (const QString& failure : outcome.failures)
             out << "  " << failure << Qt::endl;
-        allFilled = allFilled && outcome.failures.isEmpty();
+        allWritten = allWritten && outcome.failures.isEmpty();
     }
-    return allFilled ? 0 : 1;
+    return allWritten ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "forms/multisite/MultiSiteGeneration.h"
 #include "forms/preview/PreviewDocument.h"
 #include "output/ReturnPreviewWindow.h"
+#include "output/explain/SummaryExplanations.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
 #include "platform/PrivateTempFolder.h"
@@ -24,6 +25,9 @@
 namespace {
 constexpr const char* kRowTitles[] = {"Total Receipts", "Deductions", "Taxable Receipts",
                                       "Payment Due"};
+constexpr Figure kRowFigures[] = {Figure::St1Line1, Figure::St1Line2, Figure::St1Line3,
+                                  Figure::St1Line25};
+
 } // namespace
 
 CombinedSummaryStep::CombinedSummaryStep(MultiSiteWizardState& state)
@@ -45,6 +49,8 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
         comparison_ = new LastReturnComparison(carry->lastSummary, carry->lastPeriod);
         box->addWidget(comparison_);
     }
+    explanations_ = new SummaryExplanations(box, this);
+    explanations_->attachLabels(amounts_, kRowFigures);
     box->addWidget(paragraph(
         QStringLiteral("Please click on the \" Preview Return \" button to preview, print, "
                        "export or e-mail the generated forms and transmittal letter.")));
@@ -65,8 +71,11 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
 
 void CombinedSummaryStep::pageShown() {
     MultiSiteWizardState& multiSite = state();
+    explanations_->steps().clear();
     multiSite.fills = combineLocations(multiSite.record(), multiSite.shared.forms,
-                                       multiSite.client(), *multiSite.results, multiSite.context());
+                                       multiSite.client(), *multiSite.results, multiSite.context(),
+                                       StepRecorder(explanations_->steps()));
+    explanations_->showCombined(multiSite.record(), *multiSite.results);
     const ReturnSummary& summary = multiSite.record().summary;
     const Dollars shown[] = {summary.summaryTotalReceipts, summary.summaryDeductions,
                              summary.summaryTaxableReceipts, summary.summaryPaymentDue};
@@ -106,6 +115,7 @@ void CombinedSummaryStep::previewReturn() {
     preview.periodText = multiSite.record().texts.periodText;
     preview.paymentDue = multiSite.record().st1.line25;
     preview.preparer = shared.settings.preparer;
+    preview.prepared = explanations_->prepared(shared.pages);
     const QString document = previewDocumentPath(PrivateTempFolder::path() + QLatin1Char('/'),
                                                  preview.businessName(), Clock::today());
     if (openReturnPreview(this, preview, document))

@@ -7,6 +7,7 @@
 class LastReturnComparison;
 class QLabel;
 class QPushButton;
+class SummaryExplanations;
 
 // Page 298, the summary of the combined return: each time it is shown it combines the
 // prepared locations (combineLocations) and shows the combined total receipts, deductions,
@@ -37,6 +38,7 @@ protected:
 
 private:
     std::array<QLabel*, 4> amounts_{};
+    SummaryExplanations* explanations_ = nullptr;
     QPushButton* preview_ = nullptr;
     LastReturnComparison* comparison_ = nullptr; // with a last return to compare with
 };

@@ -6,6 +6,7 @@
 #include "returns/ReturnRecord.h"
 #include "returns/St1Calculation.h"
 #include "returns/multisite/LocationClient.h"
+#include "returns/multisite/PreparedLocation.h"
 #include "ui/ColumnWidths.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SelectionColors.h"

@@ -146,7 +146,7 @@ AmountsStep motorFuel() {
                       QStringLiteral("Biodiesel blend (1- 89 % petroleum- based product):"),
                       &FuelSales::blend1Receipts)}};
     step.onShown = [](ReturnRecord& record) { record.gasoholWorksheet = GasoholWorksheet(); };
-    step.afterStore = computeMotorFuel;
+    step.afterStore = [](ReturnRecord& record) { computeMotorFuel(record); };
     return step;
 }
 

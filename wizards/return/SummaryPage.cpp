@@ -3,6 +3,7 @@
 #include "forms/preview/PreviewDocument.h"
 #include "forms/preview/ReturnGeneration.h"
 #include "output/ReturnPreviewWindow.h"
+#include "output/explain/SummaryExplanations.h"
 #include "output/history/ReturnHistoryOffer.h"
 #include "platform/Clock.h"
 #include "platform/PrivateTempFolder.h"
@@ -36,6 +37,16 @@ const char* const kForms[] = {
 const char* const kColumns[] = {"Form", "Total Receipts", "Deductions", "Taxable Receipts",
                                 "Payment Due"};
 constexpr int kPaymentDueColumn = 4;
+
+// The figure each amount cell of the table shows.
+constexpr std::pair<std::pair<int, int>, Figure> kExplainedCells[] = {
+    {{0, 1}, Figure::St1Line1},
+    {{0, 2}, Figure::St1Line2},
+    {{0, 3}, Figure::St1Line3},
+    {{0, kPaymentDueColumn}, Figure::St1Line25},
+    {{1, kPaymentDueColumn}, Figure::St8Line15},
+    {{2, kPaymentDueColumn}, Figure::St14Line6},
+    {{3, kPaymentDueColumn}, Figure::St4Line15}};
 
 QTableWidget* makeTable() {
     auto* table = new QTableWidget(4, 5);
@@ -90,6 +101,8 @@ void SummaryPage::buildContents(QVBoxLayout* box) {
         comparison_ = new LastReturnComparison(carry->lastSummary, carry->lastPeriod);
         box->addWidget(comparison_);
     }
+    explanations_ = new SummaryExplanations(box, this);
+    explanations_->attachTable(table_, kExplainedCells);
     if (!state().locationMode) {
         preview_ = new QPushButton(QStringLiteral("&Preview Return"));
         preview_->setObjectName(QStringLiteral("previewReturn"));
@@ -108,7 +121,7 @@ void SummaryPage::buildContents(QVBoxLayout* box) {
 
 int SummaryPage::computeReturn() {
     record().summary = ReturnSummary();
-    const int status = computeAll(record());
+    const int status = computeAll(record(), explanations_->steps());
     if (!isValidPeriod(record().period))
         MessageBoxes::current().inform(this, QString::fromLatin1(kInvalidYearMessage),
                                        MessageIcon::Stop);
@@ -121,6 +134,7 @@ void SummaryPage::pageShown() {
     showSummary(summaryTexts(record().summary, record().st1.totalReceipts == 0));
     if (comparison_)
         comparison_->showAmounts(record().summary);
+    explanations_->showReturn(record(), st1Status_, !state().locationMode);
     if (state().locationMode && st1Status_ == kSt1BasesDoNotAddUp)
         MessageBoxes::current().inform(this, QString::fromLatin1(kSt1BasesMessage),
                                        MessageIcon::Stop);
@@ -161,6 +175,7 @@ void SummaryPage::previewReturn() {
     context.periodText = record().texts.periodText;
     context.paymentDue = record().st1.line25;
     context.preparer = state().settings.preparer;
+    context.prepared = explanations_->prepared(state().pages);
     const QString document = previewDocumentPath(PrivateTempFolder::path() + QLatin1Char('/'),
                                                  context.businessName(), Clock::today());
     if (openReturnPreview(this, context, document))

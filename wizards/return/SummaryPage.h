@@ -5,6 +5,7 @@
 class LastReturnComparison;
 class QPushButton;
 class QTableWidget;
+class SummaryExplanations;
 struct SummaryTexts;
 
 // Step 292, the last: computes every form and shows the summary table. Outside location mode
@@ -21,6 +22,7 @@ public:
     bool finishPressed() override;
 
     QTableWidget* table() const { return table_; }
+    SummaryExplanations* explanations() const { return explanations_; }
     QPushButton* previewButton() const { return preview_; }
     LastReturnComparison* comparison() const { return comparison_; }
     // The ST-1 status of the last computation (0, or -6 when the bases miss line 3).
@@ -37,6 +39,7 @@ private:
     int computeReturn();
 
     QTableWidget* table_ = nullptr;
+    SummaryExplanations* explanations_ = nullptr;
     QPushButton* preview_ = nullptr;
     LastReturnComparison* comparison_ = nullptr; // with a last return to compare with
     int st1Status_ = 0;

@@ -6,6 +6,7 @@
 #include "history/ReturnHistory.h"
 #include "history/ReturnInputsTable.h"
 #include "output/ReturnPreviewWindow.h"
+#include "output/explain/SummaryExplanations.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
 #include "platform/PrivateTempFolder.h"
@@ -30,6 +31,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -570,5 +572,27 @@ TEST_F(ReturnWizardTest, TheMethodStepsStartOnTheAmount) {
         ASSERT_EQ(stepKey(), key);
         ASSERT_NE(wizard->focusWidget(), nullptr);
         EXPECT_EQ(wizard->focusWidget()->objectName(), QLatin1String(amount));
+    }
+}
+
+TEST_F(ReturnWizardTest, TheSummaryExplainsTheSelectedAmountAndGivesTheFilingNotice) {
+    // 2,000 a month is 24,000 a year: at or over 20,000 the notice shows; 1,600 (19,200) not.
+    for (const auto& [receipts, notice] : {std::pair{"2000", true}, {"1600", false}}) {
+        open();
+        nextUntil(kTotalReceipts);
+        type("totalReceipts", QLatin1String(receipts));
+        nextUntil(kSummary);
+        auto* summary = static_cast<SummaryPage*>(step());
+        summary->table()->setFocus();
+        summary->table()->setCurrentCell(0, 1);
+        const QString words = summary->explanations()->words()->toPlainText();
+        EXPECT_TRUE(words.startsWith(QStringLiteral("Line 1, Total receipts: ") +
+                                     groupThousands(QString::fromLatin1(receipts).toLongLong())))
+            << words.toStdString();
+        EXPECT_EQ(summary->explanations()->notice()->isVisibleTo(summary), notice) << receipts;
+        // A cell without a figure of its own says nothing.
+        summary->table()->setCurrentCell(1, 0);
+        EXPECT_TRUE(summary->explanations()->words()->toPlainText().isEmpty());
+        wizard.reset();
     }
 }

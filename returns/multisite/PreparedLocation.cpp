@@ -1,0 +1,23 @@
+#include "returns/multisite/PreparedLocation.h"
+
+#include "returns/ReturnCalculation.h"
+#include "returns/ReturnRecord.h"
+#include "returns/St1Calculation.h"
+#include "returns/multisite/LocationResult.h"
+
+int storePreparedLocation(LocationResult& entry, ReturnRecord& record) {
+    record.summary = ReturnSummary();
+    CalculationSteps steps;
+    const int status = computeAll(record, steps);
+    if (status == kSt1BasesDoNotAddUp)
+        return status;
+    entry.prepared = true;
+    entry.st1 = record.st1;
+    entry.worksheet = record.worksheet;
+    entry.st8 = record.st8;
+    entry.st14 = record.st14;
+    entry.st4 = record.st4;
+    entry.fuelSales = record.fuelSales;
+    entry.steps = std::move(steps);
+    return kSt1Ok;
+}

@@ -1,0 +1,155 @@
+#include "returns/report/ReturnExplanation.h"
+
+#include "platform/FixedText.h"
+#include "returns/report/PreparedReturn.h"
+
+#include <algorithm>
+
+namespace {
+using F = Figure;
+
+// The preparer's description of items 9c, 16a and 16b, and the descriptions the worksheet
+// gives items 16c and 16d.
+QString itemDescription(Figure figure, const St1Worksheet& worksheet) {
+    switch (figure) {
+    case F::Item9c:
+        return worksheet.otherServiceDescription;
+    case F::Item16a:
+        return worksheet.otherDeduction1Description;
+    case F::Item16b:
+        return worksheet.otherDeduction2Description;
+    case F::Item16c:
+        return worksheet.item16cDescription;
+    case F::Item16d:
+        return worksheet.item16dDescription;
+    default:
+        break;
+    }
+    return {};
+}
+
+ExplainedLine explainedLine(Figure figure, const CalculationSteps& steps,
+                            const St1Worksheet& worksheet, const WordingContext& context) {
+    ExplainedLine line{
+        figure, lineTitle(figure, worksheet), {}, wordFigure(steps, figure, context)};
+    line.amount = figure == F::Rates ? QString() : figureValueText(figure, line.words.value);
+    return line;
+}
+
+bool reached(Figure figure, const CalculationSteps& steps) {
+    return figure == F::Rates ? steps.rates().has_value() : steps.explains(figure);
+}
+
+ExplainedForm explainedForm(FigureForm form, const CalculationSteps& steps,
+                            const St1Worksheet& worksheet, const WordingContext& context) {
+    ExplainedForm explained{form, QString::fromLatin1(formName(form)), {}};
+    for (const FigureInfo& info : formFigures(form)) {
+        if (reached(info.figure, steps))
+            explained.lines.push_back(explainedLine(info.figure, steps, worksheet, context));
+    }
+    return explained;
+}
+
+// The forms a return (or a location's return) takes besides ST-1 and its worksheet.
+std::vector<FigureForm> formsOf(const ClientRecord& client, bool withGasohol) {
+    std::vector<FigureForm> forms = {FigureForm::Rates, FigureForm::St1, FigureForm::Worksheet};
+    const std::vector<FigureForm> local = filedLocalForms(client);
+    forms.insert(forms.end(), local.begin(), local.end());
+    if (withGasohol)
+        forms.push_back(FigureForm::Gasohol);
+    return forms;
+}
+
+ExplainedPart explainedPart(QString title, int location, const std::vector<FigureForm>& forms,
+                            const CalculationSteps& steps, const St1Worksheet& worksheet,
+                            const WordingContext& context) {
+    ExplainedPart part{std::move(title), location, {}};
+    for (const FigureForm form : forms) {
+        ExplainedForm explained = explainedForm(form, steps, worksheet, context);
+        if (!explained.lines.empty())
+            part.forms.push_back(std::move(explained));
+    }
+    return part;
+}
+
+// The forms of the return itself, or of the combined return.
+std::vector<FigureForm> mainForms(const PreparedReturn& prepared) {
+    if (prepared.multiSite())
+        return {FigureForm::St1, FigureForm::Worksheet};
+    const GasoholWorksheet& gasohol = prepared.record.gasoholWorksheet;
+    return formsOf(prepared.record.client, gasohol.gallons > 0 || gasohol.receipts > 0);
+}
+
+// What the words of the return itself (or of the combined return) need.
+WordingContext mainContext(const PreparedReturn& prepared) {
+    WordingContext context;
+    if (!prepared.multiSite())
+        context.taxRecord = &prepared.record.client.taxRecord;
+    for (int row = 0; row < int(prepared.locations.size()); ++row)
+        context.locations << prepared.locationTitle(row).replace(QStringLiteral("Location "),
+                                                                 QStringLiteral("location "));
+    return context;
+}
+
+ReturnExplanation explainSingleSite(const PreparedReturn& prepared) {
+    return {{explainedPart({}, -1, mainForms(prepared), prepared.steps, prepared.record.worksheet,
+                           mainContext(prepared))}};
+}
+
+ReturnExplanation explainMultiSite(const PreparedReturn& prepared) {
+    ReturnExplanation explanation;
+    explanation.parts.push_back(explainedPart(QStringLiteral("Combined return"), -1,
+                                              mainForms(prepared), prepared.steps,
+                                              prepared.record.worksheet, mainContext(prepared)));
+    const std::vector<FigureForm> forms = formsOf(prepared.record.client, false);
+    for (int row = 0; row < int(prepared.locations.size()); ++row) {
+        const LocationResult& location = prepared.locations[size_t(row)];
+        WordingContext context;
+        context.taxRecord = &location.location.taxRecord;
+        explanation.parts.push_back(explainedPart(prepared.locationTitle(row), row, forms,
+                                                  location.steps, location.worksheet, context));
+    }
+    return explanation;
+}
+} // namespace
+
+QString lineDescription(Figure figure, const St1Worksheet& worksheet) {
+    QString description = QString::fromUtf8(figureInfo(figure).description);
+    const QString described = itemDescription(figure, worksheet);
+    if (!described.isEmpty())
+        description += QStringLiteral(" (%1)").arg(described);
+    return description;
+}
+
+QString lineTitle(Figure figure, const St1Worksheet& worksheet) {
+    const FigureInfo& info = figureInfo(figure);
+    if (*info.line == '\0' || info.form == FigureForm::Gasohol)
+        return lineDescription(figure, worksheet);
+    return QStringLiteral("%1 %2, %3")
+        .arg(QString::fromLatin1(lineWord(info.form)), QString::fromLatin1(info.line),
+             lineDescription(figure, worksheet));
+}
+
+const ExplainedLine* ReturnExplanation::find(Figure figure) const {
+    if (parts.empty())
+        return nullptr;
+    for (const ExplainedForm& form : parts.front().forms) {
+        for (const ExplainedLine& line : form.lines) {
+            if (line.figure == figure)
+                return &line;
+        }
+    }
+    return nullptr;
+}
+
+ReturnExplanation explainReturn(const PreparedReturn& prepared) {
+    return prepared.multiSite() ? explainMultiSite(prepared) : explainSingleSite(prepared);
+}
+
+std::optional<ExplainedLine> explainFigure(const PreparedReturn& prepared, Figure figure) {
+    const std::vector<FigureForm> forms = mainForms(prepared);
+    if (!reached(figure, prepared.steps) ||
+        std::ranges::find(forms, figureInfo(figure).form) == forms.end())
+        return std::nullopt;
+    return explainedLine(figure, prepared.steps, prepared.record.worksheet, mainContext(prepared));
+}
