@@ -137,7 +137,7 @@ void ReturnsBoard::showEvent(QShowEvent* event) {
 
 void ReturnsBoard::reload() {
     readOn_ = Clock::today();
-    rows_ = readBoard(clients_, readOn_);
+    rows_ = readBoard(clients_, readOn_, histories_);
     stale_ = false;
     showRows();
 }
@@ -145,9 +145,10 @@ void ReturnsBoard::reload() {
 void ReturnsBoard::refreshClient(const QString& path) {
     if (stale_)
         return;
+    histories_.forget(path);
     for (BoardRow& row : rows_) {
         if (row.path == path)
-            row = boardRow({row.name, row.path}, readHistoryOverview(path), readOn_);
+            row = boardRow({row.name, row.path}, histories_.read(path), readOn_);
     }
     sortBoard(rows_);
     showRows();

@@ -16,7 +16,8 @@ class QTreeWidget;
 // state is said in words and shown by colour. Enter or a double click asks for a new return
 // of that client. The board reads every client's history once when it is shown after its
 // clients changed, and one client's again after a return wizard of that client closed; never
-// when it repaints. Its status bar counts the returns due this month and the late ones.
+// when it repaints. It keeps what it read: a history file unchanged since (same size and
+// times) is not opened again. Its status bar counts the returns due this month and the late ones.
 class ReturnsBoard : public QWidget {
     Q_OBJECT
 public:
@@ -52,6 +53,7 @@ private:
 
     std::vector<BoardClient> clients_;
     std::vector<BoardRow> rows_;
+    HistoryOverviewCache histories_;
     bool stale_ = true;
     QDate readOn_;
     Filter filter_ = Filter::All;

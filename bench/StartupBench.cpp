@@ -5,9 +5,14 @@
 // and the largest resident memory of the process during a start-up (the goal for 10,000
 // clients: at most 120 MB).
 //
-// The board of returns due for 1,000 clients with 24 stored returns each, opened (every history
-// read, the rows shown), beside the start-up with the same clients, in pairs. The goal is at
-// most 1.5 times the start-up (its `board_per_startup` counter).
+// The board of returns due for 1,000 clients with 24 stored returns each beside the start-up
+// with the same clients, in pairs. The board keeps what it read of each history file, so it is
+// measured twice: its first open in the run (a new board: every history file opened, checked
+// and read, the rows shown; `board_ms`, `board_per_startup`) and its reopen (the same board
+// shown again after its clients were set again, every history file unchanged: only their sizes
+// and times are looked at; `reopen_ms`, `reopen_per_startup`). The goal, at most 1.5 times the
+// start-up, is for the first open, `board_per_startup`; `histories_read_ms` is the reading of
+// the histories alone with nothing kept.
 #include "Measures.h"
 #include "app/PreparerApp.h"
 #include "app/ReturnsBoard.h"
@@ -156,9 +161,8 @@ std::vector<BoardClient> boardClients(const BenchClients& clients) {
     return listed;
 }
 
-void openBoard(const std::vector<BoardClient>& clients) {
-    ReturnsBoard board;
-    board.resize(1200, 800);
+void showBoard(ReturnsBoard& board, const std::vector<BoardClient>& clients) {
+    board.hide();
     board.setClients(clients);
     board.show();
     QApplication::processEvents();
@@ -172,21 +176,31 @@ void boardOfThousandClientsWithTwoYearsOfReturns(benchmark::State& state) {
         return;
     }
     const std::vector<BoardClient> listed = boardClients(clients);
-    std::vector<double> boards, startups, reads, ratios;
+    std::vector<double> boards, reopens, startups, reads, ratios, reopenRatios;
     for (auto _ : state) {
-        const double board = Measures::secondsOf([&] { openBoard(listed); });
-        state.SetIterationTime(board);
+        auto board = std::make_unique<ReturnsBoard>();
+        board->resize(1200, 800);
+        const double first = Measures::secondsOf([&] { showBoard(*board, listed); });
+        state.SetIterationTime(first);
+        const double reopen = Measures::secondsOf([&] { showBoard(*board, listed); });
+        board.reset();
         const double startup = Measures::secondsOf([&] { startUp(clients); });
-        boards.push_back(board);
+        boards.push_back(first);
+        reopens.push_back(reopen);
         startups.push_back(startup);
-        ratios.push_back(board / startup);
-        reads.push_back(Measures::secondsOf(
-            [&] { benchmark::DoNotOptimize(readBoard(listed, QDate::currentDate())); }));
+        ratios.push_back(first / startup);
+        reopenRatios.push_back(reopen / startup);
+        reads.push_back(Measures::secondsOf([&] {
+            HistoryOverviewCache nothingKept;
+            benchmark::DoNotOptimize(readBoard(listed, QDate::currentDate(), nothingKept));
+        }));
     }
     state.counters["board_ms"] = Measures::median(boards) * 1000;
+    state.counters["reopen_ms"] = Measures::median(reopens) * 1000;
     state.counters["startup_ms"] = Measures::median(startups) * 1000;
     state.counters["histories_read_ms"] = Measures::median(reads) * 1000;
     state.counters["board_per_startup"] = Measures::median(ratios);
+    state.counters["reopen_per_startup"] = Measures::median(reopenRatios);
 }
 BENCHMARK(boardOfThousandClientsWithTwoYearsOfReturns)
     ->UseManualTime()

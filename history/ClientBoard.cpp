@@ -28,11 +28,12 @@ BoardRow boardRow(const BoardClient& client, const HistoryOverview& overview, QD
     return row;
 }
 
-std::vector<BoardRow> readBoard(const std::vector<BoardClient>& clients, QDate today) {
+std::vector<BoardRow> readBoard(const std::vector<BoardClient>& clients, QDate today,
+                                HistoryOverviewCache& histories) {
     std::vector<BoardRow> rows;
     rows.reserve(clients.size());
     for (const BoardClient& client : clients)
-        rows.push_back(boardRow(client, readHistoryOverview(client.path), today));
+        rows.push_back(boardRow(client, histories.read(client.path), today));
     sortBoard(rows);
     return rows;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/HistoryOverviewCache.h"
 #include "history/ReturnInputsTable.h"
 #include "returns/schedule/DueStatus.h"
 
@@ -27,9 +28,11 @@ struct BoardRow {
 // The row of `client` on `today` from its history overview.
 BoardRow boardRow(const BoardClient& client, const HistoryOverview& overview, QDate today);
 
-// Reads every client's history once and gives the rows sorted by due date: the earliest first,
-// clients without a stored period last, ties by name.
-std::vector<BoardRow> readBoard(const std::vector<BoardClient>& clients, QDate today);
+// Reads every client's history through `histories` (a history unchanged since it last read it
+// is not opened again) and gives the rows sorted by due date: the earliest first, clients
+// without a stored period last, ties by name.
+std::vector<BoardRow> readBoard(const std::vector<BoardClient>& clients, QDate today,
+                                HistoryOverviewCache& histories);
 void sortBoard(std::vector<BoardRow>& rows);
 
 struct BoardCounts {

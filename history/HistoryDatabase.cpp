@@ -112,6 +112,8 @@ void HistoryDatabase::openEngine(const QString& path) {
 void HistoryDatabase::refuseForeignFile() {
     bool ours = false;
     try {
+        // One read transaction: the file is locked and its header read once for every check.
+        ReadTransaction checking(*this);
         ours = carriesOurMarks() && returnTableIsOurs();
     } catch (const CppSQLiteException&) {
         closeQuietly();

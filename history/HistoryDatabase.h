@@ -23,6 +23,8 @@ public:
     // The longest text or page archive (ReturnData) of one entry: a 130-page return's archive
     // takes well under 1 MB.
     static constexpr int kMaxValueBytes = 64 << 20;
+    // The most rows one list reads from a table of the file, whatever it holds.
+    static constexpr int kMaxReadRows = 20000;
 
     HistoryDatabase() = default;
     HistoryDatabase(const HistoryDatabase&) = delete;

@@ -22,7 +22,6 @@ const QString kListEntries =
                    ",ST1TaxableReceipts ,ST1PaymentDue from tblReturnHistory;");
 // A history file may come from anywhere: the list shows no more rows than a preparer could
 // ever store, and no text longer than a listed column could hold many times over.
-constexpr int kMaxListedRows = 20000;
 constexpr int kMaxListedText = 100;
 const QStringList kListedColumns = {
     QStringLiteral("ReturnIndex"),   QStringLiteral("ReturnDate"),
@@ -101,7 +100,7 @@ QList<QStringList> listHistoryReturns(HistoryDatabase& database) {
     QList<QStringList> rows;
     try {
         for (HistoryQuery query = database.execQuery(kListEntries);
-             !query.eof() && rows.size() < kMaxListedRows; query.nextRow()) {
+             !query.eof() && rows.size() < HistoryDatabase::kMaxReadRows; query.nextRow()) {
             QStringList row;
             for (const QString& column : kListedColumns)
                 row << query.fieldValue(column).left(kMaxListedText);

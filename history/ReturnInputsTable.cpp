@@ -56,7 +56,14 @@ bool isLater(const FilingPeriod& period, int index, const HistoryOverview& overv
 }
 
 void readPeriods(HistoryDatabase& database, HistoryOverview& overview) {
+    int rowsRead = 0;
     for (HistoryQuery query = database.execQuery(kListPeriods); !query.eof(); query.nextRow()) {
+        if (++rowsRead > HistoryDatabase::kMaxReadRows) {
+            overview.problems << QStringLiteral("The history holds more than %L1 stored inputs; "
+                                                "only the first %L1 are read.")
+                                     .arg(HistoryDatabase::kMaxReadRows);
+            return;
+        }
         const int index = intField(query, "ReturnIndex");
         const std::optional<FilingPeriod> period = rowPeriod(query);
         if (!period) {

@@ -1,6 +1,7 @@
 #include "history/ClientBoard.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryFilePath.h"
+#include "history/HistoryOverviewCache.h"
 #include "history/ReturnHistory.h"
 #include "history/ReturnInputsTable.h"
 #include "platform/Clock.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QJsonDocument>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -208,5 +210,53 @@ TEST_F(ReturnInputsTest, AnUnreadableHistoryIsReportedOnTheBoard) {
     const HistoryOverview overview = readHistoryOverview(clientPath());
     ASSERT_EQ(overview.problems.size(), 1);
     EXPECT_TRUE(overview.problems[0].startsWith("The return history cannot be read"));
+}
+
+// 20,000 inputs rows are all read; a June row past them is not, and the board says so.
+TEST_F(ReturnInputsTest, TheBoardReadsAtMostTheRowCapOfInputs) {
+    ASSERT_TRUE(store(inputsFor(2, 200)));
+    sql(QStringLiteral("with recursive n(i) as (select 2 union all select i + 1 from n where i < "
+                       "%1) insert into tblReturnInputs select i, %2, %3, 2025, 3, 'x' from n;")
+            .arg(HistoryDatabase::kMaxReadRows)
+            .arg(StoredInputs::kFormatVersion)
+            .arg(M));
+    HistoryOverview overview = readHistoryOverview(clientPath());
+    EXPECT_EQ(overview.latestPeriod, (FilingPeriod{M, 2025, 3}));
+    EXPECT_TRUE(overview.problems.isEmpty()) << overview.problems.join(' ').toStdString();
+
+    sql(QStringLiteral("insert into tblReturnInputs values (%1, %2, %3, 2025, 6, 'x');")
+            .arg(HistoryDatabase::kMaxReadRows + 1)
+            .arg(StoredInputs::kFormatVersion)
+            .arg(M));
+    overview = readHistoryOverview(clientPath());
+    EXPECT_EQ(overview.latestPeriod, (FilingPeriod{M, 2025, 3}));
+    ASSERT_EQ(overview.problems.size(), 1);
+    EXPECT_EQ(overview.problems[0], "The history holds more than 20,000 stored inputs; only the "
+                                    "first 20,000 are read.");
+}
+
+TEST_F(ReturnInputsTest, TheOverviewCacheReadsAHistoryAgainWhenItChanged) {
+    HistoryOverviewCache cache;
+    EXPECT_FALSE(cache.read(clientPath()).hasHistory);
+    ASSERT_TRUE(store(inputsFor(2, 200)));
+    EXPECT_EQ(cache.read(clientPath()).latestPeriod, (FilingPeriod{M, 2025, 2}));
+    ASSERT_TRUE(store(inputsFor(3, 300)));
+    EXPECT_EQ(cache.read(clientPath()).latestPeriod, (FilingPeriod{M, 2025, 3}));
+
+    // A change of the same size with its modification time set back is still seen: the
+    // metadata change time moves on.
+    const QFileInfo before(historyPath());
+    const QDateTime modified = before.lastModified();
+    QThread::msleep(20);
+    sql("update tblReturnInputs set PeriodNumber = 4 where ReturnIndex = 2;");
+    QFile file(historyPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+    ASSERT_EQ(QFileInfo(historyPath()).size(), before.size());
+    EXPECT_EQ(cache.read(clientPath()).latestPeriod, (FilingPeriod{M, 2025, 4}));
+
+    ASSERT_TRUE(QFile::remove(historyPath()));
+    EXPECT_FALSE(cache.read(clientPath()).hasHistory);
 }
 } // namespace
