@@ -3,8 +3,6 @@
 #include "returns/LocationRates.h"
 #include "returns/explain/StepRecorder.h"
 
-#include <algorithm>
-
 namespace {
 // Room for the steps of one return, so that recording allocates once.
 constexpr std::size_t kTypicalTerms = 1024;
@@ -16,11 +14,22 @@ void CalculationSteps::clear() {
     steps_.clear();
     rates_.reset();
     openSums_.clear();
+    firstOfFigure_.clear();
+    lastOfFigure_.clear();
+    nextOfFigure_.clear();
 }
 
 bool CalculationSteps::explains(Figure figure) const {
-    return std::ranges::any_of(steps_,
-                               [figure](const Step& step) { return step.figure == figure; });
+    return !firstOfFigure_.empty() && firstOfFigure_[size_t(figure)] != 0;
+}
+
+std::vector<const Step*> CalculationSteps::stepsOf(Figure figure) const {
+    std::vector<const Step*> own;
+    if (firstOfFigure_.empty())
+        return own;
+    for (std::uint32_t at = firstOfFigure_[size_t(figure)]; at != 0; at = nextOfFigure_[at - 1])
+        own.push_back(&steps_[at - 1]);
+    return own;
 }
 
 std::uint32_t CalculationSteps::addTerm(const StepTerm& term) {
@@ -31,9 +40,20 @@ std::uint32_t CalculationSteps::addTerm(const StepTerm& term) {
 }
 
 void CalculationSteps::add(const Step& step) {
-    if (steps_.capacity() == 0)
+    if (steps_.capacity() == 0) {
         steps_.reserve(kTypicalSteps);
+        nextOfFigure_.reserve(kTypicalSteps);
+    }
+    if (firstOfFigure_.empty()) {
+        firstOfFigure_.assign(kFigureCount, 0);
+        lastOfFigure_.assign(kFigureCount, 0);
+    }
     steps_.push_back(step);
+    nextOfFigure_.push_back(0);
+    const auto added = std::uint32_t(steps_.size());
+    std::uint32_t& last = lastOfFigure_[size_t(step.figure)];
+    (last == 0 ? firstOfFigure_[size_t(step.figure)] : nextOfFigure_[last - 1]) = added;
+    last = added;
 }
 
 void CalculationSteps::addToSum(Figure figure, int row, double added, double total) {

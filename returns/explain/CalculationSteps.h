@@ -79,6 +79,8 @@ public:
     const std::optional<RateStep>& rates() const { return rates_; }
     // Whether a step of the figure was recorded.
     bool explains(Figure figure) const;
+    // The figure's steps in the order they were recorded.
+    std::vector<const Step*> stepsOf(Figure figure) const;
 
     // Recording, through StepRecorder.
     std::uint32_t addTerm(const StepTerm& term);
@@ -92,4 +94,9 @@ private:
     std::vector<Step> steps_;
     std::optional<RateStep> rates_;
     std::vector<std::uint32_t> openSums_; // by figure: its sum's step + 1, or 0
+    // Each figure's steps as a chain, so that its words do not search every step: by figure
+    // its first and last step + 1 (0 for none), by step the next step of its figure + 1.
+    std::vector<std::uint32_t> firstOfFigure_;
+    std::vector<std::uint32_t> lastOfFigure_;
+    std::vector<std::uint32_t> nextOfFigure_;
 };

@@ -62,11 +62,7 @@ public:
             wordRates();
             return result_;
         }
-        std::vector<const Step*> own;
-        for (const Step& step : steps_.steps()) {
-            if (step.figure == figure_)
-                own.push_back(&step);
-        }
+        const std::vector<const Step*> own = steps_.stepsOf(figure_);
         for (size_t index = 0; index < own.size(); ++index) {
             const Step& step = *own[index];
             const Step* next = index + 1 < own.size() ? own[index + 1] : nullptr;
