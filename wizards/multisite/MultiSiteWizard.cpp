@@ -7,7 +7,6 @@
 #include "wizards/multisite/CombinedSummaryStep.h"
 #include "wizards/multisite/MultiSiteImport.h"
 #include "wizards/multisite/PrepareLocationsStep.h"
-#include "wizards/return/EntryFields.h"
 #include "wizards/return/PeriodPage.h"
 #include "wizards/return/ReturnWizard.h"
 #include "wizards/return/WelcomePage.h"

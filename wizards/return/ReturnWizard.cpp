@@ -73,16 +73,12 @@ void ReturnWizard::applyIncludedSteps(bool blankForms) {
         page(key)->setStepEnabled(!blankForms && included(key));
 }
 
-int runReturnWizard(QWidget* parent, ReturnWizardState state) {
-    ReturnWizard wizard(std::move(state), parent);
-    return wizard.exec();
-}
-
 int runReturnWizard(QWidget* parent, const ClientInfo& client, bool locationMode,
                     const ReturnWizardSettings& settings,
                     const std::optional<StoredInputs>& lastReturn) {
     ReturnWizardState state{currentReturn(), forms(), settings, client, locationMode, false, {}};
     if (lastReturn && !lastReturn->isMultiSite())
         startFromLastReturn(state, carryForwardFrom(*lastReturn, Clock::today()));
-    return runReturnWizard(parent, std::move(state));
+    ReturnWizard wizard(std::move(state), parent);
+    return wizard.exec();
 }

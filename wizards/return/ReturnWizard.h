@@ -41,5 +41,3 @@ private:
 int runReturnWizard(QWidget* parent, const ClientInfo& client, bool locationMode,
                     const ReturnWizardSettings& settings,
                     const std::optional<StoredInputs>& lastReturn = std::nullopt);
-// The same over a return and forms of the caller's.
-int runReturnWizard(QWidget* parent, ReturnWizardState state);

@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QToolButton>
 #include <QVBoxLayout>
 
