@@ -263,7 +263,7 @@ void CClientsView::newReturn() {
     if (result < 0)
         MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
                                        MessageIcon::Stop);
-    emit returnWizardClosed(client->path);
+    emit historyMayHaveChanged(client->path);
 }
 
 void CClientsView::newReturnFor(const QString& clientPath) {
@@ -300,8 +300,10 @@ void CClientsView::saveImportTemplate() {
 void CClientsView::returnHistory() {
     if (!requireSelection(kSelectClient))
         return;
-    if (const std::unique_ptr<ClientInfo> client = openSelectedClient({}))
+    if (const std::unique_ptr<ClientInfo> client = openSelectedClient({})) {
         showReturnHistory(this, *client);
+        emit historyMayHaveChanged(client->path);
+    }
 }
 
 void CClientsView::resizeEvent(QResizeEvent* event) {

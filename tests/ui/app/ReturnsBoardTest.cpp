@@ -135,6 +135,15 @@ TEST_F(ReturnsBoardTest, EveryColumnTitleStaysWhole) {
     expectWholeTitles("no client");
 }
 
+// The columns are as wide as the widest text the item view lays out in them, titles aside.
+TEST_F(ReturnsBoardTest, EveryCellTextStaysWhole) {
+    QTreeWidget* list = board.list();
+    const QAbstractItemView* view = list;
+    for (int column = 0; column < list->columnCount(); ++column)
+        EXPECT_GE(list->columnWidth(column), view->sizeHintForColumn(column))
+            << list->headerItem()->text(column).toStdString();
+}
+
 TEST_F(ReturnsBoardTest, EnterStartsNewReturnWithTheNextPeriodAndTheLastFigures) {
     board.list()->setCurrentItem(board.list()->topLevelItem(1)); // Bakery, due for March
     QString chosenMonth;
