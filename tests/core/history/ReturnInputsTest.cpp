@@ -316,6 +316,9 @@ TEST_F(HistoryOverviewCacheTest, ADamagedSummaryIsIgnored) {
     const std::function<void(QByteArray&)> damages[] = {
         [](QByteArray& bytes) { bytes.chop(5); },
         [](QByteArray& bytes) { bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x20); },
+        [](QByteArray& bytes) { // the period's year 2025 made 2026, every length as it was
+            bytes.replace(QByteArray("\x00\x00\x07\xe9", 4), QByteArray("\x00\x00\x07\xea", 4));
+        },
         [](QByteArray& bytes) { bytes[7] = char(bytes[7] + 1); }, // another format version
         [](QByteArray& bytes) { bytes.append('\0'); },
         [](QByteArray& bytes) { bytes.clear(); },
