@@ -17,8 +17,7 @@ HistoryQuery::HistoryQuery(sqlite3* db, Statement statement)
     const int count = sqlite3_column_count(statement_.get());
     names_.reserve(size_t(count));
     for (int column = 0; column < count; ++column) {
-        const char* name = sqlite3_column_name(statement_.get(), column);
-        names_.emplace_back(name ? name : "");
+        names_.push_back(QString::fromUtf8(sqlite3_column_name(statement_.get(), column)));
     }
 }
 
@@ -37,7 +36,7 @@ void HistoryQuery::step() {
 
 int HistoryQuery::fieldIndex(QAnyStringView name) const {
     for (size_t column = 0; column < names_.size(); ++column) {
-        if (QAnyStringView::equal(name, QUtf8StringView(names_[column])))
+        if (QAnyStringView::equal(name, names_[column]))
             return int(column);
     }
     throw CppSQLiteException(CppSQLiteException::kOwnErrorCode,

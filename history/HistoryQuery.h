@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
-#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -47,6 +46,6 @@ private:
     sqlite3* db_;
     Statement statement_;
     // The column names, read once: a query's rows are read by name many times.
-    std::vector<std::string> names_;
+    std::vector<QString> names_;
     bool eof_ = false;
 };
