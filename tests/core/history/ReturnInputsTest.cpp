@@ -261,19 +261,6 @@ TEST_F(ReturnInputsTest, TheOverviewCacheReadsAHistoryAgainWhenItChanged) {
     EXPECT_FALSE(cache.read(clientPath()).hasHistory);
 }
 
-// Holds the history file locked as a store in progress does: a reader can look at its size and
-// times but cannot read it, so what a cache answers then came from what it kept.
-class LockedHistory {
-public:
-    explicit LockedHistory(const QString& path) {
-        database_.open(path);
-        database_.execDML(QStringLiteral("BEGIN EXCLUSIVE;"));
-    }
-
-private:
-    HistoryDatabase database_;
-};
-
 class HistoryOverviewCacheTest : public ReturnInputsTest {
 protected:
     QString summaryPath() const { return temp.path() + "/cache/ReturnsDue.summary"; }
