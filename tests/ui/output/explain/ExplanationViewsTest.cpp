@@ -29,6 +29,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 // Message boxes whose file and printer choosers answer with a file of the test's folder.
@@ -80,6 +81,16 @@ protected:
 private:
     PinnedToday today_;
 };
+
+// The text of a PDF file as pdftotext reads it, on one line; none when pdftotext is missing.
+std::optional<QString> pdfText(const QString& pdf) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return std::nullopt;
+    const ExternalTool::Run text =
+        ExternalTool::run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.exitCode, 0);
+    return QString::fromUtf8(text.output).simplified();
+}
 
 // The amount rows of the filing sheet, with their copy buttons.
 std::vector<QTreeWidgetItem*> amountRows(QTreeWidget* tree) {
@@ -159,14 +170,31 @@ TEST_F(ExplanationViewsTest, PrintedExplanationsArePagesOfTheirOwn) {
     browser.printExplanations();
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("\n").toStdString();
     ASSERT_TRUE(QFile::exists(messages.chosenFile));
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    const std::optional<QString> read = pdfText(messages.chosenFile);
+    if (!read)
         GTEST_SKIP() << "pdftotext is not installed";
-    const ExternalTool::Run text =
-        ExternalTool::run(QStringLiteral("pdftotext"), {messages.chosenFile, QStringLiteral("-")});
-    ASSERT_EQ(text.exitCode, 0);
-    const QString read = QString::fromUtf8(text.output).simplified();
-    EXPECT_TRUE(read.contains(QStringLiteral("Line 4a"))) << read.left(400).toStdString();
-    EXPECT_TRUE(read.contains(QStringLiteral("rounded to 6,763"))) << read.left(400).toStdString();
+    EXPECT_TRUE(read->contains(QStringLiteral("Line 4a"))) << read->left(400).toStdString();
+    EXPECT_TRUE(read->contains(QStringLiteral("rounded to 6,763")))
+        << read->left(400).toStdString();
+}
+
+// "Save as PDF" writes the explanations with their text as text; a file that cannot be
+// written is "Save Failed!".
+TEST_F(ExplanationViewsTest, SavedExplanationsAreSearchableText) {
+    ExplanationBrowser browser(prepared);
+    messages.chosenFile = file("missing/explanations.pdf");
+    browser.saveExplanations();
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Save Failed!")});
+
+    messages.shown.clear();
+    messages.chosenFile = file("explanations.pdf");
+    browser.saveExplanations();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("\n").toStdString();
+    const std::optional<QString> read = pdfText(messages.chosenFile);
+    if (!read)
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(read->contains(QStringLiteral("Line 4a, Receipts taxed at the general rate 6,763")))
+        << read->left(400).toStdString();
 }
 
 TEST_F(ExplanationViewsTest, ExportWritesTheJsonAndTheCsvOrNothingWhenCancelled) {
