@@ -138,8 +138,10 @@ public:
             }
             step = next;
         }
-        if (figurePrinting(figure_) == FigurePrinting::Amount && result_.value <= 0 && any)
-            text_ += QLatin1Char(' ') + QLatin1String(kPrintedBlank);
+        if (figurePrinting(figure_) == FigurePrinting::Amount && result_.value <= 0 && any) {
+            text_ += QLatin1Char(' ');
+            text_ += QLatin1String(kPrintedBlank);
+        }
         return std::move(result_);
     }
 
