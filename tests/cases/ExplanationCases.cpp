@@ -149,9 +149,8 @@ protected:
         }
     }
 
-    void checkSingleSite(const QJsonObject& testCase, const QString& file) override {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
+    void checkSingleSite(const CaseAt& at) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
         const QJsonObject expected = testCase[QStringLiteral("expected")].toObject();
         const PreparedReturn prepared = PreparedCase::singleSite(input);
         const int status = prepared.st1Status;
@@ -171,10 +170,8 @@ protected:
         ++returnsChecked;
     }
 
-    void checkMultiSite(const QJsonObject& testCase, const QString& file) override {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
-        const PreparedCase::MultiSite multiSite(input, *set);
+    void checkMultiSite(const CaseAt& at, const PreparedCase::MultiSite& multiSite) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
         const MultiSiteCaseRun& run = multiSite.run;
         const PreparedReturn& prepared = multiSite.prepared;
         const ReturnExplanation explanation = explainReturn(prepared);

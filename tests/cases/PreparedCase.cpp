@@ -45,12 +45,15 @@ PreparedCaseRunner::PreparedCaseRunner() : set(&loadedForms()) {}
 
 void PreparedCaseRunner::checkEverySingleSiteCase() {
     forEachReturnCase([this](const QJsonObject& testCase, const QString& file) {
-        checkSingleSite(testCase, file);
+        checkSingleSite({testCase, file, caseLabel(file, testCase),
+                         testCase[QStringLiteral("input")].toObject()});
     });
 }
 
 int PreparedCaseRunner::checkEveryMultiSiteCase() {
     return forEachMultiSiteCase([this](const QJsonObject& testCase, const QString& file) {
-        checkMultiSite(testCase, file);
+        const CaseAt at{testCase, file, caseLabel(file, testCase),
+                        testCase[QStringLiteral("input")].toObject()};
+        checkMultiSite(at, PreparedCase::MultiSite(at.input, *set));
     });
 }

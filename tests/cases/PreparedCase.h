@@ -7,6 +7,7 @@
 
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <string>
 
 struct FormSet;
 
@@ -34,12 +35,20 @@ struct MultiSite {
 } // namespace PreparedCase
 
 // The fixture of a runner that checks what is made from every case's prepared return: it
-// hands each single-site and each multi-site case to the runner's checks with the program's
-// forms at hand.
+// hands each single-site case, and each multi-site case prepared, to the runner's checks with
+// the program's forms at hand.
 class PreparedCaseRunner : public ::testing::Test {
 protected:
-    virtual void checkSingleSite(const QJsonObject& testCase, const QString& file) = 0;
-    virtual void checkMultiSite(const QJsonObject& testCase, const QString& file) = 0;
+    // A case as the checks get it: the case, its file, where it is for messages, its input.
+    struct CaseAt {
+        const QJsonObject& testCase;
+        const QString& file;
+        std::string where;
+        QJsonObject input;
+    };
+
+    virtual void checkSingleSite(const CaseAt& at) = 0;
+    virtual void checkMultiSite(const CaseAt& at, const PreparedCase::MultiSite& multiSite) = 0;
 
     void checkEverySingleSiteCase();
     // How many multi-site cases were checked.

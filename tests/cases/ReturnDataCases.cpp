@@ -142,9 +142,8 @@ protected:
         return all;
     }
 
-    void checkSingleSite(const QJsonObject& testCase, const QString& file) override {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
+    void checkSingleSite(const CaseAt& at) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
         const PreparedReturn prepared = PreparedCase::singleSite(input);
         const QJsonObject document = savedAndRead(ReturnData::document(prepared));
         checkDocument(ReturnData::document(prepared), where);
@@ -168,10 +167,8 @@ protected:
         ++checked;
     }
 
-    void checkMultiSite(const QJsonObject& testCase, const QString& file) override {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
-        const PreparedCase::MultiSite multiSite(input, *set);
+    void checkMultiSite(const CaseAt& at, const PreparedCase::MultiSite& multiSite) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
         const MultiSiteCaseRun& run = multiSite.run;
         const PreparedReturn& prepared = multiSite.prepared;
         const QJsonObject document = savedAndRead(ReturnData::document(prepared));
