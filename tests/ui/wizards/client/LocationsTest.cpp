@@ -62,6 +62,7 @@ TEST_F(LocationsTest, RemovingTheFirstOfThreeRenumbersTheRowsButKeepsTheStoredNu
     EXPECT_EQ(shownLocations().size(), 3);
     locations()->removeButton()->click();
     EXPECT_EQ(messages.asked, QStringList(2, "Are you sure you want to delete this location?"));
+    EXPECT_EQ(messages.noDefaults, std::vector<bool>(2, true));
     EXPECT_EQ(shownLocations(), QStringList({"1 Second", "2 Third"}));
     next();
     const std::vector<ClientLocation>& result = state->answers.locations;
