@@ -85,6 +85,24 @@ TEST_F(LocationsTest, ModifyAndRemoveNeedARow) {
                                            "Please select a location from the list"}));
 }
 
+// With nothing selected, Down selects the first location, so Modify and Remove work from the
+// keyboard at once.
+TEST_F(LocationsTest, DownWithNothingSelectedSelectsTheFirstLocation) {
+    open();
+    toLocations();
+    addLocation(named("First"));
+    addLocation(named("Second"));
+    QTreeWidget* list = locations()->list();
+    list->clearSelection();
+    list->setCurrentItem(list->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    pressKey(list, Qt::Key_Down);
+    messages.answers = {false};
+    locations()->removeButton()->click();
+    EXPECT_EQ(messages.asked, QStringList({"Are you sure you want to delete this location?"}));
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().first(), list->topLevelItem(0));
+}
+
 TEST_F(LocationsTest, TheFortyFirstLocationIsRefused) {
     const ClientInfo client = multiSiteClient(40);
     const int row = listClient(client, "Vtb00001.kvr");
