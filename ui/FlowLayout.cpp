@@ -26,7 +26,7 @@ int FlowLayout::heightForWidth(int width) const {
 }
 
 QSize FlowLayout::minimumSize() const {
-    QSize widest;
+    QSize widest(0, 0);
     for (const QLayoutItem* item : items_) {
         if (!item->isEmpty())
             widest = widest.expandedTo(item->minimumSize());
@@ -37,7 +37,7 @@ QSize FlowLayout::minimumSize() const {
 
 // Every item in one row.
 QSize FlowLayout::sizeHint() const {
-    QSize row;
+    QSize row(0, 0);
     for (const QLayoutItem* item : items_) {
         if (item->isEmpty())
             continue;

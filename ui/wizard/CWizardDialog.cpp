@@ -109,20 +109,20 @@ void CWizardDialog::settleSize() {
     setFixedSize(wanted);
 }
 
-// What the window manager adds around the window: known once the window has been shown, taken
-// from the window it opens over before that, or else estimated from the style's title bar.
+// What the window manager adds around the window, as far as it can be told before the window is
+// shown: the style's title bar and border, or more where this window (shown before) or the
+// window it opens over has more. A dialog's frame can be larger than its main window's.
 QSize CWizardDialog::frameExtent() const {
-    for (const QWidget* window :
-         {static_cast<const QWidget*>(this), static_cast<const QWidget*>(parentWidget())}) {
-        if (!window)
-            continue;
-        const QWidget* top = window->window();
-        if (const QSize known = top->frameGeometry().size() - top->size(); known.height() > 0)
-            return known;
-    }
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    return {2 * border, titleBar + 2 * border};
+    QSize extent(2 * border, titleBar + 2 * border);
+    for (const QWidget* window :
+         {static_cast<const QWidget*>(this), static_cast<const QWidget*>(parentWidget())}) {
+        if (window)
+            extent = extent.expandedTo(window->window()->frameGeometry().size() -
+                                       window->window()->size());
+    }
+    return extent;
 }
 
 // Moves the window, frame and title bar included, inside the screen's free area where it
