@@ -79,9 +79,10 @@ protected:
         EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
             << what.toStdString();
         for (const QScrollArea* area : window->findChildren<QScrollArea*>()) {
-            if (qobject_cast<CWizardPage*>(area->widget()) && area->isVisible())
+            if (qobject_cast<CWizardPage*>(area->widget()) && area->isVisible()) {
                 EXPECT_FALSE(area->horizontalScrollBar()->isVisible())
                     << what.toStdString() << " scrolls sideways";
+            }
         }
     }
     // The client wizard, new or on `client`, and the size it opens with.
