@@ -32,25 +32,28 @@ private:
     QString path_;
 };
 
-// Pages being rasterised ahead of the one written next, in page order. At most `window`
-// rasters exist at a time, whatever the number of pages.
-class RasterQueue {
+// The whole work of one page, done on a worker: drawn, packed into bits and encoded.
+G3Page encodedPage(const QString& path) {
+    return G3Page::encode(PageRaster::fromFile(path));
+}
+
+// Pages being drawn and encoded ahead of the one written next, in page order. At most `window`
+// pages are in work or waiting at a time, whatever the number of pages.
+class PageQueue {
 public:
-    RasterQueue(const PageList& pages, int count)
+    PageQueue(const PageList& pages, int count)
         : pages_(pages), count_(count), window_(std::max(2, QThread::idealThreadCount() * 2)) {}
-    ~RasterQueue() {
-        for (QFuture<MonoRaster>& raster : pending_)
-            raster.waitForFinished();
+    ~PageQueue() {
+        for (QFuture<G3Page>& page : pending_)
+            page.waitForFinished();
     }
 
-    MonoRaster takeNext() {
-        while (next_ < count_ && int(pending_.size()) < window_) {
-            const QString path = pages_[size_t(next_++)].path();
-            pending_.push_back(QtConcurrent::run([path] { return PageRaster::fromFile(path); }));
-        }
-        const MonoRaster raster = pending_.front().result();
+    G3Page takeNext() {
+        while (next_ < count_ && int(pending_.size()) < window_)
+            pending_.push_back(QtConcurrent::run(encodedPage, pages_[size_t(next_++)].path()));
+        const G3Page page = pending_.front().result();
         pending_.pop_front();
-        return raster;
+        return page;
     }
 
 private:
@@ -58,7 +61,7 @@ private:
     const int count_;
     const int window_;
     int next_ = 0;
-    std::deque<QFuture<MonoRaster>> pending_;
+    std::deque<QFuture<G3Page>> pending_;
 };
 
 bool writeTiff(const QString& tiffPath, const PageList& pages, int count,
@@ -66,10 +69,9 @@ bool writeTiff(const QString& tiffPath, const PageList& pages, int count,
     MultiPageTiffWriter tiff(tiffPath, count);
     if (!tiff.isOpen())
         return false;
-    RasterQueue rasters(pages, count);
+    PageQueue encoded(pages, count);
     for (int done = 1; done <= count; ++done) {
-        const MonoRaster raster = rasters.takeNext();
-        if (raster.isNull() || !tiff.writePage(raster))
+        if (!tiff.writePage(encoded.takeNext()))
             return false;
         if (options.progress && !options.progress(done, count))
             return false;
