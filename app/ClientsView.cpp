@@ -7,10 +7,12 @@
 #include "output/history/ReturnHistoryDialog.h"
 #include "platform/FixedText.h"
 #include "returns/ReturnRecord.h"
+#include "ui/FirstRowByKeyboard.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureButton.h"
+#include "ui/SelectionColors.h"
 #include "ui/WaitCursor.h"
 #include "wizards/client/ClientWizardCommands.h"
 #include "wizards/multisite/MultiSiteWizard.h"
@@ -58,13 +60,8 @@ QTreeWidget* makeList(QWidget* parent) {
     list->setHeaderLabels(titles);
     for (int index = 0; index < int(std::size(kColumns)); ++index)
         list->setColumnWidth(index, kColumns[index].width);
-    // The selection stays plainly visible when the list loses the focus.
-    QPalette colors = list->palette();
-    colors.setColor(QPalette::Inactive, QPalette::Highlight,
-                    colors.color(QPalette::Active, QPalette::Highlight));
-    colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                    colors.color(QPalette::Active, QPalette::HighlightedText));
-    list->setPalette(colors);
+    keepSelectionVisible(list);
+    selectFirstRowByKeyboard(list);
     return list;
 }
 } // namespace
@@ -203,6 +200,7 @@ void CClientsView::newClient() {
     const int row = runNewClientWizard(this, context);
     if (row >= 0)
         showClients(row);
+    takeKeyboardBack();
 }
 
 void CClientsView::modifyClient() {
@@ -210,6 +208,7 @@ void CClientsView::modifyClient() {
     const int row = runModifyClientWizard(this, context, selectedRow());
     if (row >= 0)
         showClients(row);
+    takeKeyboardBack();
 }
 
 void CClientsView::deleteClient() {
@@ -263,7 +262,16 @@ void CClientsView::newReturn() {
     if (result < 0)
         MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
                                        MessageIcon::Stop);
+    takeKeyboardBack();
     emit historyMayHaveChanged(client->path);
+}
+
+// When a wizard closes, finished or cancelled, the keyboard is on the client list of the main
+// window at once: some window managers leave no window active then, and a button pressed to
+// open the wizard would otherwise keep the focus.
+void CClientsView::takeKeyboardBack() {
+    window()->activateWindow();
+    list_->setFocus(Qt::OtherFocusReason);
 }
 
 void CClientsView::newReturnFor(const QString& clientPath) {

@@ -72,6 +72,7 @@ protected:
 
 private:
     void insertRow(int row);
+    void takeKeyboardBack();
     std::optional<StoredInputs> lastStoredInputs(const ClientInfo& client);
     bool requireSelection(const QString& message);
     std::unique_ptr<ClientInfo> openSelectedClient(const QString& failure);

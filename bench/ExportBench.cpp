@@ -4,6 +4,7 @@
 #include "BenchPages.h"
 #include "Measures.h"
 #include "forms/EmfPlayer.h"
+#include "forms/export/G3Page.h"
 #include "forms/export/MultiPageTiffWriter.h"
 #include "forms/export/PageRaster.h"
 #include "forms/export/PdfExport.h"
@@ -37,6 +38,16 @@ void rasteriseOnePageTo1Bit(benchmark::State& state) {
         benchmark::DoNotOptimize(PageRaster::fromImage(page));
 }
 BENCHMARK(rasteriseOnePageTo1Bit)->Unit(benchmark::kMillisecond);
+
+// The same page's raster encoded as the TIFF keeps it (CCITT Group 3, by libtiff).
+void encodeOnePageAsG3(benchmark::State& state) {
+    auto set = std::make_unique<FormSet>();
+    loadFormImages(*set);
+    const MonoRaster raster = PageRaster::fromImage(set->st1.workingImage());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(G3Page::encode(raster));
+}
+BENCHMARK(encodeOnePageAsG3)->Unit(benchmark::kMillisecond);
 
 // CPU seconds the whole process spends on `work`.
 double cpuSecondsOf(const std::function<void()>& work) {

@@ -22,6 +22,7 @@ QString placeholderOf(const FormField& field) {
 void FormPage::release() {
     templateImage_.clear();
     workingImage_.clear();
+    blankImage_.clear();
 }
 
 int FormPage::loadImage(const QString& path) {
@@ -45,6 +46,7 @@ void FormPage::copyFrom(const FormPage& other) {
     templateImage_ = other.templateImage_;
     workingImage_ = other.workingImage_;
     workingImage_.detach();
+    blankImage_ = other.blankImage_;
 }
 
 FormField* FormPage::row(int key) const {
@@ -91,8 +93,14 @@ QString FormPage::saveTemporaryImage() const {
 }
 
 void FormPage::blankAllFields() {
+    if (!blankImage_.isEmpty() && blankImage_.size() == workingImage_.size()) {
+        std::memcpy(workingImage_.data(), blankImage_.constData(), size_t(blankImage_.size()));
+        return;
+    }
     for (const FormField& field : fields_)
         setField(field.key, QString(placeholderOf(field).size(), QLatin1Char(' ')));
+    blankImage_ = workingImage_;
+    blankImage_.detach();
 }
 
 QString FormPage::placeholder(int key) const {

@@ -39,7 +39,9 @@ public:
     QString saveTemporaryImage() const;
 
     // Writes spaces into every field of the table. A field that cannot be written (its
-    // placeholder is missing from the image) is passed over.
+    // placeholder is missing from the image) is passed over. The first call after an image is
+    // loaded blanks field by field and keeps the result; later calls copy it back in one go,
+    // which is the same image since field texts are the only bytes ever written.
     void blankAllFields();
 
     // The placeholder of a key, empty when the key is not in the table. Field texts start from
@@ -57,5 +59,6 @@ private:
 
     QByteArray templateImage_;
     QByteArray workingImage_;
+    QByteArray blankImage_; // the template with every field blanked, once blankAllFields ran
     std::span<FormField> fields_;
 };

@@ -6,6 +6,7 @@
 #include "output/ExportCommands.h"
 #include "output/PageView.h"
 #include "output/explain/ReturnDataCommands.h"
+#include "ui/FlowLayout.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WaitCursor.h"
@@ -40,10 +41,34 @@ ReturnPreviewWindow::ReturnPreviewWindow(const PreviewContext& context, PageImag
     showPageNumber(pages_->currentPage(), pages_->pageCount());
 }
 
+// The commands across the top, in groups that wrap onto a second row where the screen is too
+// narrow for one (a large font, a small screen), and Close at the right.
 QWidget* ReturnPreviewWindow::makeCommandBar() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(8, 6, 8, 6);
+    auto* groups = new QWidget(bar);
+    auto* flow = new FlowLayout(groups, 24, 6);
+    flow->addWidget(makeFileCommands(groups));
+    auto* data = new QWidget(groups);
+    auto* dataRow = new QHBoxLayout(data);
+    dataRow->setContentsMargins(0, 0, 0, 0);
+    figures_->addButtons(dataRow);
+    data->setVisible(dataRow->count() > 0);
+    flow->addWidget(data);
+    flow->addWidget(makeViewCommands(groups));
+    row->addWidget(groups, 1);
+    auto* close = new QPushButton(QStringLiteral("&Close"), bar);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    row->addWidget(close, 0, Qt::AlignTop);
+    return bar;
+}
+
+QWidget* ReturnPreviewWindow::makeFileCommands(QWidget* parent) {
+    auto* group = new QWidget(parent);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(0, 0, 0, 0);
     const auto themed = [this](const char* name, QStyle::StandardPixmap fallback) {
         return QIcon::fromTheme(QLatin1String(name), style()->standardIcon(fallback));
     };
@@ -58,12 +83,17 @@ QWidget* ReturnPreviewWindow::makeCommandBar() {
                               themed("x-office-document", QStyle::SP_FileDialogDetailedView),
                               &ReturnPreviewWindow::transmittalLetter);
     letterButton_->setVisible(!context_.fromHistory);
-    figures_->addButtons(row);
-    row->addSpacing(24);
-    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), bar);
-    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), bar);
-    auto* fitWidth = new QPushButton(QStringLiteral("Fit &Width"), bar);
-    auto* fitPage = new QPushButton(QStringLiteral("Fit P&age"), bar);
+    return group;
+}
+
+QWidget* ReturnPreviewWindow::makeViewCommands(QWidget* parent) {
+    auto* group = new QWidget(parent);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), group);
+    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), group);
+    auto* fitWidth = new QPushButton(QStringLiteral("Fit &Width"), group);
+    auto* fitPage = new QPushButton(QStringLiteral("Fit P&age"), group);
     for (QPushButton* button : {zoomOut, zoomIn, fitWidth, fitPage}) {
         button->setAutoDefault(false);
         keepKeyboardOnPages(button);
@@ -76,14 +106,9 @@ QWidget* ReturnPreviewWindow::makeCommandBar() {
     connect(fitWidth, &QPushButton::clicked, pages_, &PageView::fitWidth);
     connect(fitPage, &QPushButton::clicked, pages_, &PageView::fitPage);
     row->addSpacing(16);
-    pageNumber_ = new QLabel(bar);
+    pageNumber_ = new QLabel(group);
     row->addWidget(pageNumber_);
-    row->addStretch();
-    auto* close = new QPushButton(QStringLiteral("&Close"), bar);
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    row->addWidget(close);
-    return bar;
+    return group;
 }
 
 QPushButton* ReturnPreviewWindow::addButton(QLayout* bar, const QString& text, const QIcon& icon,

@@ -38,6 +38,8 @@ protected:
 
 private:
     QWidget* makeCommandBar();
+    QWidget* makeFileCommands(QWidget* parent);
+    QWidget* makeViewCommands(QWidget* parent);
     QPushButton* addButton(QLayout* bar, const QString& text, const QIcon& icon,
                            void (ReturnPreviewWindow::*slot)());
     void showPageNumber(int index, int count);

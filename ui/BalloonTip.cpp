@@ -1,5 +1,6 @@
 #include "ui/BalloonTip.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -35,6 +36,7 @@ BalloonTip::BalloonTip(const QString& title, const QString& text, MessageIcon ic
     : QWidget(anchor, Qt::ToolTip | Qt::FramelessWindowHint), anchor_(anchor) {
     setAttribute(Qt::WA_DeleteOnClose);
     anchor->installEventFilter(this);
+    qApp->installEventFilter(this);
     setObjectName(QStringLiteral("balloonTip"));
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(6);
@@ -123,11 +125,19 @@ void BalloonTip::paintEvent(QPaintEvent*) {
     painter.drawPath(outline());
 }
 
-// A field is hidden with the step or window it stands on.
+// A field is hidden with the step or window it stands on; a modal window that opens asks for
+// the preparer's attention, and a tip always on top would cover it.
 bool BalloonTip::eventFilter(QObject* watched, QEvent* event) {
     if (watched == anchor_ && event->type() == QEvent::Hide)
         close();
+    if (event->type() == QEvent::Show && opensModalWindow(watched))
+        close();
     return QWidget::eventFilter(watched, event);
+}
+
+bool BalloonTip::opensModalWindow(QObject* watched) const {
+    const auto* shown = qobject_cast<QWidget*>(watched);
+    return shown && shown != this && shown->isWindow() && shown->isModal();
 }
 
 void BalloonTip::mousePressEvent(QMouseEvent*) {

@@ -6,8 +6,9 @@
 
 // A balloon-shaped tip window pointing at a field: a title with an icon above a short text.
 // It fades in when asked, closes when clicked and, when given a time, closes by itself. It also
-// closes when its field is hidden (the wizard step it stands on is left, or its window closes),
-// so it never covers what comes after. It deletes itself when closed.
+// closes when its field is hidden (the wizard step it stands on is left, or its window closes)
+// and when a modal window opens (a question, a message), so it never covers what comes after.
+// It deletes itself when closed.
 class BalloonTip : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ protected:
 private:
     BalloonTip(const QString& title, const QString& text, MessageIcon icon, QWidget* anchor);
     void placeAt(const QPoint& globalTarget);
+    bool opensModalWindow(QObject* watched) const;
     QPainterPath outline() const;
     QWidget* anchor_;
     bool stemOnTop_ = true;

@@ -4,18 +4,9 @@
 
 namespace {
 
-void setPageTags(TIFF* tiff, const MonoRaster& page, int index, int pageCount) {
+void setPageTags(TIFF* tiff, const G3Page& page, int index, int pageCount) {
     TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, FILETYPE_PAGE);
-    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(page.width));
-    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(page.height));
-    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(1));
-    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, uint16_t(1));
-    TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(page.height));
-    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_CCITTFAX3);
-    TIFFSetField(tiff, TIFFTAG_GROUP3OPTIONS, uint32_t(0)); // one-dimensional, no fill bits
-    TIFFSetField(tiff, TIFFTAG_FILLORDER, FILLORDER_MSB2LSB);
-    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
+    setG3EncodingTags(tiff, page.width, page.height);
     TIFFSetField(tiff, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
     TIFFSetField(tiff, TIFFTAG_XRESOLUTION, float(MultiPageTiffWriter::kDotsPerInch));
     TIFFSetField(tiff, TIFFTAG_YRESOLUTION, float(MultiPageTiffWriter::kDotsPerInch));
@@ -29,17 +20,15 @@ void setPageTags(TIFF* tiff, const MonoRaster& page, int index, int pageCount) {
 MultiPageTiffWriter::MultiPageTiffWriter(const QString& path, int pageCount)
     : tiff_(path, TiffFile::Mode::Write), pageCount_(pageCount) {}
 
-bool MultiPageTiffWriter::writePage(const MonoRaster& page) {
+bool MultiPageTiffWriter::writePage(const G3Page& page) {
     TIFF* tiff = tiff_.get();
-    if (!tiff || page.isNull() || page.bits.size() < qsizetype(page.bytesPerRow()) * page.height)
+    if (!tiff || page.isNull())
         return false;
     setPageTags(tiff, page, pagesWritten_, pageCount_);
-    for (int y = 0; y < page.height; ++y) {
-        // libtiff takes a non-const buffer but does not change the row.
-        if (TIFFWriteScanline(tiff, const_cast<uchar*>(page.row(y)), uint32_t(y), 0) < 0)
-            return false;
-    }
-    if (!TIFFWriteDirectory(tiff))
+    // libtiff takes a non-const buffer but does not change the strip.
+    if (TIFFWriteRawStrip(tiff, 0, const_cast<char*>(page.strip.constData()),
+                          tmsize_t(page.strip.size())) < 0 ||
+        !TIFFWriteDirectory(tiff))
         return false;
     ++pagesWritten_;
     return true;

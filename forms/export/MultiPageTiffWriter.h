@@ -1,14 +1,14 @@
 #pragma once
 
-#include "forms/export/MonoRaster.h"
+#include "forms/export/G3Page.h"
 #include "forms/export/TiffFile.h"
 
 #include <QString>
 
 // Writes black-and-white pages, one after the other, as one multi-page TIFF file: CCITT
 // Group 3 one-dimensional, white-is-zero, 200 dots per inch, each page with its page number
-// (this page, total) and the page name "Page n". Each page is encoded when it is handed in,
-// so only one raster needs to be held at a time.
+// (this page, total) and the page name "Page n". Pages come encoded (G3Page), so writing one
+// only stores its strip.
 class MultiPageTiffWriter {
 public:
     static constexpr int kDotsPerInch = 200;
@@ -20,7 +20,7 @@ public:
 
     bool isOpen() const { return tiff_.get() != nullptr; }
     // Appends the next page; false when it cannot be written (the file is then unusable).
-    bool writePage(const MonoRaster& page);
+    bool writePage(const G3Page& page);
     // Finishes the file; false when the last bytes could not be written.
     bool close();
 

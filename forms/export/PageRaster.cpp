@@ -5,8 +5,13 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QtEndian>
+#include <algorithm>
+#include <array>
 #include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -14,18 +19,8 @@ namespace {
 constexpr int kBlackBelow = 128;
 // A white pixel of the canvas, all four bytes set.
 constexpr quint32 kWhite = 0xFFFFFFFF;
-
-// Whether `count` pixels (a multiple of two) are all white, tested a 64-bit word at a time.
-template <int count>
-bool allWhite(const QRgb* pixels) {
-    quint64 all = ~quint64(0);
-    for (int pair = 0; pair < count; pair += 2) {
-        quint64 word;
-        std::memcpy(&word, pixels + pair, sizeof(word));
-        all &= word;
-    }
-    return all == ~quint64(0);
-}
+// Pixels packed at a time: two bytes of the raster.
+constexpr int kGroup = 16;
 
 // Whether a pixel is black: its grey level (qGray's weights, 11:16:5 in 32nds) below the middle.
 uchar isBlack(QRgb pixel) {
@@ -34,57 +29,83 @@ uchar isBlack(QRgb pixel) {
     return uchar(weighted < kBlackBelow * 32);
 }
 
-// The same for a grey pixel (red, green and blue alike): its grey level is its blue value, and
-// below the middle exactly when that value's highest bit is clear.
-uchar isBlackGrey(QRgb pixel) {
-    return uchar(((pixel >> 7) & 1) ^ 1);
-}
-
-// Eight pixels that are all grey, as black ink drawn smoothly on white is.
-bool allGrey(const QRgb* eight) {
-    quint32 colour = 0;
-    for (int x = 0; x < 8; ++x)
-        colour |= (eight[x] ^ (eight[x] >> 8)) & 0xFFFF;
-    return colour == 0;
-}
-
-// Packs eight pixels with ink or grey in them into a byte, and whitens them. Each pixel first
-// becomes a byte of 0 or 1 (the loops have no branch, so the compiler works on several pixels
-// at once); the eight bytes, read as one little-endian word, are gathered into the bits of one
-// byte by a multiplication that puts the first pixel in the highest bit, as a row's leftmost
-// pixel must be.
-uchar packAndWhitenEight(QRgb* eight) {
-    uchar black[8];
-    if (allGrey(eight)) {
-        for (int x = 0; x < 8; ++x)
-            black[x] = isBlackGrey(eight[x]);
-    } else {
-        for (int x = 0; x < 8; ++x)
-            black[x] = isBlack(eight[x]);
+// Each byte with its bits in the opposite order: a mask whose first pixel is in the lowest bit
+// becomes a raster byte, whose first pixel is in the highest.
+constexpr std::array<uchar, 256> kReversed = [] {
+    std::array<uchar, 256> table{};
+    for (int bits = 0; bits < 256; ++bits) {
+        for (int bit = 0; bit < 8; ++bit)
+            table[size_t(bits)] |= uchar(((bits >> bit) & 1) << (7 - bit));
     }
-    std::fill(eight, eight + 8, kWhite);
-    return uchar((qFromLittleEndian<quint64>(black) * 0x8040201008040201ULL) >> 56);
+    return table;
+}();
+
+#if defined(__SSE2__) || defined(_M_X64)
+
+// Whether sixteen pixels are all white, tested in four 16-byte loads.
+bool allWhite(const QRgb* pixels) {
+    const auto* vectors = reinterpret_cast<const __m128i*>(pixels);
+    const __m128i all =
+        _mm_and_si128(_mm_and_si128(_mm_loadu_si128(vectors), _mm_loadu_si128(vectors + 1)),
+                      _mm_and_si128(_mm_loadu_si128(vectors + 2), _mm_loadu_si128(vectors + 3)));
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(all, _mm_set1_epi32(-1))) == 0xFFFF;
 }
+
+// The black mask of four pixels as four 32-bit lanes of all ones or zeros: each pixel's
+// blue, green and red weighted 5, 16 and 11 (two multiply-adds on 16-bit lanes) and compared
+// with the middle, exactly as isBlack does.
+__m128i blackLanes(__m128i four) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i weights = _mm_setr_epi16(5, 16, 11, 0, 5, 16, 11, 0);
+    const __m128i halves = _mm_packs_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(four, zero), weights),
+                                           _mm_madd_epi16(_mm_unpackhi_epi8(four, zero), weights));
+    const __m128i weighted = _mm_madd_epi16(halves, _mm_set1_epi16(1));
+    return _mm_cmplt_epi32(weighted, _mm_set1_epi32(kBlackBelow * 32));
+}
+
+// The black mask of sixteen pixels, the first pixel in the lowest bit.
+quint32 blackMask(const QRgb* pixels) {
+    const auto* vectors = reinterpret_cast<const __m128i*>(pixels);
+    const __m128i low = _mm_packs_epi32(blackLanes(_mm_loadu_si128(vectors)),
+                                        blackLanes(_mm_loadu_si128(vectors + 1)));
+    const __m128i high = _mm_packs_epi32(blackLanes(_mm_loadu_si128(vectors + 2)),
+                                         blackLanes(_mm_loadu_si128(vectors + 3)));
+    return quint32(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
+}
+
+#else
+
+bool allWhite(const QRgb* pixels) {
+    return std::all_of(pixels, pixels + kGroup, [](QRgb pixel) { return pixel == kWhite; });
+}
+
+quint32 blackMask(const QRgb* pixels) {
+    quint32 mask = 0;
+    for (int x = 0; x < kGroup; ++x)
+        mask |= quint32(isBlack(pixels[x])) << x;
+    return mask;
+}
+
+#endif
 
 // Packs one row into bits and whitens the pixels it read, so the canvas is white again for the
-// next page. Most of a form is paper: 32 white pixels are passed over in one test, then eight;
-// only groups with ink or grey in them are looked at pixel by pixel. Every byte of the row is
+// next page. Most of a form is paper: sixteen white pixels are passed over in one test and
+// only groups with ink or grey in them are weighed and whitened. Every byte of the row is
 // written.
 void packAndWhitenRow(QRgb* pixels, int width, uchar* row) {
-    constexpr int kBlock = 32;
     int x = 0;
-    for (; x + kBlock <= width; x += kBlock) {
-        if (allWhite<kBlock>(pixels + x)) {
-            std::memset(row + x / 8, 0, kBlock / 8);
+    for (; x + kGroup <= width; x += kGroup) {
+        if (allWhite(pixels + x)) {
+            row[x / 8] = row[x / 8 + 1] = 0;
             continue;
         }
-        for (int group = x; group < x + kBlock; group += 8)
-            row[group / 8] = allWhite<8>(pixels + group) ? 0 : packAndWhitenEight(pixels + group);
+        const quint32 mask = blackMask(pixels + x);
+        row[x / 8] = kReversed[mask & 0xFF];
+        row[x / 8 + 1] = kReversed[mask >> 8];
+        std::fill(pixels + x, pixels + x + kGroup, kWhite);
     }
-    for (; x + 8 <= width; x += 8)
-        row[x / 8] = allWhite<8>(pixels + x) ? 0 : packAndWhitenEight(pixels + x);
     if (x < width)
-        row[x / 8] = 0;
+        std::memset(row + x / 8, 0, size_t((width - x + 7) / 8));
     for (; x < width; ++x) {
         row[x / 8] |= isBlack(pixels[x]) << (7 - (x & 7));
         pixels[x] = kWhite;

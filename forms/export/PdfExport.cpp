@@ -7,11 +7,13 @@
 #include "platform/PrivateTempFolder.h"
 
 #include <QFile>
-#include <QFuture>
+#include <QRunnable>
+#include <QSemaphore>
 #include <QThread>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QThreadPool>
 #include <algorithm>
 #include <deque>
+#include <memory>
 
 namespace {
 
@@ -32,33 +34,76 @@ private:
     QString path_;
 };
 
-// Pages being rasterised ahead of the one written next, in page order. At most `window`
-// rasters exist at a time, whatever the number of pages.
-class RasterQueue {
+// The whole work of one page: drawn, packed into bits and encoded. It runs on the thread pool,
+// or on the calling thread when that would otherwise only wait.
+class PageTask : public QRunnable {
 public:
-    RasterQueue(const PageList& pages, int count)
-        : pages_(pages), count_(count), window_(std::max(2, QThread::idealThreadCount() * 2)) {}
-    ~RasterQueue() {
-        for (QFuture<MonoRaster>& raster : pending_)
-            raster.waitForFinished();
-    }
+    explicit PageTask(QString path) : path_(std::move(path)) { setAutoDelete(false); }
 
-    MonoRaster takeNext() {
-        while (next_ < count_ && int(pending_.size()) < window_) {
-            const QString path = pages_[size_t(next_++)].path();
-            pending_.push_back(QtConcurrent::run([path] { return PageRaster::fromFile(path); }));
-        }
-        const MonoRaster raster = pending_.front().result();
-        pending_.pop_front();
-        return raster;
+    void run() override {
+        page_ = G3Page::encode(PageRaster::fromFile(path_));
+        done_.release();
+    }
+    bool isDone() const { return done_.available() > 0; }
+    // The encoded page, once the work is done.
+    G3Page take() {
+        done_.acquire();
+        return std::move(page_);
     }
 
 private:
+    const QString path_;
+    G3Page page_;
+    QSemaphore done_;
+};
+
+// Pages in work ahead of the one stored next, in page order. At most `window` pages are in
+// work or waiting at a time, whatever the number of pages. While the next page is still in
+// work, the calling thread takes a page no worker has started and does it itself, so every
+// core and the calling thread draw.
+class PageQueue {
+public:
+    PageQueue(const PageList& pages, int count)
+        : pages_(pages), count_(count), window_(std::max(2, QThread::idealThreadCount() * 2)) {}
+    ~PageQueue() {
+        for (const std::unique_ptr<PageTask>& task : pending_) {
+            if (!pool_.tryTake(task.get()))
+                task->take();
+        }
+    }
+    PageQueue(const PageQueue&) = delete;
+    PageQueue& operator=(const PageQueue&) = delete;
+
+    G3Page takeNext() {
+        while (next_ < count_ && int(pending_.size()) < window_) {
+            pending_.push_back(std::make_unique<PageTask>(pages_[size_t(next_++)].path()));
+            pool_.start(pending_.back().get());
+        }
+        while (!pending_.front()->isDone() && doOneNotStarted()) {
+        }
+        const G3Page page = pending_.front()->take();
+        pending_.pop_front();
+        return page;
+    }
+
+private:
+    // Does the last page no worker has started on this thread; false when every page started.
+    bool doOneNotStarted() {
+        for (auto task = pending_.rbegin(); task != pending_.rend(); ++task) {
+            if (pool_.tryTake(task->get())) {
+                (*task)->run();
+                return true;
+            }
+        }
+        return false;
+    }
+
     const PageList& pages_;
     const int count_;
     const int window_;
+    QThreadPool& pool_ = *QThreadPool::globalInstance();
     int next_ = 0;
-    std::deque<QFuture<MonoRaster>> pending_;
+    std::deque<std::unique_ptr<PageTask>> pending_;
 };
 
 bool writeTiff(const QString& tiffPath, const PageList& pages, int count,
@@ -66,10 +111,9 @@ bool writeTiff(const QString& tiffPath, const PageList& pages, int count,
     MultiPageTiffWriter tiff(tiffPath, count);
     if (!tiff.isOpen())
         return false;
-    RasterQueue rasters(pages, count);
+    PageQueue encoded(pages, count);
     for (int done = 1; done <= count; ++done) {
-        const MonoRaster raster = rasters.takeNext();
-        if (raster.isNull() || !tiff.writePage(raster))
+        if (!tiff.writePage(encoded.takeNext()))
             return false;
         if (options.progress && !options.progress(done, count))
             return false;

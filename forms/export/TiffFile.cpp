@@ -3,8 +3,8 @@
 #include <tiffio.h>
 
 namespace {
-QFile& fileOf(thandle_t handle) {
-    return *static_cast<QFile*>(handle);
+QIODevice& fileOf(thandle_t handle) {
+    return *static_cast<QIODevice*>(handle);
 }
 
 tmsize_t readFile(thandle_t handle, void* buffer, tmsize_t size) {
@@ -16,7 +16,7 @@ tmsize_t writeFile(thandle_t handle, void* buffer, tmsize_t size) {
 }
 
 toff_t seekFile(thandle_t handle, toff_t offset, int whence) {
-    QFile& file = fileOf(handle);
+    QIODevice& file = fileOf(handle);
     qint64 base = 0;
     if (whence == SEEK_CUR)
         base = file.pos();
@@ -26,7 +26,7 @@ toff_t seekFile(thandle_t handle, toff_t offset, int whence) {
     return target >= 0 && file.seek(target) ? toff_t(target) : toff_t(-1);
 }
 
-// The file belongs to the TiffFile, which closes it after libtiff is done.
+// The device belongs to the TiffFile, which closes it after libtiff is done.
 int closeFile(thandle_t) {
     return 0;
 }
@@ -44,14 +44,22 @@ void unmapNothing(thandle_t, void*, toff_t) {}
 
 TiffFile::TiffFile(const QString& path, Mode mode) : file_(path) {
     // Unbuffered: a failed write shows at once, in the count libtiff checks.
-    const QIODevice::OpenMode openMode =
-        mode == Mode::Read ? QIODevice::ReadOnly | QIODevice::Unbuffered
-                           : QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered;
-    if (!file_.open(openMode))
+    open(mode == Mode::Read ? QIODevice::ReadOnly | QIODevice::Unbuffered
+                            : QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered,
+         mode, path);
+}
+
+TiffFile::TiffFile(QBuffer& buffer) : device_(&buffer) {
+    buffer.buffer().clear();
+    open(QIODevice::ReadWrite, Mode::Write, QStringLiteral("memory"));
+}
+
+void TiffFile::open(QIODevice::OpenMode openMode, Mode mode, const QString& name) {
+    if (!device_->open(openMode))
         return;
-    const QByteArray name = QFile::encodeName(path);
-    tiff_ = TIFFClientOpen(name.constData(), mode == Mode::Read ? "r" : "w", &file_, readFile,
-                           writeFile, seekFile, closeFile, fileSize, mapNothing, unmapNothing);
+    tiff_ = TIFFClientOpen(QFile::encodeName(name).constData(), mode == Mode::Read ? "r" : "w",
+                           device_, readFile, writeFile, seekFile, closeFile, fileSize, mapNothing,
+                           unmapNothing);
 }
 
 TiffFile::~TiffFile() {
@@ -61,10 +69,10 @@ TiffFile::~TiffFile() {
 bool TiffFile::close() {
     bool flushed = true;
     if (tiff_) {
-        flushed = (file_.openMode() & QIODevice::WriteOnly) == 0 || TIFFFlush(tiff_) == 1;
+        flushed = (device_->openMode() & QIODevice::WriteOnly) == 0 || TIFFFlush(tiff_) == 1;
         TIFFClose(tiff_);
         tiff_ = nullptr;
     }
-    file_.close();
+    device_->close();
     return flushed && file_.error() == QFileDevice::NoError;
 }

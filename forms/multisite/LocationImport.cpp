@@ -48,7 +48,7 @@ std::vector<ImportProblem> prepareImportedLocations(LocationResults& results, Re
             problems.push_back(basesProblem(row, record.st1));
     }
     if (problems.empty())
-        results = *prepared;
+        results = std::move(*prepared);
     else
         record = *before;
     return problems;

@@ -12,6 +12,8 @@ struct FilingSheet;
 ReportDocument explanationReport(const PreparedReturn& prepared,
                                  const ReturnExplanation& explanation);
 
-// The electronic filing sheet on two columns: the notice first when there is one, then each
-// section's fields with the values to key in.
+// The electronic filing sheet, compact: the notice first when there is one, then the return's
+// fields and the lines of each form on two columns, and the forms of every location (ST-2 rows,
+// a multi-site return's ST-4, ST-8 and ST-14) as tables of a row per location and a column per
+// line.
 ReportDocument filingSheetReport(const FilingSheet& sheet);

@@ -18,7 +18,7 @@ constexpr int kFormRole = Qt::UserRole + 1;
 constexpr int kLineRole = Qt::UserRole + 2;
 
 QTreeWidgetItem* lineItem(const ExplainedLine& line, int part, int form, int index) {
-    auto* item = new QTreeWidgetItem({line.title, line.amount});
+    auto* item = new QTreeWidgetItem({line.title, line.amount()});
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(0, kPartRole, part);
     item->setData(0, kFormRole, form);
@@ -36,8 +36,9 @@ QPushButton* commandButton(const QString& text, QWidget* parent) {
 
 QString explainedLineHtml(const ExplainedLine& line) {
     QString html = QStringLiteral("<p><b>%1</b>").arg(line.title.toHtmlEscaped());
-    if (!line.amount.isEmpty())
-        html += QStringLiteral(": <b>%1</b>").arg(line.amount.toHtmlEscaped());
+    const QString amount = line.amount();
+    if (!amount.isEmpty())
+        html += QStringLiteral(": <b>%1</b>").arg(amount.toHtmlEscaped());
     return html + QStringLiteral("</p><p>%1</p>").arg(line.words.text.toHtmlEscaped());
 }
 

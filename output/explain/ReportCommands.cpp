@@ -3,7 +3,6 @@
 #include "forms/preview/PagePrinter.h"
 #include "forms/preview/ReturnGeneration.h"
 #include "forms/report/ReportPages.h"
-#include "output/ExportProgress.h"
 #include "platform/SafeWrite.h"
 #include "returns/report/ReturnData.h"
 #include "returns/report/ReturnDataCsv.h"
@@ -51,11 +50,9 @@ void ReportCommands::saveAsPdf(QWidget* parent, const ReportDocument& document) 
         parent, {QStringLiteral("PDF document (*.pdf)")}, QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const ReportPageFiles files(document);
-    const ExportOutcome outcome = files.pages().empty()
-                                      ? ExportOutcome::Failed
-                                      : exportPdfWithProgress(parent, path, files.pages());
-    if (outcome == ExportOutcome::Failed)
+    WaitCursor wait;
+    const QByteArray pdf = reportPdf(document);
+    if (pdf.isEmpty() || SafeWrite::replace(path, pdf))
         informFailure(parent, QStringLiteral("Save Failed!"));
 }
 

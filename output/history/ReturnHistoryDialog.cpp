@@ -7,6 +7,7 @@
 #include "output/ReturnPreviewWindow.h"
 #include "platform/PrivateTempFolder.h"
 #include "ui/ColumnWidths.h"
+#include "ui/FirstRowByKeyboard.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
@@ -54,6 +55,7 @@ QTreeWidget* makeList(QWidget* parent) {
         widths.push_back(column.width);
     setColumnWidthsFittingTitles(list, widths);
     keepSelectionVisible(list);
+    selectFirstRowByKeyboard(list);
     return list;
 }
 
@@ -190,7 +192,7 @@ void CReturnHistoryDialog::deleteReturn() {
         return;
     if (!MessageBoxes::current().confirm(
             this, QStringLiteral("Are you sure you want to delete this return?"),
-            MessageIcon::Warning, false))
+            MessageIcon::Warning, true))
         return;
     if (deleteHistoryReturn(database_, returnIndexOf(row)))
         delete row;

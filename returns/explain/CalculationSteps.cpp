@@ -23,13 +23,15 @@ bool CalculationSteps::explains(Figure figure) const {
     return !firstOfFigure_.empty() && firstOfFigure_[size_t(figure)] != 0;
 }
 
-std::vector<const Step*> CalculationSteps::stepsOf(Figure figure) const {
-    std::vector<const Step*> own;
-    if (firstOfFigure_.empty())
-        return own;
-    for (std::uint32_t at = firstOfFigure_[size_t(figure)]; at != 0; at = nextOfFigure_[at - 1])
-        own.push_back(&steps_[at - 1]);
-    return own;
+const Step* CalculationSteps::firstOf(Figure figure) const {
+    if (firstOfFigure_.empty() || firstOfFigure_[size_t(figure)] == 0)
+        return nullptr;
+    return &steps_[firstOfFigure_[size_t(figure)] - 1];
+}
+
+const Step* CalculationSteps::nextOf(const Step& step) const {
+    const std::uint32_t next = nextOfFigure_[size_t(&step - steps_.data())];
+    return next == 0 ? nullptr : &steps_[next - 1];
 }
 
 std::uint32_t CalculationSteps::addTerm(const StepTerm& term) {

@@ -79,8 +79,10 @@ public:
     const std::optional<RateStep>& rates() const { return rates_; }
     // Whether a step of the figure was recorded.
     bool explains(Figure figure) const;
-    // The figure's steps in the order they were recorded.
-    std::vector<const Step*> stepsOf(Figure figure) const;
+    // The figure's first step, and the one recorded after `step` for the same figure; none
+    // after its last.
+    const Step* firstOf(Figure figure) const;
+    const Step* nextOf(const Step& step) const;
 
     // Recording, through StepRecorder.
     std::uint32_t addTerm(const StepTerm& term);

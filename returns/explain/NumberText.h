@@ -3,12 +3,16 @@
 #include <QString>
 
 // How the explanations write numbers: amounts with "," between groups of three digits and a
-// point before the cents, whatever the user's locale.
+// point before the cents, whatever the user's locale. Each is appended to the text that
+// holds it, or made on its own.
 namespace NumberText {
 // Whole dollars or a count: "6,855", "-45".
+void appendWhole(QString& text, double value);
 QString whole(double value);
 // Dollars and cents: "10,000.00", "-12.50".
+void appendMoney(QString& text, double value);
 QString money(double value);
 // A plain number in its shortest form: a rate "0.0875", a factor "1.03", a share "0.2".
+void appendPlain(QString& text, double value);
 QString plain(double value);
 } // namespace NumberText

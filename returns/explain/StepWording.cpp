@@ -5,6 +5,7 @@
 #include "taxtables/TaxTableRecord.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -12,12 +13,6 @@ using F = Figure;
 
 bool isWhole(double value) {
     return std::isfinite(value) && value == std::trunc(value);
-}
-
-QString capitalized(QString text) {
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    return text;
 }
 
 QString lowered(const char* text) {
@@ -28,20 +23,80 @@ QString lowered(const char* text) {
     return lower;
 }
 
-QString operandValue(Operand operand, double value) {
+// The words that are the same in every explanation, made once: how an operand is named, and
+// how a figure is referred to from a figure of its own form and from one of another form.
+struct FixedWords {
+    std::array<QString, kOperandCount> operandLabels;
+    std::array<QString, kFigureCount> sameFormReferences;
+    std::array<QString, kFigureCount> otherFormReferences;
+
+    FixedWords() {
+        for (int operand = 0; operand < kOperandCount; ++operand)
+            operandLabels[size_t(operand)] = QString::fromUtf8(operandInfo(Operand(operand)).label);
+        for (int figure = 0; figure < kFigureCount; ++figure) {
+            const FigureInfo& info = figureInfo(Figure(figure));
+            QString& same = sameFormReferences[size_t(figure)];
+            QString& other = otherFormReferences[size_t(figure)];
+            const QString line = QString::fromLatin1(info.line);
+            if (*info.line == '\0' || info.form == FigureForm::Gasohol)
+                same = other = lowered(info.description);
+            else {
+                same = QString::fromLatin1(lineWord(info.form)).toLower() + QLatin1Char(' ') + line;
+                other = info.form == FigureForm::Worksheet
+                            ? QStringLiteral("worksheet item ") + line
+                            : QString::fromLatin1(formName(info.form)) + QStringLiteral(" line ") +
+                                  line;
+            }
+        }
+    }
+};
+
+const FixedWords& fixedWords() {
+    static const FixedWords words;
+    return words;
+}
+
+const QString& operandLabel(Operand operand) {
+    return fixedWords().operandLabels[size_t(operand)];
+}
+
+void appendOperandValue(QString& text, Operand operand, double value) {
     switch (operandInfo(operand).style) {
     case OperandStyle::Money:
-        return NumberText::money(value);
+        NumberText::appendMoney(text, value);
+        return;
     case OperandStyle::Dollars:
     case OperandStyle::Count:
-        return NumberText::whole(value);
+        NumberText::appendWhole(text, value);
+        return;
     case OperandStyle::PerGallon:
-        return QLatin1Char('$') + NumberText::plain(value) + QStringLiteral(" a gallon");
+        text += QLatin1Char('$');
+        NumberText::appendPlain(text, value);
+        text += QLatin1String(" a gallon");
+        return;
     case OperandStyle::Rate:
     case OperandStyle::Factor:
         break;
     }
-    return NumberText::plain(value);
+    NumberText::appendPlain(text, value);
+}
+
+void appendFigureValue(QString& text, Figure figure, double value) {
+    switch (figureInfo(figure).style) {
+    case FigureStyle::Dollars:
+    case FigureStyle::Count:
+        if (isWhole(value))
+            NumberText::appendWhole(text, value);
+        else
+            NumberText::appendMoney(text, value);
+        return;
+    case FigureStyle::Money:
+        NumberText::appendMoney(text, value);
+        return;
+    case FigureStyle::Number:
+        break;
+    }
+    NumberText::appendPlain(text, value);
 }
 
 const char* monthName(int month) {
@@ -51,113 +106,156 @@ const char* monthName(int month) {
     return month >= 1 && month <= 12 ? kMonths[month - 1] : "?";
 }
 
-// The words of one figure's steps.
+// The words of one figure's steps, written into one text as they are found: each sentence
+// starts with a capital and ends with a point.
 class Wording {
 public:
     Wording(const CalculationSteps& steps, Figure figure, const WordingContext& context)
-        : steps_(steps), figure_(figure), context_(context) {}
+        : steps_(steps), figure_(figure), context_(context), text_(result_.text) {
+        text_.reserve(kTypicalLength);
+    }
 
     FigureWording word() {
         if (figure_ == F::Rates) {
             wordRates();
-            return result_;
+            return std::move(result_);
         }
-        const std::vector<const Step*> own = steps_.stepsOf(figure_);
-        for (size_t index = 0; index < own.size(); ++index) {
-            const Step& step = *own[index];
-            const Step* next = index + 1 < own.size() ? own[index + 1] : nullptr;
-            if (step.kind == StepKind::Compute && next && roundsResultOf(*next, step)) {
-                wordComputation(step, next);
-                ++index;
-            } else if (step.kind == StepKind::Compute) {
-                wordComputation(step, nullptr);
-            } else if (step.kind == StepKind::Round) {
-                end(NumberText::money(step.values[0]) + QStringLiteral(", rounded to ") +
-                        NumberText::whole(step.result),
-                    step.result);
+        const Step* step = steps_.firstOf(figure_);
+        const bool any = step != nullptr;
+        while (step) {
+            const Step* next = steps_.nextOf(*step);
+            if (step->kind == StepKind::Compute && next && roundsResultOf(*next, *step)) {
+                wordComputation(*step, next);
+                next = steps_.nextOf(*next);
+            } else if (step->kind == StepKind::Compute) {
+                wordComputation(*step, nullptr);
+            } else if (step->kind == StepKind::Round) {
+                const qsizetype start = beginSentence();
+                appendRounding(step->values[0], step->result);
+                end(start, step->result);
             } else {
-                wordNote(step);
+                wordNote(*step);
             }
+            step = next;
         }
-        if (figurePrinting(figure_) == FigurePrinting::Amount && result_.value <= 0 && !own.empty())
-            result_.text += QLatin1Char(' ') + QString::fromLatin1(kPrintedBlank);
-        return result_;
+        if (figurePrinting(figure_) == FigurePrinting::Amount && result_.value <= 0 && any) {
+            text_ += QLatin1Char(' ');
+            text_ += QLatin1String(kPrintedBlank);
+        }
+        return std::move(result_);
     }
 
 private:
+    // Room for the words of most figures, so that they are written without growing.
+    static constexpr qsizetype kTypicalLength = 240;
+
     static bool roundsResultOf(const Step& round, const Step& computation) {
         return round.kind == StepKind::Round && round.values[0] == computation.result;
     }
 
-    void sentence(const QString& text) {
-        if (!result_.text.isEmpty())
-            result_.text += QLatin1Char(' ');
-        result_.text += capitalized(text) + QLatin1Char('.');
+    // Where the sentence that follows starts in the text.
+    qsizetype beginSentence() {
+        if (!text_.isEmpty())
+            text_ += QLatin1Char(' ');
+        return text_.size();
+    }
+    void endSentence(qsizetype start) {
+        if (start < text_.size())
+            text_[start] = text_[start].toUpper();
+        text_ += QLatin1Char('.');
     }
     // A sentence that ends with the figure's value.
-    void end(const QString& text, double value) {
-        sentence(text);
+    void end(qsizetype start, double value) {
+        endSentence(start);
+        result_.value = value;
+    }
+    void sentence(const QString& words) {
+        const qsizetype start = beginSentence();
+        text_ += words;
+        endSentence(start);
+    }
+    void end(const QString& words, double value) {
+        sentence(words);
         result_.value = value;
     }
 
-    QString reference(Figure other) const {
-        const FigureInfo& info = figureInfo(other);
-        if (*info.line == '\0' || info.form == FigureForm::Gasohol)
-            return lowered(info.description);
-        const QString line = QString::fromLatin1(info.line);
-        if (info.form == figureInfo(figure_).form)
-            return QString::fromLatin1(lineWord(info.form)).toLower() + QLatin1Char(' ') + line;
-        if (info.form == FigureForm::Worksheet)
-            return QStringLiteral("worksheet item ") + line;
-        return QString::fromLatin1(formName(info.form)) + QStringLiteral(" line ") + line;
+    // "6,855.17, rounded to 6,855".
+    void appendRounding(double amount, double whole) {
+        NumberText::appendMoney(text_, amount);
+        text_ += QLatin1String(", rounded to ");
+        NumberText::appendWhole(text_, whole);
     }
 
-    QString location(int row) const {
-        return row < context_.locations.size() ? context_.locations[row]
-                                               : QStringLiteral("location %1").arg(row + 1);
+    const QString& reference(Figure other) const {
+        const FixedWords& words = fixedWords();
+        return figureInfo(other).form == figureInfo(figure_).form
+                   ? words.sameFormReferences[size_t(other)]
+                   : words.otherFormReferences[size_t(other)];
     }
 
-    QString leaf(const StepTerm& term) {
+    void appendLocation(int row) {
+        if (row < context_.locations.size())
+            text_ += context_.locations[row];
+        else
+            text_ += QStringLiteral("location %1").arg(row + 1);
+    }
+
+    // An entry's value, and the entry noted with its value as the words show it.
+    void appendEntry(Operand operand, double value) {
+        const qsizetype start = text_.size();
+        appendOperandValue(text_, operand, value);
+        result_.entries.push_back({operand, text_.sliced(start)});
+    }
+
+    void appendLeaf(const StepTerm& term) {
         switch (term.kind) {
         case TermKind::Operand: {
             const auto operand = Operand(term.id);
-            const QString shown = operandValue(operand, term.value);
+            text_ += operandLabel(operand);
+            text_ += QLatin1Char(' ');
             if (isEntry(operand))
-                result_.entries.push_back({operand, shown});
-            return QString::fromUtf8(operandInfo(operand).label) + QLatin1Char(' ') + shown;
+                appendEntry(operand, term.value);
+            else
+                appendOperandValue(text_, operand, term.value);
+            return;
         }
         case TermKind::Figure:
-            return reference(Figure(term.id)) + QLatin1Char(' ') +
-                   figureValueText(Figure(term.id), term.value);
+            text_ += reference(Figure(term.id));
+            text_ += QLatin1Char(' ');
+            appendFigureValue(text_, Figure(term.id), term.value);
+            return;
         case TermKind::Location:
-            return location(term.id) + QLatin1Char(' ') + figureValueText(figure_, term.value);
+            appendLocation(term.id);
+            text_ += QLatin1Char(' ');
+            appendFigureValue(text_, figure_, term.value);
+            return;
         case TermKind::Number:
         case TermKind::Operation:
             break;
         }
-        return NumberText::plain(term.value);
+        NumberText::appendPlain(text_, term.value);
     }
 
     static bool additive(const StepTerm& term) {
         return term.kind == TermKind::Operation && (term.operation == '+' || term.operation == '-');
     }
 
-    static QString symbol(char operation) {
+    static QStringView symbol(char operation) {
         switch (operation) {
         case '+':
-            return QStringLiteral(" + ");
+            return u" + ";
         case '-':
-            return QStringLiteral(" \u2212 ");
+            return u" \u2212 ";
         case '*':
-            return QStringLiteral(" \u00d7 ");
+            return u" \u00d7 ";
         default:
             break;
         }
-        return QStringLiteral(" \u00f7 ");
+        return u" \u00f7 ";
     }
 
     // A chain of additions and subtractions from the left: its first term and each later one
-    // with its sign.
+    // with its sign, added to `chain`.
     void flatten(std::uint32_t index, std::vector<std::pair<char, std::uint32_t>>& chain) const {
         const StepTerm& term = steps_.term(index);
         if (!additive(term)) {
@@ -169,75 +267,90 @@ private:
     }
 
     // A long chain leaves out its terms of 0 (the worksheet's total, a combined return's sums)
-    // so the words name what counts, and says so at the outermost level.
-    QString additiveChain(std::uint32_t index, bool outermost) {
+    // so the words name what counts, and says so at the outermost level. The chains of the
+    // terms inside it follow its own in `chain_`.
+    void appendAdditiveChain(std::uint32_t index, bool outermost) {
         constexpr size_t kShortChain = 3;
-        std::vector<std::pair<char, std::uint32_t>> chain;
-        flatten(index, chain);
+        const size_t first = chain_.size();
+        flatten(index, chain_);
+        const size_t last = chain_.size();
         const auto zero = [this](std::uint32_t term) { return steps_.term(term).value == 0; };
-        const bool dropZeros = chain.size() > kShortChain;
-        const bool allZero =
-            std::ranges::all_of(chain, [&](const auto& part) { return zero(part.second); });
-        QString text;
+        const bool dropZeros = last - first > kShortChain;
+        const bool allZero = std::all_of(chain_.begin() + qsizetype(first), chain_.end(),
+                                         [&](const auto& part) { return zero(part.second); });
+        bool written = false;
         bool dropped = false;
-        for (const auto& [operation, term] : chain) {
-            if (dropZeros && zero(term) && !(allZero && text.isEmpty())) {
+        for (size_t at = first; at < last; ++at) {
+            const auto [operation, term] = chain_[at];
+            if (dropZeros && zero(term) && !(allZero && !written)) {
                 dropped = true;
                 continue;
             }
-            if (text.isEmpty())
-                text = (operation == '-' ? QStringLiteral("\u2212") : QString()) +
-                       expression(term, 1, operation == '-');
-            else
-                text += symbol(operation) + expression(term, 1, true);
+            if (!written && operation == '-')
+                text_ += QChar(u'\u2212');
+            else if (written)
+                text_ += symbol(operation);
+            appendExpression(term, 1, written || operation == '-');
+            written = true;
         }
+        chain_.resize(first);
         if (dropped && outermost)
-            text += QStringLiteral(" (the other terms are 0)");
-        return text;
+            text_ += QLatin1String(" (the other terms are 0)");
     }
 
-    QString expression(std::uint32_t index, int outerPrecedence = 0, bool rightSide = false) {
+    void appendExpression(std::uint32_t index, int outerPrecedence = 0, bool rightSide = false) {
         const StepTerm& term = steps_.term(index);
-        if (term.kind != TermKind::Operation)
-            return leaf(term);
+        if (term.kind != TermKind::Operation) {
+            appendLeaf(term);
+            return;
+        }
         const int precedence = additive(term) ? 1 : 2;
-        const QString text = precedence == 1 ? additiveChain(index, outerPrecedence == 0)
-                                             : expression(term.left, precedence, false) +
-                                                   symbol(term.operation) +
-                                                   expression(term.right, precedence, true);
         const bool enclosed =
             precedence < outerPrecedence || (rightSide && precedence == outerPrecedence);
-        return enclosed ? QLatin1Char('(') + text + QLatin1Char(')') : text;
+        if (enclosed)
+            text_ += QLatin1Char('(');
+        if (precedence == 1) {
+            appendAdditiveChain(index, outerPrecedence == 0);
+        } else {
+            appendExpression(term.left, precedence, false);
+            text_ += symbol(term.operation);
+            appendExpression(term.right, precedence, true);
+        }
+        if (enclosed)
+            text_ += QLatin1Char(')');
     }
 
     void wordSingleTerm(const StepTerm& term, const Step* round) {
-        const QString value = figureValueText(figure_, term.value);
-        QString start;
+        const qsizetype start = beginSentence();
         if (term.kind == TermKind::Operand && isEntry(Operand(term.id))) {
             const auto operand = Operand(term.id);
-            const QString shown = operandValue(operand, term.value);
-            result_.entries.push_back({operand, shown});
-            start = QString::fromUtf8(operandInfo(operand).label) + QStringLiteral(" as entered");
+            text_ += operandLabel(operand);
+            text_ += QLatin1String(" as entered");
             if (operandInfo(operand).style == OperandStyle::Dollars)
-                start += QStringLiteral(", in whole dollars");
-            if (round && round->result != term.value) {
-                end(start + QStringLiteral(", ") + shown + QStringLiteral(", rounded to ") +
-                        NumberText::whole(round->result),
-                    round->result);
-                return;
+                text_ += QLatin1String(", in whole dollars");
+            const bool rounded = round && round->result != term.value;
+            text_ += rounded ? QLatin1String(", ") : QLatin1String(": ");
+            appendEntry(operand, term.value);
+            if (rounded) {
+                text_ += QLatin1String(", rounded to ");
+                NumberText::appendWhole(text_, round->result);
             }
-            end(start + QStringLiteral(": ") + shown, round ? round->result : term.value);
+            end(start, round ? round->result : term.value);
             return;
         }
-        if (term.kind == TermKind::Figure)
-            start = QStringLiteral("equal to ") + reference(Figure(term.id));
-        else if (term.kind == TermKind::Location)
-            start = location(term.id);
-        else if (term.kind == TermKind::Operand)
-            start = QString::fromUtf8(operandInfo(Operand(term.id)).label);
-        else
-            start = QStringLiteral("fixed");
-        end(start + QStringLiteral(": ") + value, term.value);
+        if (term.kind == TermKind::Figure) {
+            text_ += QLatin1String("equal to ");
+            text_ += reference(Figure(term.id));
+        } else if (term.kind == TermKind::Location) {
+            appendLocation(term.id);
+        } else if (term.kind == TermKind::Operand) {
+            text_ += operandLabel(Operand(term.id));
+        } else {
+            text_ += QLatin1String("fixed");
+        }
+        text_ += QLatin1String(": ");
+        appendFigureValue(text_, figure_, term.value);
+        end(start, term.value);
     }
 
     void wordComputation(const Step& step, const Step* round) {
@@ -246,23 +359,28 @@ private:
             wordSingleTerm(root, round);
             return;
         }
-        const QString formula = expression(step.expression);
+        const qsizetype start = beginSentence();
         if (!round) {
-            const QString value = step.named ? operandValue(step.name, step.result)
-                                             : figureValueText(figure_, step.result);
-            const QString name =
-                step.named ? QString::fromUtf8(operandInfo(step.name).label) + QStringLiteral(": ")
-                           : QString();
-            end(name + formula + QStringLiteral(" = ") + value, step.result);
+            if (step.named) {
+                text_ += operandLabel(step.name);
+                text_ += QLatin1String(": ");
+            }
+            appendExpression(step.expression);
+            text_ += QLatin1String(" = ");
+            if (step.named)
+                appendOperandValue(text_, step.name, step.result);
+            else
+                appendFigureValue(text_, figure_, step.result);
+            end(start, step.result);
             return;
         }
-        if (isWhole(step.result) && step.result == round->result) {
-            end(formula + QStringLiteral(" = ") + NumberText::whole(round->result), round->result);
-            return;
-        }
-        end(formula + QStringLiteral(" = ") + NumberText::money(step.result) +
-                QStringLiteral(", rounded to ") + NumberText::whole(round->result),
-            round->result);
+        appendExpression(step.expression);
+        text_ += QLatin1String(" = ");
+        if (isWhole(step.result) && step.result == round->result)
+            NumberText::appendWhole(text_, round->result);
+        else
+            appendRounding(step.result, round->result);
+        end(start, round->result);
     }
 
     QString taxRateOfForm() const {
@@ -410,20 +528,15 @@ private:
     const Figure figure_;
     const WordingContext& context_;
     FigureWording result_;
+    QString& text_;
+    std::vector<std::pair<char, std::uint32_t>> chain_;
 };
 } // namespace
 
 QString figureValueText(Figure figure, double value) {
-    switch (figureInfo(figure).style) {
-    case FigureStyle::Dollars:
-    case FigureStyle::Count:
-        return isWhole(value) ? NumberText::whole(value) : NumberText::money(value);
-    case FigureStyle::Money:
-        return NumberText::money(value);
-    case FigureStyle::Number:
-        break;
-    }
-    return NumberText::plain(value);
+    QString text;
+    appendFigureValue(text, figure, value);
+    return text;
 }
 
 FigureWording wordFigure(const CalculationSteps& steps, Figure figure,

@@ -29,6 +29,19 @@ struct LocationResult {
     CalculationSteps steps;
 };
 
+// Copies the sections a location's wizard computes and the fuel sales it entered (ST-1,
+// worksheet, fuel sales, ST-14, ST-4, ST-8) between a location's entry and a return record,
+// whichever way: both keep them under the same names.
+template <typename From, typename To>
+void copyLocationSections(const From& from, To& to) {
+    to.st1 = from.st1;
+    to.worksheet = from.worksheet;
+    to.fuelSales = from.fuelSales;
+    to.st14 = from.st14;
+    to.st4 = from.st4;
+    to.st8 = from.st8;
+}
+
 // The result entries of a multi-site return, one per client location in list order, and the
 // period of the whole return. Lives as long as the multi-site wizard.
 struct LocationResults {

@@ -10,10 +10,5 @@ void takeLocationReturn(ReturnRecord& location, const ReturnRecord& combined,
     takeClient(location, locationClientRecord(client, entry.location));
     setPeriod(location, combined.period);
     location.texts = combined.texts;
-    location.st1 = entry.st1;
-    location.worksheet = entry.worksheet;
-    location.fuelSales = entry.fuelSales;
-    location.st14 = entry.st14;
-    location.st4 = entry.st4;
-    location.st8 = entry.st8;
+    copyLocationSections(entry, location);
 }

@@ -12,12 +12,7 @@ int storePreparedLocation(LocationResult& entry, ReturnRecord& record) {
     if (status == kSt1BasesDoNotAddUp)
         return status;
     entry.prepared = true;
-    entry.st1 = record.st1;
-    entry.worksheet = record.worksheet;
-    entry.st8 = record.st8;
-    entry.st14 = record.st14;
-    entry.st4 = record.st4;
-    entry.fuelSales = record.fuelSales;
+    copyLocationSections(record, entry);
     entry.steps = std::move(steps);
     return kSt1Ok;
 }

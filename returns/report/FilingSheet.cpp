@@ -27,14 +27,19 @@ FilingSection returnSection(const PreparedReturn& prepared) {
     return section;
 }
 
-QString sectionTitle(const PreparedReturn& prepared, const PrintedLine& line) {
-    QString title = pageName(line.page);
+// The section of a form, or of a location's own form.
+FilingSection formSection(const PreparedReturn& prepared, const PrintedLine& line) {
+    FilingSection section;
+    section.form = pageName(line.page);
+    section.title = section.form;
     if (line.location >= 0) {
         const ClientLocation& location = prepared.locations[size_t(line.location)].location;
-        title += QStringLiteral(", %1 (%2)")
-                     .arg(prepared.locationTitle(line.location), text(location.locationCode));
+        section.location = QStringLiteral("%1 (%2)").arg(prepared.locationTitle(line.location),
+                                                         text(location.locationCode));
+        section.title += QStringLiteral(", ") + section.location;
+        section.locationNumber = QString::number(locationDisplayNumber(location, line.location));
     }
-    return title;
+    return section;
 }
 
 // The order of the forms on the filing sheet.
@@ -70,14 +75,15 @@ FilingSheet filingSheet(const PreparedReturn& prepared) {
     std::ranges::stable_sort(lines, {},
                              [](const PrintedLine& line) { return filingOrder(line.page); });
     for (const PrintedLine& line : lines) {
-        const QString title = sectionTitle(prepared, line);
-        if (sheet.sections.back().title != title)
-            sheet.sections.push_back({title, {}});
+        FilingSection section = formSection(prepared, line);
+        if (sheet.sections.back().title != section.title)
+            sheet.sections.push_back(std::move(section));
         const St1Worksheet& worksheet = line.location < 0
                                             ? record.worksheet
                                             : prepared.locations[size_t(line.location)].worksheet;
-        sheet.sections.back().fields.push_back(
-            {lineTitle(line.figure, worksheet), plainAmount(line.value, false)});
+        sheet.sections.back().fields.push_back({lineTitle(line.figure, worksheet),
+                                                plainAmount(line.value, false),
+                                                QString::fromLatin1(figureInfo(line.figure).line)});
     }
     sheet.notice =
         ElectronicFiling::notice(record.st1.line1, record.period.periodType).value_or(QString());

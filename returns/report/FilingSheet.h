@@ -10,11 +10,15 @@ struct PreparedReturn;
 struct FilingField {
     QString label; // "Line 4a, Receipts taxed at the general rate"
     QString value; // as it is keyed: whole dollars without separators, or the text itself
+    QString line = {}; // "4a"; empty for the return's own fields (period, account numbers)
 };
 
 struct FilingSection {
-    QString title; // "ST-1", "ST-2, Location 3, Prairie Hardware", "ST-4"
+    QString title; // "ST-1", "ST-2, Location 3, Prairie Hardware (076-5000-9)", "ST-4"
     std::vector<FilingField> fields;
+    QString form = {};     // "ST-2"; empty for the return's own fields
+    QString location = {}; // "Location 3, Prairie Hardware (076-5000-9)" for a location's own form
+    QString locationNumber = {}; // "3", the location's number as the list shows it
 };
 
 // The electronic filing sheet of a return: its heading, the period and account numbers, each

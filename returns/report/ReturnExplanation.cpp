@@ -4,6 +4,7 @@
 #include "returns/report/PreparedReturn.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 using F = Figure;
@@ -28,12 +29,39 @@ QString itemDescription(Figure figure, const St1Worksheet& worksheet) {
     return {};
 }
 
+// "Other deduction (Bad debts)", or the figure's description alone when it has no
+// description of the preparer's.
+QString describedLine(Figure figure, const QString& described) {
+    QString description = QString::fromUtf8(figureInfo(figure).description);
+    if (!described.isEmpty())
+        description += QStringLiteral(" (%1)").arg(described);
+    return description;
+}
+
+QString titled(Figure figure, const QString& described) {
+    const FigureInfo& info = figureInfo(figure);
+    if (*info.line == '\0' || info.form == FigureForm::Gasohol)
+        return describedLine(figure, described);
+    return QStringLiteral("%1 %2, %3")
+        .arg(QString::fromLatin1(lineWord(info.form)), QString::fromLatin1(info.line),
+             describedLine(figure, described));
+}
+
+// The title of each figure without a description of the preparer's, made once: a long
+// return names the same lines many times.
+const std::array<QString, kFigureCount>& fixedTitles() {
+    static const std::array<QString, kFigureCount> titles = [] {
+        std::array<QString, kFigureCount> all;
+        for (int figure = 0; figure < kFigureCount; ++figure)
+            all[size_t(figure)] = titled(Figure(figure), {});
+        return all;
+    }();
+    return titles;
+}
+
 ExplainedLine explainedLine(Figure figure, const CalculationSteps& steps,
                             const St1Worksheet& worksheet, const WordingContext& context) {
-    ExplainedLine line{
-        figure, lineTitle(figure, worksheet), {}, wordFigure(steps, figure, context)};
-    line.amount = figure == F::Rates ? QString() : figureValueText(figure, line.words.value);
-    return line;
+    return {figure, lineTitle(figure, worksheet), wordFigure(steps, figure, context)};
 }
 
 bool reached(Figure figure, const CalculationSteps& steps) {
@@ -43,6 +71,7 @@ bool reached(Figure figure, const CalculationSteps& steps) {
 ExplainedForm explainedForm(FigureForm form, const CalculationSteps& steps,
                             const St1Worksheet& worksheet, const WordingContext& context) {
     ExplainedForm explained{form, QString::fromLatin1(formName(form)), {}};
+    explained.lines.reserve(formFigures(form).size());
     for (const FigureInfo& info : formFigures(form)) {
         if (reached(info.figure, steps))
             explained.lines.push_back(explainedLine(info.figure, steps, worksheet, context));
@@ -114,20 +143,16 @@ ReturnExplanation explainMultiSite(const PreparedReturn& prepared) {
 } // namespace
 
 QString lineDescription(Figure figure, const St1Worksheet& worksheet) {
-    QString description = QString::fromUtf8(figureInfo(figure).description);
-    const QString described = itemDescription(figure, worksheet);
-    if (!described.isEmpty())
-        description += QStringLiteral(" (%1)").arg(described);
-    return description;
+    return describedLine(figure, itemDescription(figure, worksheet));
 }
 
 QString lineTitle(Figure figure, const St1Worksheet& worksheet) {
-    const FigureInfo& info = figureInfo(figure);
-    if (*info.line == '\0' || info.form == FigureForm::Gasohol)
-        return lineDescription(figure, worksheet);
-    return QStringLiteral("%1 %2, %3")
-        .arg(QString::fromLatin1(lineWord(info.form)), QString::fromLatin1(info.line),
-             lineDescription(figure, worksheet));
+    const QString described = itemDescription(figure, worksheet);
+    return described.isEmpty() ? fixedTitles()[size_t(figure)] : titled(figure, described);
+}
+
+QString ExplainedLine::amount() const {
+    return figure == F::Rates ? QString() : figureValueText(figure, words.value);
 }
 
 const ExplainedLine* ReturnExplanation::find(Figure figure) const {

@@ -12,8 +12,10 @@ struct PreparedReturn;
 struct ExplainedLine {
     Figure figure;
     QString title;
-    QString amount; // the figure's value as the words end with it
     FigureWording words;
+
+    // The figure's value as the words end with it; empty for the rates.
+    QString amount() const;
 };
 
 // The explained figures of one form, in the form's order.

@@ -8,12 +8,10 @@
 // of the forms the return takes is explained.
 #include "ForEachReturnCase.h"
 #include "MultiSiteCaseRun.h"
+#include "PreparedCase.h"
 #include "PrintedFields.h"
-#include "ReturnCaseContext.h"
-#include "ReturnCaseInput.h"
 #include "ReturnCaseResults.h"
 #include "forms/filling/FormSet.h"
-#include "forms/filling/ReturnForms.h"
 #include "forms/multisite/LocationPages.h"
 #include "platform/Clock.h"
 #include "returns/EnteredSections.h"
@@ -21,7 +19,6 @@
 #include "returns/St1Calculation.h"
 #include "returns/report/PreparedReturn.h"
 #include "returns/report/ReturnExplanation.h"
-#include "support/LoadedForms.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -64,7 +61,7 @@ double enteredValue(const QJsonObject& entries, Operand operand) {
     return 0;
 }
 
-class ExplanationCases : public ::testing::Test {
+class ExplanationCases : public PreparedCaseRunner {
 protected:
     // Checks one explained line against the figure's value, the page it is printed on and the
     // entries of its return.
@@ -152,33 +149,19 @@ protected:
         }
     }
 
-    void checkSingleSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
+    void checkSingleSite(const CaseAt& at) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
         const QJsonObject expected = testCase[QStringLiteral("expected")].toObject();
-        PreparedReturn prepared;
-        ReturnCaseInput::build(input, prepared.record);
-        prepared.record.summary = ReturnSummary();
-        const int status = computeAll(prepared.record, prepared.steps);
+        const PreparedReturn prepared = PreparedCase::singleSite(input);
+        const int status = prepared.st1Status;
         reportCaseDifference(file, testCase,
                              JsonFirstDifference::find(
                                  ReturnCaseResults::expectedCalculationSections(expected),
                                  ReturnCaseResults::calculationSections(prepared.record, status)));
         const ReturnExplanation explanation = explainReturn(prepared);
-        ReturnRecord filled = prepared.record;
-        FilledPages pages;
-        pages.printed = status != kSt1BasesDoNotAddUp;
-        if (pages.printed) {
-            const ReturnFormResults results =
-                fillEveryForm(*set, filled, ReturnCaseContext::fillContext(input));
-            pages.add(FigureForm::St1, set->st1, results.st1Page1 == kSt1Ok);
-            pages.add(FigureForm::Worksheet, set->st1Worksheet, results.st1Page2);
-            pages.add(FigureForm::St14, set->st14, results.st14);
-            pages.add(FigureForm::St4, set->st4, results.st4);
-            pages.add(FigureForm::St8, set->st8, results.st8);
-            pages.add(FigureForm::Gasohol, set->gasoholWorksheet, results.gasoholWorksheet);
+        const FilledPages pages = PreparedCase::filledPages(*set, prepared, input);
+        if (pages.printed)
             checkCovered(explanation.parts.front(), where);
-        }
         Clock::release();
         ASSERT_EQ(explanation.parts.size(), 1u) << where;
         checkPart(explanation.parts.front(), prepared.record, pages, where);
@@ -187,17 +170,13 @@ protected:
         ++returnsChecked;
     }
 
-    void checkMultiSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
-        MultiSiteCaseRun run(input);
-        CombinedFills fills;
-        const PreparedReturn prepared = run.prepared(input, *set, fills);
+    void checkMultiSite(const CaseAt& at, const PreparedCase::MultiSite& multiSite) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
+        const MultiSiteCaseRun& run = multiSite.run;
+        const PreparedReturn& prepared = multiSite.prepared;
         const ReturnExplanation explanation = explainReturn(prepared);
         ASSERT_EQ(explanation.parts.size(), size_t(run.results->count) + 1) << where;
-        FilledPages combinedPages;
-        combinedPages.add(FigureForm::St1, set->st1, fills.st1Page1);
-        combinedPages.add(FigureForm::Worksheet, set->st1Worksheet, fills.st1Page2);
+        const FilledPages& combinedPages = multiSite.pages;
         checkPart(explanation.parts.front(), *run.record, combinedPages, where);
         checkCovered(explanation.parts.front(), where);
         const auto scratch = std::make_unique<ReturnRecord>();
@@ -228,7 +207,6 @@ protected:
         ++returnsChecked;
     }
 
-    FormSet* const set = &loadedForms();
     int returnsChecked = 0;
     int linesChecked = 0;
     int corrected = 0;
@@ -238,9 +216,7 @@ protected:
 } // namespace
 
 TEST_F(ExplanationCases, EveryLineOfEverySingleSiteCaseIsExplained) {
-    forEachReturnCase([this](const QJsonObject& testCase, const QString& file) {
-        checkSingleSite(testCase, file);
-    });
+    checkEverySingleSiteCase();
     std::cout << "ExplanationCases: " << returnsChecked << " returns, " << linesChecked
               << " explained lines; " << corrected << " with a line 4a correction, " << late
               << " late, " << basesMissed << " with bases that miss line 3\n";
@@ -250,10 +226,7 @@ TEST_F(ExplanationCases, EveryLineOfEverySingleSiteCaseIsExplained) {
 }
 
 TEST_F(ExplanationCases, EveryLineOfEveryMultiSiteCaseIsExplained) {
-    const int cases =
-        forEachMultiSiteCase([this](const QJsonObject& testCase, const QString& file) {
-            checkMultiSite(testCase, file);
-        });
+    const int cases = checkEveryMultiSiteCase();
     std::cout << "ExplanationCases: " << cases << " multi-site returns, " << linesChecked
               << " explained lines, " << late << " late locations\n";
     EXPECT_GT(cases, 0);

@@ -6,11 +6,9 @@
 // value its page shows.
 #include "ForEachReturnCase.h"
 #include "MultiSiteCaseRun.h"
+#include "PreparedCase.h"
 #include "PrintedFields.h"
-#include "ReturnCaseContext.h"
-#include "ReturnCaseInput.h"
 #include "forms/filling/FormSet.h"
-#include "forms/filling/ReturnForms.h"
 #include "forms/multisite/CombineLocations.h"
 #include "platform/Clock.h"
 #include "returns/ReturnCalculation.h"
@@ -19,7 +17,6 @@
 #include "returns/report/ReturnData.h"
 #include "returns/report/ReturnDataCsv.h"
 #include "support/JsonSchemaCheck.h"
-#include "support/LoadedForms.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
@@ -90,7 +87,7 @@ int localLines(const ClientRecord& client) {
            (client.filesST8 == 1 ? kSt8Lines : 0);
 }
 
-class ReturnDataCases : public ::testing::Test {
+class ReturnDataCases : public PreparedCaseRunner {
 protected:
     void checkDocument(const QJsonObject& document, const std::string& where) {
         const QStringList problems = JsonSchemaCheck::problems(document, schema());
@@ -145,13 +142,9 @@ protected:
         return all;
     }
 
-    void checkSingleSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
-        PreparedReturn prepared;
-        ReturnCaseInput::build(input, prepared.record);
-        prepared.record.summary = ReturnSummary();
-        prepared.st1Status = computeAll(prepared.record, prepared.steps);
+    void checkSingleSite(const CaseAt& at) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
+        const PreparedReturn prepared = PreparedCase::singleSite(input);
         const QJsonObject document = savedAndRead(ReturnData::document(prepared));
         checkDocument(ReturnData::document(prepared), where);
 
@@ -167,34 +160,20 @@ protected:
                              JsonFirstDifference::find(document[QStringLiteral("period")],
                                                        ReturnData::periodSection(*readBack)));
 
-        FilledPages pages;
-        if (prepared.st1Status == kSt1Ok) {
-            ReturnRecord filled = prepared.record;
-            const ReturnFormResults results =
-                fillEveryForm(*set, filled, ReturnCaseContext::fillContext(input));
-            pages.add(FigureForm::St1, set->st1, results.st1Page1 == kSt1Ok);
-            pages.add(FigureForm::Worksheet, set->st1Worksheet, results.st1Page2);
-            pages.add(FigureForm::St14, set->st14, results.st14);
-            pages.add(FigureForm::St4, set->st4, results.st4);
-            pages.add(FigureForm::St8, set->st8, results.st8);
-        }
+        const FilledPages pages = PreparedCase::filledPages(*set, prepared, input);
         checkCsv(prepared, pages, kSt1Lines + kWorksheetLines + localLines(prepared.record.client),
                  where);
         Clock::release();
         ++checked;
     }
 
-    void checkMultiSite(const QJsonObject& testCase, const QString& file) {
-        const std::string where = caseLabel(file, testCase);
-        const QJsonObject input = testCase[QStringLiteral("input")].toObject();
-        MultiSiteCaseRun run(input);
-        CombinedFills fills;
-        const PreparedReturn prepared = run.prepared(input, *set, fills);
+    void checkMultiSite(const CaseAt& at, const PreparedCase::MultiSite& multiSite) override {
+        [[maybe_unused]] const auto& [testCase, file, where, input] = at;
+        const MultiSiteCaseRun& run = multiSite.run;
+        const PreparedReturn& prepared = multiSite.prepared;
         const QJsonObject document = savedAndRead(ReturnData::document(prepared));
         checkDocument(ReturnData::document(prepared), where);
-        FilledPages pages;
-        pages.add(FigureForm::St1, set->st1, fills.st1Page1);
-        pages.add(FigureForm::Worksheet, set->st1Worksheet, fills.st1Page2);
+        const FilledPages& pages = multiSite.pages;
         const int locations = run.results->count;
         checkCsv(prepared, pages,
                  kSt1Lines + kWorksheetLines + locations * (kSt2RowLines + localLines(run.client)),
@@ -220,26 +199,20 @@ protected:
         ++checked;
     }
 
-    FormSet* const set = &loadedForms();
     int checked = 0;
     int rowsCompared = 0;
 };
 } // namespace
 
 TEST_F(ReturnDataCases, EverySingleSiteCaseExportsAndReadsBack) {
-    forEachReturnCase([this](const QJsonObject& testCase, const QString& file) {
-        checkSingleSite(testCase, file);
-    });
+    checkEverySingleSiteCase();
     std::cout << "ReturnDataCases: " << checked << " single-site returns, " << rowsCompared
               << " CSV rows compared with their pages\n";
     EXPECT_GT(rowsCompared, 0);
 }
 
 TEST_F(ReturnDataCases, EveryMultiSiteCaseExportsAndReadsBack) {
-    const int cases =
-        forEachMultiSiteCase([this](const QJsonObject& testCase, const QString& file) {
-            checkMultiSite(testCase, file);
-        });
+    const int cases = checkEveryMultiSiteCase();
     std::cout << "ReturnDataCases: " << cases << " multi-site returns, " << rowsCompared
               << " CSV rows compared with their pages\n";
     EXPECT_GT(cases, 0);

@@ -2,12 +2,14 @@
 
 #include "ui/wizard/CWizardPage.h"
 
-#include <QEvent>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedLayout>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -92,28 +94,39 @@ void CWizardDialog::updateDefaultButton() {
     next_->setDefault(!finishing);
 }
 
-bool CWizardDialog::event(QEvent* event) {
-    const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::LayoutRequest)
-        growToFitPage();
-    return handled;
+// The size asked for (or the one the window has), within the screen's free area less the
+// window manager's frame, fixed for as long as the wizard is open.
+void CWizardDialog::settleSize() {
+    QSize wanted = size();
+    if (fontUnits_.isValid()) {
+        const QFontMetricsF metrics(font());
+        wanted = QSizeF(fontUnits_.width() * metrics.averageCharWidth(),
+                        fontUnits_.height() * metrics.lineSpacing())
+                     .toSize();
+    }
+    if (const QScreen* display = screen())
+        wanted = wanted.boundedTo(display->availableGeometry().size() - frameExtent());
+    setFixedSize(wanted);
 }
 
-// Wrapped texts do not count in a window's smallest size, so a step that needs more height
-// than the window has (a larger font, a step that shows more fields) would be squeezed: the
-// window grows to fit it instead. It never shrinks under the preparer's hands.
-void CWizardDialog::growToFitPage() {
-    int needed = layout()->totalHeightForWidth(width());
-    if (const QScreen* display = screen())
-        needed = std::min(needed, display->availableGeometry().height());
-    if (needed > height()) {
-        resize(width(), needed);
-        keepOnScreen();
+// What the window manager adds around the window, as far as it can be told before the window is
+// shown: the style's title bar and border, or more where this window (shown before) or the
+// window it opens over has more. A dialog's frame can be larger than its main window's.
+QSize CWizardDialog::frameExtent() const {
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    QSize extent(2 * border, titleBar + 2 * border);
+    for (const QWidget* window :
+         {static_cast<const QWidget*>(this), static_cast<const QWidget*>(parentWidget())}) {
+        if (window)
+            extent = extent.expandedTo(window->window()->frameGeometry().size() -
+                                       window->window()->size());
     }
+    return extent;
 }
 
 // Moves the window, frame and title bar included, inside the screen's free area where it
-// reaches beyond it (a window placed partly off the screen, or one that grew past its edge).
+// reaches beyond it (a window placed partly off the screen).
 void CWizardDialog::keepOnScreen() {
     const QScreen* display = screen();
     if (!display)
@@ -131,6 +144,8 @@ void CWizardDialog::keepOnScreen() {
 }
 
 void CWizardDialog::showEvent(QShowEvent* event) {
+    if (!started_)
+        settleSize();
     QDialog::showEvent(event);
     keepOnScreen();
     if (started_)
@@ -156,10 +171,16 @@ void CWizardDialog::start() {
     updateDefaultButton();
 }
 
+// Each step sits in its own scroll area, which scrolls only when the step needs more room than
+// the window has (and brings the field that gets the focus into view).
 bool CWizardDialog::createPage(CWizardPage* target) {
-    target->setParent(frame_);
+    auto* scroller = new QScrollArea(frame_);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
     target->hide();
-    static_cast<QStackedLayout*>(frame_->layout())->addWidget(target);
+    scroller->setWidget(target);
+    static_cast<QStackedLayout*>(frame_->layout())->addWidget(scroller);
     target->created_ = true;
     return target->pageCreated();
 }
@@ -174,14 +195,24 @@ bool CWizardDialog::showPage(CWizardPage* target) {
     }
     auto* stack = static_cast<QStackedLayout*>(frame_->layout());
     target->setEnabled(true);
-    stack->setCurrentWidget(target);
+    stack->setCurrentWidget(scrollAreaOf(target));
     target->show();
     target->update();
     target->pageShown();
     target->active_ = true;
-    if (QWidget* field = target->firstField())
+    if (QWidget* field = target->firstField()) {
         field->setFocus(Qt::TabFocusReason);
+        // Once the step is laid out, a step that scrolls shows the field that has the focus.
+        QTimer::singleShot(0, field, [scroller = scrollAreaOf(target), field] {
+            scroller->ensureWidgetVisible(field);
+        });
+    }
     return true;
+}
+
+QScrollArea* CWizardDialog::scrollAreaOf(const CWizardPage* page) {
+    QWidget* viewport = page->parentWidget();
+    return viewport ? qobject_cast<QScrollArea*>(viewport->parentWidget()) : nullptr;
 }
 
 int CWizardDialog::indexOf(const CWizardPage* page) const {

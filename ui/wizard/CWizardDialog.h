@@ -6,11 +6,14 @@
 
 class CWizardPage;
 class QPushButton;
+class QScrollArea;
 
 // A modal dialog that leads through an ordered list of steps with "< Back", "Next >",
 // "Finish" and "Cancel". exec() gives kFinished or kCancelled. Each step shown gets the focus
-// in its first field; Enter presses Next, or Finish on the last step. The window stays whole on
-// its screen, title bar included, when it opens and when it grows.
+// in its first field; Enter presses Next, or Finish on the last step. The window's size is
+// settled when it opens and kept while it is open, so the buttons never move between steps: a
+// step that needs more room than that scrolls inside the window. The window stays whole on its
+// screen, title bar included.
 class CWizardDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +33,11 @@ public:
     void setEndReached() { endReached_ = true; }
     void setFinishEnabled(bool enabled);
 
+    // The window's size in units of its font, as dialog templates give it: average character
+    // widths across and line spacings down, so a larger font gives a larger window. Without it
+    // the window keeps the size it has when it opens.
+    void setSizeInFontUnits(QSize units) { fontUnits_ = units; }
+
     QPushButton* backButton() const { return back_; }
     QPushButton* nextButton() const { return next_; }
     QPushButton* finishButton() const { return finish_; }
@@ -47,14 +55,15 @@ protected:
     // open with everything entered (the subclass has told the preparer why).
     virtual bool commitFinish() { return true; }
     void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
     // The area the steps are placed in, for subclasses that lay out more around it.
     QWidget* pageFrame() const { return frame_; }
 
 private:
     void start();
     void updateDefaultButton();
-    void growToFitPage();
+    void settleSize();
+    QSize frameExtent() const;
+    static QScrollArea* scrollAreaOf(const CWizardPage* page);
     void keepOnScreen();
     bool showPage(CWizardPage* target);
     bool createPage(CWizardPage* target);
@@ -70,6 +79,7 @@ private:
     QPushButton* next_;
     QPushButton* finish_;
     QPushButton* cancel_;
+    QSize fontUnits_;
     bool started_ = false;
     bool endReached_ = false;
 };

@@ -63,7 +63,8 @@ ClientWizard::ClientWizard(ClientWizardState& state, QWidget* parent) : CWizardD
            QStringLiteral("Graphic arts machinery and equipment.")});
     addPage(std::make_unique<LetterStep>(state));
     addPage(std::make_unique<FinishStep>(state));
-    resize(620, 460);
+    // About 626 x 461 pixels at a 9-point font.
+    setSizeInFontUnits({103, 33});
 }
 
 bool ClientWizard::commitFinish() {

@@ -4,6 +4,7 @@
 #include "clients/profile/EntryChecks.h"
 #include "clients/profile/LocationNumbers.h"
 #include "platform/FixedText.h"
+#include "ui/FirstRowByKeyboard.h"
 #include "ui/FlatHeaderView.h"
 #include "ui/MessageBoxes.h"
 #include "wizards/client/ClientWizardState.h"
@@ -41,6 +42,7 @@ void LocationsStep::buildContents(QVBoxLayout* box) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setAllColumnsShowFocus(true);
+    selectFirstRowByKeyboard(list_);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &LocationsStep::modifyLocation);
     box->addWidget(list_, 1);
 

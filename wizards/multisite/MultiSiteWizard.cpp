@@ -27,7 +27,7 @@ int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
     }
     CWizardDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Create New Return"));
-    dialog.resize(kReturnWizardSize);
+    dialog.setSizeInFontUnits(kReturnWizardFontUnits);
     dialog.addPage(std::make_unique<WelcomePage>(state.shared));
     dialog.addPage(std::make_unique<PeriodPage>(state.shared, multiSiteImportTarget(state)));
     dialog.addPage(std::make_unique<PrepareLocationsStep>(state));

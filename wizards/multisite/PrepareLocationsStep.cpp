@@ -8,6 +8,7 @@
 #include "returns/multisite/LocationClient.h"
 #include "returns/multisite/PreparedLocation.h"
 #include "ui/ColumnWidths.h"
+#include "ui/FirstRowByKeyboard.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SelectionColors.h"
 #include "ui/wizard/CWizardDialog.h"
@@ -43,6 +44,7 @@ void PrepareLocationsStep::buildContents(QVBoxLayout* box) {
                             QStringLiteral("Location Address")});
     setColumnWidthsFittingTitles(list_, kColumnWidths);
     keepSelectionVisible(list_);
+    selectFirstRowByKeyboard(list_);
     list_->header()->setStretchLastSection(false);
     box->addWidget(list_);
     prepare_ = new QPushButton(QStringLiteral("&Prepare Location"));

@@ -2,6 +2,7 @@
 
 #include "returns/ReturnRecord.h"
 #include "returns/entry/EntryChecks.h"
+#include "ui/WrappingCheckBox.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/ReturnWizardState.h"
 #include "wizards/return/WelcomePage.h"
@@ -37,13 +38,15 @@ void ReceiptsPage::buildContents(QVBoxLayout* box) {
     liquorPurchases_ = addAmountRow(liquor, QStringLiteral("Alcoholic liquor purchases:"),
                                     QStringLiteral("liquorPurchases"));
     box->addLayout(liquor);
-    blankForms_ = new QCheckBox(
+    // The long text wraps, so the step keeps the wizard's width.
+    auto* blankForms = new WrappingCheckBox(
         QStringLiteral("&Print Blank Forms: select this option if you would like to print blank "
                        "forms for this client without any figures."));
+    blankForms_ = blankForms->box();
     blankForms_->setObjectName(QStringLiteral("printBlankForms"));
-    blankForms_->setVisible(state().offersBlankForms());
+    blankForms->setVisible(state().offersBlankForms());
     box->addSpacing(8);
-    box->addWidget(blankForms_);
+    box->addWidget(blankForms);
 }
 
 int ReceiptsPage::nextPressed() {

@@ -31,7 +31,7 @@ ReturnWizard::ReturnWizard(ReturnWizardState state, QWidget* parent)
     setWindowIcon(Icons::program());
     addSteps();
     applyIncludedSteps(false);
-    resize(kReturnWizardSize);
+    setSizeInFontUnits(kReturnWizardFontUnits);
 }
 
 ReturnWizard::~ReturnWizard() {

@@ -5,10 +5,11 @@
 
 #include <QSize>
 
-// The size every return wizard opens at, the multi-site wizard's too: wide enough for the
-// period step, so that the window keeps its size (and its buttons their places) from step to
-// step.
-inline constexpr QSize kReturnWizardSize(720, 520);
+// The size of every return wizard, the multi-site wizard's too, in units of its font (average
+// character widths by line spacings; about 730 x 559 pixels at a 9-point font): as wide as its
+// widest step and as tall as all but the longest lists of fields (motor fuel), which scroll, at
+// every font size. The window keeps that size, and its buttons their places, from step to step.
+inline constexpr QSize kReturnWizardFontUnits(120, 40);
 
 // The return wizard: "Create New Return" for a single-site client, or "Prepare Location" for
 // one location of a multi-site return (no welcome and period steps), followed by the

@@ -166,11 +166,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "/Kids [5 0 R 13 0 R ]\r/Count 2\r"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MultiPageTiffWriter, RefusesARasterShorterThanItsSize) {
+TEST(MultiPageTiffWriter, RefusesARasterShorterThanItsSizeAndAPageThatDidNotEncode) {
+    const G3Page shortRaster = G3Page::encode(MonoRaster{16, 16, QByteArray(10, '\0')});
+    EXPECT_TRUE(shortRaster.isNull());
     QTemporaryDir folder;
     MultiPageTiffWriter writer(folder.filePath(QStringLiteral("a.tif")), 1);
     ASSERT_TRUE(writer.isOpen());
-    EXPECT_FALSE(writer.writePage(MonoRaster{16, 16, QByteArray(10, '\0')}));
+    EXPECT_FALSE(writer.writePage(shortRaster));
+    EXPECT_TRUE(writer.writePage(G3Page::encode(MonoRaster{16, 16, QByteArray(32, '\0')})));
 }
 
 } // namespace

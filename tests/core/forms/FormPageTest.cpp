@@ -13,13 +13,13 @@ namespace {
 
 // A small page image with a label, an amount field, a rate field, two fields sharing one text
 // item (as on the ST-1 voucher's scan line) and a name field.
-QByteArray sampleImage() {
+QByteArray sampleImage(const QString& label = QStringLiteral("Total receipts")) {
     EmfWriter writer(QSize(2448, 3168), 288, QStringLiteral("sample"));
     writer.selectObject(writer.createFont(EmfFont{QStringLiteral("Courier New"), -40}));
     const auto text = [&writer](QPoint at, const QString& characters) {
         writer.textOut(at, characters, QList<qint32>(characters.size(), 24), 40, 10);
     };
-    text(QPoint(100, 100), QStringLiteral("Total receipts"));
+    text(QPoint(100, 100), label);
     text(QPoint(800, 100), QStringLiteral("111111111111101"));
     text(QPoint(800, 200), QStringLiteral("11158"));
     text(QPoint(100, 300), QStringLiteral("111111111111156 111111111111157"));
@@ -146,6 +146,36 @@ TEST_F(FormPageTest, TheBlankSweepClearsEveryFieldAndPassesOverMissingOnes) {
     for (const char* placeholder : {"111111111111101", "111111111111156", "AAAAAAAAAA"})
         EXPECT_EQ(find(page, QLatin1String(placeholder)), -1) << placeholder;
     EXPECT_NE(find(page, QStringLiteral(".0625")), -1);
+}
+
+// Blanking again after fields were written, on a copy, and after another image of the same
+// length was loaded gives each time exactly what blanking field by field gives.
+TEST_F(FormPageTest, EveryBlankSweepGivesTheImageOfAFirstSweep) {
+    FormPage page(sampleFields);
+    ASSERT_EQ(page.loadImage(imagePath), kFormPageOk);
+    page.blankAllFields();
+    const QByteArray blank = page.workingImage();
+    ASSERT_NE(blank, page.templateImage());
+    ASSERT_EQ(page.setField(1, QStringLiteral("       1234 00 ")), kFormPageOk);
+    ASSERT_EQ(page.setField(57, QString(41, QLatin1Char('Z'))), kFormPageOk);
+    page.blankAllFields();
+    EXPECT_EQ(page.workingImage(), blank);
+
+    FormPage copy(sampleFields);
+    copy.copyFrom(page);
+    ASSERT_EQ(copy.setField(5, QStringLiteral(".0625")), kFormPageOk);
+    copy.blankAllFields();
+    EXPECT_EQ(copy.workingImage(), blank);
+
+    QFile other(folder.filePath(QStringLiteral("other.emf")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(sampleImage(QStringLiteral("Total payments")));
+    other.close();
+    ASSERT_EQ(page.loadImage(other.fileName()), kFormPageOk);
+    ASSERT_EQ(page.workingImage().size(), blank.size());
+    page.blankAllFields();
+    EXPECT_NE(find(page, QStringLiteral("Total payments")), -1);
+    EXPECT_EQ(find(page, QStringLiteral("111111111111101")), -1);
 }
 
 TEST_F(FormPageTest, PositionsAreSearchedOnceAndCachedInTheSharedTable) {

@@ -43,7 +43,7 @@ TEST_F(Explanation, WorkedExampleLine4aNamesEveryTermAndTheRounding) {
                     "not included) 2,000.00 \u2212 tax on food 45.00 \u2212 worksheet item 17 500) "
                     "\u00f7 (1 + general rate 0.0875) = 6,855.17, rounded to 6,855. Check: lines "
                     "4a + 5a + 6a + 7a + 8a = 8,855, which is line 3, so line 4a stays 6,855."));
-    EXPECT_EQ(explanation.find(Figure::St1Line4a)->amount.toStdString(), "6,855");
+    EXPECT_EQ(explanation.find(Figure::St1Line4a)->amount().toStdString(), "6,855");
 }
 
 TEST_F(Explanation, WorkedExampleLinesEndWithTheirValues) {

@@ -189,6 +189,22 @@ TEST_F(PdfExportTest, ReadersGiveBackOurRasterOfAPage) {
     EXPECT_LT(printed.pixels, ours.width * ours.height / 50);
 }
 
+// More pages than are in work at a time, some done by the workers and some by the calling
+// thread: each page of the file holds exactly the raster of its own page, in the list's order.
+TEST_F(PdfExportTest, EveryPageHoldsTheRasterOfItsOwnPageInOrder) {
+    PageList list = *pages;
+    list.insert(list.end(), pages->rbegin(), pages->rend());
+    const QString path = output.filePath(QStringLiteral("return.pdf"));
+    ASSERT_TRUE(exportPdf(path, list, int(list.size())));
+    const QString image = output.filePath(QStringLiteral("image"));
+    ASSERT_EQ(ExternalTool::run(QStringLiteral("pdfimages"), {path, image}).exitCode, 0);
+    for (size_t page = 0; page < list.size(); ++page) {
+        const QString decoded = QStringLiteral("%1-%2.pbm").arg(image).arg(page, 3, 10, QChar('0'));
+        EXPECT_EQ(compare(PageRaster::fromFile(list[page].path()), readPbm(decoded)).pixels, 0)
+            << "page " << page + 1;
+    }
+}
+
 TEST_F(PdfExportTest, TheIntermediateTiffIsAValidMultiPageCcittFile) {
     const QString tiff = output.filePath(QStringLiteral("kept.tif"));
     PdfExportOptions options;

@@ -125,6 +125,7 @@ TEST_F(ClientsViewTest, DeletingAsksFirstAndKeepsADeletedCopy) {
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Are you sure you want to delete this client?"));
     EXPECT_TRUE(boxes.shown[0].question);
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(boxes.shown[0].noIsDefault); // Enter on the question deletes nothing
     EXPECT_EQ(view.clientCount(), 3);
     EXPECT_TRUE(QFile::exists(folder + "Vtb00003.kvr"));
 
@@ -267,6 +268,43 @@ TEST_F(ClientsViewTest, EnterOnARowDoesWhatADoubleClickDoes) {
         EXPECT_EQ(view.selectedRow(), 0);
     }
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// When a wizard closes, finished or cancelled, the keyboard is on the client list at once, not
+// on the button that opened the wizard.
+TEST_F(ClientsViewTest, TheKeyboardIsBackOnTheListWhenAWizardCloses) {
+    for (const char* caption : {"&New Client ", "&Modify Client", "New &Return"}) {
+        for (const int result : {CWizardDialog::kCancelled, CWizardDialog::kFinished}) {
+            select(0);
+            button(caption)->setFocus();
+            QString title;
+            whenModalOpens<CWizardDialog>([&](CWizardDialog* wizard) {
+                title = wizard->windowTitle();
+                wizard->done(result);
+            });
+            button(caption)->click();
+            ASSERT_FALSE(title.isEmpty()) << caption;
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return QApplication::activeWindow() == view.window(); }, 2000))
+                << caption;
+            EXPECT_EQ(view.focusWidget(), list()) << caption << " " << result;
+        }
+    }
+}
+
+// With nothing selected, Down selects the first row, also when it is the only one.
+TEST_F(ClientsViewTest, DownWithNothingSelectedSelectsTheFirstRow) {
+    for (const int rows : {3, 1}) {
+        while (view.clientCount() > rows) {
+            select(view.clientCount() - 1);
+            view.deleteClient();
+        }
+        ASSERT_FALSE(view.hasSelection());
+        list()->setFocus();
+        list()->setCurrentItem(list()->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        pressKey(list(), Qt::Key_Down);
+        EXPECT_EQ(view.selectedRow(), 0) << rows << " rows";
+    }
 }
 
 TEST_F(ClientsViewTest, AnEmptyListSaysWhatToDoFirst) {

@@ -1,5 +1,6 @@
 // Every dialog the program opens, at two font sizes: no two of its buttons or field labels
-// share an access key, every button has one, and no label or button text is cut.
+// share an access key, every button has one, and no label or button text is cut. A wizard
+// keeps the size it opened with on every step, whole on its screen.
 #include "app/AboutDialog.h"
 #include "app/GlobalDoc.h"
 #include "app/MainFrame.h"
@@ -14,6 +15,7 @@
 #include "output/ReturnPreviewWindow.h"
 #include "output/history/ReturnHistoryDialog.h"
 #include "returns/ReturnRecord.h"
+#include "returns/report/PreparedReturn.h"
 #include "settings/MailSettings.h"
 #include "settings/OptionsSettings.h"
 #include "settings/PreparerInfoSettings.h"
@@ -23,6 +25,7 @@
 #include "ui/ui/ScreenChecks.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 #include "ui/wizard/CWizardDialog.h"
+#include "ui/wizard/CWizardPage.h"
 #include "ui/wizards/client/ClientWizardFixture.h"
 #include "wizards/multisite/CombinedSummaryStep.h"
 #include "wizards/multisite/MultiSiteWizard.h"
@@ -35,6 +38,9 @@
 #include <QFont>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 namespace {
@@ -66,17 +72,49 @@ protected:
         dialog.show();
         expectReadable(&dialog, dialog.windowTitle());
     }
-    // The wizard's current step, with its question answered YES and then NO, so that what a
-    // YES shows is seen as well.
+    // The same size on every step, so the buttons never move, the window whole on its screen,
+    // and room enough across that no step scrolls sideways (a tall step may scroll down).
+    static void expectSizeKept(const QWidget* window, QSize opened, const QString& what) {
+        EXPECT_EQ(window->size(), opened) << what.toStdString();
+        EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
+            << what.toStdString();
+        for (const QScrollArea* area : window->findChildren<QScrollArea*>()) {
+            if (qobject_cast<CWizardPage*>(area->widget()) && area->isVisible()) {
+                EXPECT_FALSE(area->horizontalScrollBar()->isVisible())
+                    << what.toStdString() << " scrolls sideways";
+            }
+        }
+    }
+    // The client wizard, new or on `client`, and the size it opens with.
+    void openWizard(const ClientInfo* client = nullptr) {
+        open(client);
+        openedAt_ = wizard->size();
+    }
+    // The client wizard's current step, with its question answered YES and then NO, so that
+    // what a YES shows is seen as well.
     void expectStepReadable() {
         const QString title = wizard->windowTitle() + " step " + QString::number(activeKey());
         auto* question = dynamic_cast<YesNoStep*>(wizard->activePage());
         if (question)
             question->yesButton()->click();
         expectReadable(wizard.get(), title);
+        expectSizeKept(wizard.get(), openedAt_, title);
         if (question)
             question->noButton()->click();
     }
+    // From the tax number step (its number typed) to the last, every step of the client wizard.
+    void expectEveryStepReadableFromTaxNumbers() {
+        typeInto(step<TaxNumberStep>(StepKeys::kTaxNumbers)->ibtEdit(), "12345678");
+        while (activeKey() != StepKeys::kFinish) {
+            expectStepReadable();
+            const int before = activeKey();
+            next();
+            ASSERT_NE(activeKey(), before) << messages.shown.join("|").toStdString();
+        }
+        expectStepReadable();
+    }
+
+    QSize openedAt_;
 
 private:
     // With VANTROBE_SCREENSHOT_DIR set, every screen checked is also saved there as a PNG, to
@@ -127,7 +165,7 @@ TEST_P(DialogSweepTest, TheLetterEditorInEachMode) {
 }
 
 TEST_P(DialogSweepTest, EveryStepOfASingleSiteClient) {
-    open();
+    openWizard();
     expectStepReadable();
     next();
     answer(StepKeys::kSiteKind, false);
@@ -136,23 +174,30 @@ TEST_P(DialogSweepTest, EveryStepOfASingleSiteClient) {
     typeSite(businessFields(), named("Corner Store"));
     expectStepReadable();
     next();
-    typeInto(step<TaxNumberStep>(StepKeys::kTaxNumbers)->ibtEdit(), "12345678");
-    while (activeKey() != StepKeys::kFinish) {
-        expectStepReadable();
-        const int before = activeKey();
-        next();
-        ASSERT_NE(activeKey(), before) << messages.shown.join("|").toStdString();
-    }
-    expectStepReadable();
+    expectEveryStepReadableFromTaxNumbers();
+
+    // "Modify Client" opens at the size "New Client" had on its last step.
+    const QSize newClient = wizard->size();
+    ClientInfo client;
+    initClientRecord(client.record);
+    FixedText::set(client.record.businessName, "Corner Store");
+    listClient(client, "Vtb00002.kvr");
+    wizard.reset();
+    openListed(0);
+    EXPECT_EQ(wizard->windowTitle(), "Modify Client");
+    EXPECT_EQ(wizard->size(), newClient);
 }
 
-TEST_P(DialogSweepTest, TheLocationsStepOfAMultiSiteClient) {
-    open();
+TEST_P(DialogSweepTest, EveryStepOfAMultiSiteClient) {
+    openWizard();
     next();
     answer(StepKeys::kSiteKind, true);
     next();
     addLocation(named("North Side"));
     expectStepReadable();
+    addLocation(named("South Side"));
+    next();
+    expectEveryStepReadableFromTaxNumbers();
 }
 
 // A client that files every return and has every deduction group: the return wizard shows
@@ -171,10 +216,12 @@ TEST_P(DialogSweepTest, EveryStepOfAReturn) {
         ReturnWizard returnWizard(
             ReturnWizardState{*record, loadedForms(), settings, client, locationMode, false, {}});
         returnWizard.show();
+        const QSize opened = returnWizard.size();
         for (int presses = 0; presses < 25; ++presses) {
             const int key = returnWizard.activePage()->key();
-            expectReadable(&returnWizard,
-                           returnWizard.windowTitle() + " step " + QString::number(key));
+            const QString title = returnWizard.windowTitle() + " step " + QString::number(key);
+            expectReadable(&returnWizard, title);
+            expectSizeKept(&returnWizard, opened, title);
             if (key == PageKeys::kSummary)
                 break;
             returnWizard.nextButton()->click();
@@ -206,10 +253,13 @@ TEST_P(DialogSweepTest, EveryStepOfAMultiSiteReturn) {
     resetReturnAndForms(currentReturn(), forms(), settings.fill);
     std::vector<int> seen;
     whenModalOpens<CWizardDialog>([&](CWizardDialog* dialog) {
+        const QSize opened = dialog->size();
         for (int presses = 0; presses < 5; ++presses) {
             const int key = dialog->activePage()->key();
             seen.push_back(key);
-            expectReadable(dialog, dialog->windowTitle() + " step " + QString::number(key));
+            const QString title = dialog->windowTitle() + " step " + QString::number(key);
+            expectReadable(dialog, title);
+            expectSizeKept(dialog, opened, title);
             if (key == CombinedSummaryStep::kKey)
                 break;
             if (key == PrepareLocationsStep::kKey) {
@@ -253,15 +303,22 @@ TEST_P(DialogSweepTest, TheReturnHistory) {
     expectReadable(history);
 }
 
+// The preview as New Return opens it, maximised with the return's data commands: its commands
+// wrap where one row would not fit, so it stays whole on the screen.
 TEST_P(DialogSweepTest, ThePreviewWindow) {
     auto record = std::make_unique<ReturnRecord>();
     resetReturnAndForms(*record, loadedForms(), {});
     record->st1.totalReceipts = 1000;
     PreviewContext context;
     context.pages = generateSingleSiteReturn(loadedForms(), *record, {}, false).pages;
+    auto prepared = std::make_shared<PreparedReturn>();
+    prepared->record = *record;
+    context.prepared = prepared;
     ReturnPreviewWindow preview(context);
-    preview.resize(1200, 760);
+    preview.setWindowState(Qt::WindowMaximized);
     expectReadable(preview);
+    EXPECT_TRUE(preview.screen()->availableGeometry().contains(preview.frameGeometry()))
+        << preview.frameGeometry().width() << " wide";
     deletePageFiles(context.pages);
 }
 

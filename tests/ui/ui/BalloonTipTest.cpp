@@ -1,7 +1,10 @@
 #include "ui/BalloonTip.h"
 
+#include "ui/ui/wizard/UiTestHelpers.h"
+
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <functional>
@@ -13,6 +16,12 @@ QStringList labelTexts(const QWidget* tip) {
     for (const QLabel* label : tip->findChildren<QLabel*>())
         texts << label->text();
     return texts;
+}
+
+// A tip without a time on `field`, as a field's help shows it.
+QPointer<BalloonTip> helpTip(QWidget* field, MessageIcon icon = MessageIcon::Question) {
+    return BalloonTip::showFor(field, QStringLiteral("Help"), QStringLiteral("Field help."), icon,
+                               false, 0);
 }
 
 TEST(BalloonTip, ShowsTitleAndTextBelowTheFieldAndClosesOnItsTimer) {
@@ -33,9 +42,7 @@ TEST(BalloonTip, ShowsTitleAndTextBelowTheFieldAndClosesOnItsTimer) {
 TEST(BalloonTip, WithoutATimeItStaysUntilClicked) {
     QLineEdit field;
     field.show();
-    QPointer<BalloonTip> tip =
-        BalloonTip::showFor(&field, QStringLiteral("Help"), QStringLiteral("Field help."),
-                            MessageIcon::Information, false, 0);
+    QPointer<BalloonTip> tip = helpTip(&field, MessageIcon::Information);
     QTest::qWait(300);
     ASSERT_TRUE(tip);
     EXPECT_TRUE(tip->isVisible());
@@ -55,13 +62,29 @@ TEST(BalloonTip, ClosesWhenItsFieldIsHidden) {
         auto* page = new QWidget(&window);
         auto* field = new QLineEdit(page);
         window.show();
-        QPointer<BalloonTip> tip =
-            BalloonTip::showFor(field, QStringLiteral("Help"), QStringLiteral("Field help."),
-                                MessageIcon::Question, false, 0);
+        QPointer<BalloonTip> tip = helpTip(field);
         ASSERT_TRUE(tip && tip->isVisible());
         hide(window, *page, *field);
         EXPECT_TRUE(!tip || !tip->isVisible());
         EXPECT_TRUE(QTest::qWaitFor([&] { return tip.isNull(); }, 3000));
     }
+}
+
+// A question or message that opens closes the tip, which would otherwise stay on top of it; a
+// window that is not modal leaves the tip alone.
+TEST(BalloonTip, ClosesWhenAModalWindowOpens) {
+    QLineEdit field;
+    field.show();
+    QPointer<BalloonTip> tip = helpTip(&field);
+    QWidget other;
+    other.show();
+    EXPECT_TRUE(tip && tip->isVisible());
+    bool tipShownWithQuestion = true;
+    whenModalOpens<QMessageBox>([&](QMessageBox* question) {
+        tipShownWithQuestion = tip && tip->isVisible();
+        question->reject();
+    });
+    QMessageBox::question(&field, QStringLiteral("Vantrobe"), QStringLiteral("Cancel?"));
+    EXPECT_FALSE(tipShownWithQuestion);
 }
 } // namespace

@@ -13,16 +13,17 @@ public:
         QString text;
         MessageIcon icon;
         bool question;
+        bool noIsDefault; // a question whose default button is No
     };
 
     RecordingMessageBoxes() { MessageBoxes::install(this); }
     ~RecordingMessageBoxes() override { MessageBoxes::install(nullptr); }
 
     void inform(QWidget*, const QString& text, MessageIcon icon) override {
-        shown.push_back({text, icon, false});
+        shown.push_back({text, icon, false, false});
     }
-    bool confirm(QWidget*, const QString& text, MessageIcon icon, bool) override {
-        shown.push_back({text, icon, true});
+    bool confirm(QWidget*, const QString& text, MessageIcon icon, bool noIsDefault) override {
+        shown.push_back({text, icon, true, noIsDefault});
         return answer;
     }
     MessageAnswer ask(QWidget* parent, const QString& text, MessageIcon icon) override {

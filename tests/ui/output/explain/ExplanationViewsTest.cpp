@@ -28,7 +28,9 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 // Message boxes whose file and printer choosers answer with a file of the test's folder.
@@ -80,6 +82,17 @@ protected:
 private:
     PinnedToday today_;
 };
+
+// The text of a PDF file as pdftotext reads it (a line of the page with its columns), on one
+// line; none when pdftotext is missing.
+std::optional<QString> pdfText(const QString& pdf) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return std::nullopt;
+    const ExternalTool::Run text = ExternalTool::run(
+        QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.exitCode, 0);
+    return QString::fromUtf8(text.output).simplified();
+}
 
 // The amount rows of the filing sheet, with their copy buttons.
 std::vector<QTreeWidgetItem*> amountRows(QTreeWidget* tree) {
@@ -159,14 +172,53 @@ TEST_F(ExplanationViewsTest, PrintedExplanationsArePagesOfTheirOwn) {
     browser.printExplanations();
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("\n").toStdString();
     ASSERT_TRUE(QFile::exists(messages.chosenFile));
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    const std::optional<QString> read = pdfText(messages.chosenFile);
+    if (!read)
         GTEST_SKIP() << "pdftotext is not installed";
-    const ExternalTool::Run text =
-        ExternalTool::run(QStringLiteral("pdftotext"), {messages.chosenFile, QStringLiteral("-")});
-    ASSERT_EQ(text.exitCode, 0);
-    const QString read = QString::fromUtf8(text.output).simplified();
-    EXPECT_TRUE(read.contains(QStringLiteral("Line 4a"))) << read.left(400).toStdString();
-    EXPECT_TRUE(read.contains(QStringLiteral("rounded to 6,763"))) << read.left(400).toStdString();
+    EXPECT_TRUE(read->contains(QStringLiteral("Line 4a"))) << read->left(400).toStdString();
+    EXPECT_TRUE(read->contains(QStringLiteral("rounded to 6,763")))
+        << read->left(400).toStdString();
+}
+
+// "Save as PDF" writes the explanations with their text as text; a file that cannot be
+// written is "Save Failed!".
+TEST_F(ExplanationViewsTest, SavedExplanationsAreSearchableText) {
+    ExplanationBrowser browser(prepared);
+    messages.chosenFile = file("missing/explanations.pdf");
+    browser.saveExplanations();
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Save Failed!")});
+
+    messages.shown.clear();
+    messages.chosenFile = file("explanations.pdf");
+    browser.saveExplanations();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("\n").toStdString();
+    const std::optional<QString> read = pdfText(messages.chosenFile);
+    if (!read)
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(read->contains(QStringLiteral("Line 4a, Receipts taxed at the general rate 6,763")))
+        << read->left(400).toStdString();
+}
+
+// The filing sheet's "Save as PDF" writes one Letter page whose amounts can be searched.
+TEST_F(ExplanationViewsTest, FilingSheetSavesAsOneSearchableLetterPage) {
+    FilingSheetDialog dialog(prepared);
+    messages.chosenFile = file("filing-sheet.pdf");
+    const auto buttons = dialog.findChildren<QPushButton*>();
+    const auto save = std::ranges::find(buttons, QStringLiteral("Save as P&DF..."),
+                                        [](const QPushButton* button) { return button->text(); });
+    ASSERT_NE(save, buttons.end());
+    (*save)->click();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("\n").toStdString();
+    const std::optional<QString> read = pdfText(messages.chosenFile);
+    if (!read)
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(read->contains(QStringLiteral("Line 4a, Receipts taxed at the general rate 6763")))
+        << read->left(600).toStdString();
+    const QString info = QString::fromUtf8(
+        ExternalTool::run(QStringLiteral("pdfinfo"), {messages.chosenFile}).output);
+    EXPECT_TRUE(info.contains(QStringLiteral("612 x 792 pts (letter)"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))))
+        << info.toStdString();
 }
 
 TEST_F(ExplanationViewsTest, ExportWritesTheJsonAndTheCsvOrNothingWhenCancelled) {

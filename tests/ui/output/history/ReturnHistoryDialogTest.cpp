@@ -193,6 +193,7 @@ TEST_F(ReturnHistoryDialogTest, DeleteAsksAndRemovesOnlyTheRowOnYes) {
     EXPECT_EQ(boxes.texts(), (QStringList{"Are you sure you want to delete this return?",
                                           "Are you sure you want to delete this return?"}));
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(boxes.shown[0].noIsDefault); // Enter on the question deletes nothing
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->text(0), "1");
     EXPECT_TRUE(list->selectedItems().isEmpty());
@@ -201,6 +202,19 @@ TEST_F(ReturnHistoryDialogTest, DeleteAsksAndRemovesOnlyTheRowOnYes) {
     dialog->deleteReturn();
     EXPECT_EQ(list->topLevelItemCount(), 0);
     EXPECT_TRUE(QFileInfo::exists(historyFilePath(client.path)));
+}
+
+// With nothing selected, Down selects the first return, also when it is the only one, so View
+// and Delete work from the keyboard at once.
+TEST_F(ReturnHistoryDialogTest, DownWithNothingSelectedSelectsTheFirstReturn) {
+    storeReturns(1);
+    const auto dialog = openDialog();
+    QTreeWidget* list = dialog->list();
+    list->setCurrentItem(list->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    ASSERT_TRUE(list->selectedItems().isEmpty());
+    pressKey(list, Qt::Key_Down);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().first(), list->topLevelItem(0));
 }
 
 TEST_F(ReturnHistoryDialogTest, OpeningSaysWhenThereIsNoHistoryOrItCannotBeOpened) {

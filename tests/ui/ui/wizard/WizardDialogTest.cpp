@@ -2,8 +2,11 @@
 #include "ui/wizard/CWizardDialog.h"
 #include "ui/wizard/CWizardPage.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -87,6 +90,47 @@ TEST_F(WizardDialogTest, ASingleStepCanOnlyFinish) {
     EXPECT_FALSE(nextOn());
     EXPECT_TRUE(finishOn());
     EXPECT_FALSE(backOn());
+}
+
+// A step that needs more room than the window has scrolls inside the window, which keeps its
+// size and its buttons their places; the step's first field is scrolled into view.
+TEST_F(WizardDialogTest, AStepLargerThanTheWindowScrollsInsideIt) {
+    build(2);
+    auto* tall = new QVBoxLayout(pages[20]);
+    tall->addSpacing(3000);
+    auto* field = new QLineEdit;
+    tall->addWidget(field);
+    pages[20]->setMinimumWidth(3000);
+    wizard->resize(400, 300);
+    open();
+    const QSize opened = wizard->size();
+    const QRect nextPlace = wizard->nextButton()->geometry();
+    click(wizard->nextButton());
+    QApplication::processEvents();
+    EXPECT_EQ(wizard->size(), opened);
+    EXPECT_EQ(wizard->nextButton()->geometry(), nextPlace);
+    EXPECT_TRUE(field->hasFocus());
+    EXPECT_FALSE(field->visibleRegion().isEmpty());
+}
+
+// The size in units of the font grows with the font, and stays within the screen.
+TEST_F(WizardDialogTest, TheSizeInFontUnitsFollowsTheFontWithinTheScreen) {
+    QSize sizes[2];
+    for (const int index : {0, 1}) {
+        build(2);
+        QFont font = wizard->font();
+        font.setPointSize(index == 0 ? 9 : 13);
+        wizard->setFont(font);
+        wizard->setSizeInFontUnits({60, 20});
+        open();
+        sizes[index] = wizard->size();
+    }
+    EXPECT_GT(sizes[1].width(), sizes[0].width() * 4 / 3);
+    EXPECT_GT(sizes[1].height(), sizes[0].height() * 4 / 3);
+    build(2);
+    wizard->setSizeInFontUnits({1000, 1000});
+    open();
+    EXPECT_TRUE(wizard->screen()->availableGeometry().contains(wizard->frameGeometry()));
 }
 
 TEST_F(WizardDialogTest, NextSkipsDisabledStepsAndTheLastStepEnablesFinish) {

@@ -62,6 +62,7 @@ TEST_F(LocationsTest, RemovingTheFirstOfThreeRenumbersTheRowsButKeepsTheStoredNu
     EXPECT_EQ(shownLocations().size(), 3);
     locations()->removeButton()->click();
     EXPECT_EQ(messages.asked, QStringList(2, "Are you sure you want to delete this location?"));
+    EXPECT_EQ(messages.noDefaults, std::vector<bool>(2, true));
     EXPECT_EQ(shownLocations(), QStringList({"1 Second", "2 Third"}));
     next();
     const std::vector<ClientLocation>& result = state->answers.locations;
@@ -82,6 +83,24 @@ TEST_F(LocationsTest, ModifyAndRemoveNeedARow) {
     EXPECT_EQ(messages.shown, QStringList({"Sorry the list is empty, please add a location first!",
                                            "Sorry the list is empty, please add a location first!",
                                            "Please select a location from the list"}));
+}
+
+// With nothing selected, Down selects the first location, so Modify and Remove work from the
+// keyboard at once.
+TEST_F(LocationsTest, DownWithNothingSelectedSelectsTheFirstLocation) {
+    open();
+    toLocations();
+    addLocation(named("First"));
+    addLocation(named("Second"));
+    QTreeWidget* list = locations()->list();
+    list->clearSelection();
+    list->setCurrentItem(list->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    pressKey(list, Qt::Key_Down);
+    messages.answers = {false};
+    locations()->removeButton()->click();
+    EXPECT_EQ(messages.asked, QStringList({"Are you sure you want to delete this location?"}));
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().first(), list->topLevelItem(0));
 }
 
 TEST_F(LocationsTest, TheFortyFirstLocationIsRefused) {

@@ -199,6 +199,19 @@ TEST_F(MultiSiteWizardTest, PrepareNeedsASelectedLocationAndNextEveryLocation) {
     });
 }
 
+// With nothing selected, Down selects the first location, so "Prepare Location" works from the
+// keyboard at once.
+TEST_F(MultiSiteWizardTest, DownWithNothingSelectedSelectsTheFirstLocation) {
+    run([this](CWizardDialog* dialog) {
+        QTreeWidget* list = locations(dialog)->list();
+        list->setCurrentItem(list->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        pressKey(list, Qt::Key_Down);
+        locations(dialog)->prepareButton()->click();
+        EXPECT_EQ(locationsRun, QStringList({"Site 1"}));
+        EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
+    });
+}
+
 TEST_F(MultiSiteWizardTest, CancelKeepsTheEntryAndAPreparationAgainReplacesIt) {
     run([this](CWizardDialog* dialog) {
         prepareAll(dialog);

@@ -12,6 +12,7 @@
 #include "support/TestFiles.h"
 #include "ui/AmountEdit.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
+#include "ui/wizards/return/ReturnWizardFixture.h"
 #include "wizards/return/ImportFiguresPanel.h"
 #include "wizards/return/ImportLayoutDialog.h"
 #include "wizards/return/ImportProblemsDialog.h"
@@ -33,24 +34,17 @@ using namespace PageKeys;
 
 // A Springfield client (rates of 8.75 % and 2.25 %) with resale deductions that files ST-14
 // and ST-8, the clock at 15 March 2005, the wizard on its period step.
-class ImportFiguresTest : public ::testing::Test {
+class ImportFiguresTest : public ReturnWizardFixture {
 protected:
+    ImportFiguresTest() : ReturnWizardFixture("Acme Grocery Inc") {}
+
     void SetUp() override {
-        Clock::setFixedDate(QDate(2005, 3, 15));
-        record = std::make_unique<ReturnRecord>();
-        resetReturnAndForms(*record, *set, settings.fill);
-        client.record = TestClients::springfield("Acme Grocery Inc");
+        ReturnWizardFixture::SetUp();
         client.record.deductionGroup1 = 1;
         client.record.filesST14 = 1;
         client.record.filesST8 = 1;
-        wizard = std::make_unique<ReturnWizard>(
-            ReturnWizardState{*record, *set, settings, client, false, false, {}});
-        wizard->show();
-        wizard->next();
-    }
-    void TearDown() override {
-        wizard.reset();
-        Clock::release();
+        open();
+        next();
     }
 
     static std::vector<QStringList> goodRows() {
@@ -73,14 +67,9 @@ protected:
         messages.filesToOpen = {path};
         panel()->importButton()->click();
     }
-    int stepKey() const { return wizard->activePage() ? wizard->activePage()->key() : 0; }
     template <typename Widget>
     Widget* field(const char* name) const {
         return wizard->activePage()->findChild<Widget*>(QLatin1String(name));
-    }
-    void nextUntil(int key) {
-        for (int presses = 0; presses < 25 && stepKey() != key; ++presses)
-            wizard->next();
     }
 
     // The figures of goodRows() as the steps store them.
@@ -97,12 +86,6 @@ protected:
     }
 
     QTemporaryDir folder;
-    FormSet* const set = &loadedForms();
-    ReturnWizardSettings settings;
-    ClientInfo client;
-    std::unique_ptr<ReturnRecord> record;
-    std::unique_ptr<ReturnWizard> wizard;
-    ScriptedMessages messages;
 };
 } // namespace
 
@@ -158,6 +141,7 @@ TEST_F(ImportFiguresTest, ABadFileListsEveryProblemAndChangesNothing) {
     messages.answers = {true}; // replace what was typed
     importFile(file("bad.csv", FigureCsv::utf8File(rows)));
     EXPECT_EQ(messages.asked.size(), 1);
+    EXPECT_EQ(messages.noDefaults, std::vector<bool>{true}); // Enter keeps what was typed
     EXPECT_EQ(listed, QStringList({"2 resale (D)", "2 tiresSold (I)"}));
     EXPECT_TRUE(summary.contains(QStringLiteral("Nothing was imported from \u201cbad.csv\u201d: 2 "
                                                 "problems")));

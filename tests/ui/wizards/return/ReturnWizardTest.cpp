@@ -17,6 +17,7 @@
 #include "ui/BalloonTip.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 #include "ui/wizards/return/CarriedReturns.h"
+#include "ui/wizards/return/ReturnWizardFixture.h"
 #include "wizards/return/LastReturnComparison.h"
 #include "wizards/return/PageKeys.h"
 #include "wizards/return/SummaryPage.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,42 +39,23 @@
 #include <memory>
 
 namespace {
-// A single-site client in Springfield (rates of 8.75 % and 2.25 %), the clock at 15 March 2005.
-class ReturnWizardTest : public ::testing::Test {
+class ReturnWizardTest : public ReturnWizardFixture {
 protected:
-    void SetUp() override {
-        Clock::setFixedDate(QDate(2005, 3, 15));
-        record = std::make_unique<ReturnRecord>();
-        resetReturnAndForms(*record, *set, settings.fill);
-        client.record = TestClients::springfield("Acme/Grocery: Inc");
-    }
-    void TearDown() override {
-        wizard.reset();
-        Clock::release();
-    }
-
-    ReturnWizard& open(bool locationMode = false, const CarryForward* carry = nullptr) {
-        ReturnWizardState state{*record, *set, settings, client, locationMode, false, {}};
-        if (carry)
-            startFromLastReturn(state, *carry);
-        wizard = std::make_unique<ReturnWizard>(std::move(state));
-        wizard->show();
-        return *wizard;
-    }
-
-    CWizardPage* step() const { return wizard->activePage(); }
-    int stepKey() const { return step() ? step()->key() : 0; }
+    ReturnWizardTest() : ReturnWizardFixture("Acme/Grocery: Inc") {}
 
     void type(const char* field, const QString& text) {
         auto* edit = step()->findChild<QLineEdit*>(QLatin1String(field));
         ASSERT_NE(edit, nullptr) << field;
         typeInto(edit, text);
     }
-    void next() { wizard->nextButton()->click(); }
-    // Next until the step `key` is shown (or no step moves).
-    void nextUntil(int key) {
-        for (int presses = 0; presses < 25 && stepKey() != key; ++presses)
-            next();
+    // Opens the help balloon of `field` on the step shown, as F1 does.
+    QPointer<BalloonTip> openHelp(const char* field) {
+        pressKey(step()->findChild<QLineEdit*>(QLatin1String(field)), Qt::Key_F1);
+        QPointer<BalloonTip> help;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* tip = qobject_cast<BalloonTip*>(window); tip && tip->isVisible())
+                help = tip;
+        return help;
     }
     std::vector<int> visitedSteps() {
         std::vector<int> keys{stepKey()};
@@ -92,13 +75,6 @@ protected:
             cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
         return cells;
     }
-
-    FormSet* const set = &loadedForms();
-    ReturnWizardSettings settings;
-    ClientInfo client;
-    std::unique_ptr<ReturnRecord> record;
-    std::unique_ptr<ReturnWizard> wizard;
-    ScriptedMessages messages;
 };
 
 using namespace PageKeys;
@@ -530,14 +506,6 @@ TEST_F(ReturnWizardTest, GoingBackAfterAPreviewDiscardsItsPages) {
 // The help balloon of a field ("?" or F1) closes when its step is left and when the wizard
 // closes, so it never covers the fields or the summary of later steps.
 TEST_F(ReturnWizardTest, AFieldsHelpClosesWithItsStep) {
-    const auto openHelp = [this](const char* field) {
-        pressKey(step()->findChild<QLineEdit*>(QLatin1String(field)), Qt::Key_F1);
-        QPointer<BalloonTip> help;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* tip = qobject_cast<BalloonTip*>(window); tip && tip->isVisible())
-                help = tip;
-        return help;
-    };
     open();
     nextUntil(kTotalReceipts);
     QPointer<BalloonTip> help = openHelp("totalReceipts");
@@ -551,6 +519,31 @@ TEST_F(ReturnWizardTest, AFieldsHelpClosesWithItsStep) {
     wizard->cancelButton()->click();
     ASSERT_FALSE(wizard->isVisible());
     EXPECT_TRUE(!help || !help->isVisible());
+}
+
+// Cancel (the button or Esc) asks "cancel?" over the wizard: the help balloon closes as the
+// question opens, so it never covers the question.
+TEST_F(ReturnWizardTest, AFieldsHelpClosesWhenTheCancelQuestionOpens) {
+    MessageBoxes::install(nullptr); // the real question box
+    for (const bool escape : {false, true}) {
+        open();
+        nextUntil(kTotalReceipts);
+        QPointer<BalloonTip> help = openHelp("totalReceipts");
+        ASSERT_TRUE(help);
+        bool helpShownWithQuestion = true;
+        whenModalOpens<QMessageBox>([&](QMessageBox* question) {
+            helpShownWithQuestion = help && help->isVisible();
+            question->button(QMessageBox::No)->click();
+        });
+        if (escape)
+            pressKey(step()->findChild<QLineEdit*>(QStringLiteral("totalReceipts")),
+                     Qt::Key_Escape);
+        else
+            wizard->cancelButton()->click();
+        EXPECT_FALSE(helpShownWithQuestion) << (escape ? "Esc" : "Cancel");
+        EXPECT_TRUE(wizard->isVisible()) << "No keeps the wizard open";
+    }
+    MessageBoxes::install(&messages);
 }
 
 // On the ST-14 and ST-4 steps typing goes into the amount, not to the method choice.
