@@ -263,7 +263,7 @@ void CClientsView::newReturn() {
         MessageBoxes::current().inform(this, QStringLiteral("Failed to create new return"),
                                        MessageIcon::Stop);
     takeKeyboardBack();
-    emit returnWizardClosed(client->path);
+    emit historyMayHaveChanged(client->path);
 }
 
 // When a wizard closes, finished or cancelled, the keyboard is on the client list of the main
@@ -308,8 +308,10 @@ void CClientsView::saveImportTemplate() {
 void CClientsView::returnHistory() {
     if (!requireSelection(kSelectClient))
         return;
-    if (const std::unique_ptr<ClientInfo> client = openSelectedClient({}))
+    if (const std::unique_ptr<ClientInfo> client = openSelectedClient({})) {
         showReturnHistory(this, *client);
+        emit historyMayHaveChanged(client->path);
+    }
 }
 
 void CClientsView::resizeEvent(QResizeEvent* event) {

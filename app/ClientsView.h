@@ -62,9 +62,9 @@ public slots:
 signals:
     void selectionChanged();
     void clientCountChanged();
-    // A return wizard of the client file `clientPath` has closed (a return may have been
-    // stored in its history).
-    void returnWizardClosed(const QString& clientPath);
+    // A return wizard or the return history of the client file `clientPath` has closed (a
+    // return may have been stored in its history or deleted from it).
+    void historyMayHaveChanged(const QString& clientPath);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

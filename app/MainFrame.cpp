@@ -86,7 +86,7 @@ void CMainFrame::createViews() {
     views_->addTab(board_, QStringLiteral("Returns &Due"));
     setCentralWidget(views_);
     connect(view_, &CClientsView::clientCountChanged, this, &CMainFrame::listClientsOnBoard);
-    connect(view_, &CClientsView::returnWizardClosed, board_, &ReturnsBoard::refreshClient);
+    connect(view_, &CClientsView::historyMayHaveChanged, board_, &ReturnsBoard::refreshClient);
     connect(board_, &ReturnsBoard::newReturnRequested, view_, &CClientsView::newReturnFor);
 }
 

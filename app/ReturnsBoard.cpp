@@ -1,6 +1,7 @@
 #include "app/ReturnsBoard.h"
 
 #include "platform/Clock.h"
+#include "ui/ColumnWidths.h"
 #include "ui/FlatHeaderView.h"
 
 #include <QComboBox>
@@ -138,6 +139,7 @@ void ReturnsBoard::showEvent(QShowEvent* event) {
 void ReturnsBoard::reload() {
     readOn_ = Clock::today();
     rows_ = readBoard(clients_, readOn_, histories_);
+    histories_.save();
     stale_ = false;
     showRows();
 }
@@ -150,6 +152,7 @@ void ReturnsBoard::refreshClient(const QString& path) {
         if (row.path == path)
             row = boardRow({row.name, row.path}, histories_.read(path), readOn_);
     }
+    histories_.save();
     sortBoard(rows_);
     showRows();
 }
@@ -191,7 +194,7 @@ void ReturnsBoard::showRows() {
         list_->setCurrentItem(items.first());
     // Once per filling: a header that follows its contents would measure every row again on
     // every change.
-    list_->header()->resizeSections(QHeaderView::ResizeToContents);
+    fitColumnsToTexts(list_);
     emptyHint_->setText(rows_.empty() ? QStringLiteral("No clients yet: set up a client on the "
                                                        "Clients tab.")
                                       : QStringLiteral("No client matches this filter."));

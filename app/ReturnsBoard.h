@@ -15,9 +15,10 @@ class QTreeWidget;
 // sorted by due date, with a filter for the returns due this month and the late ones. The
 // state is said in words and shown by colour. Enter or a double click asks for a new return
 // of that client. The board reads every client's history once when it is shown after its
-// clients changed, and one client's again after a return wizard of that client closed; never
-// when it repaints. It keeps what it read: a history file unchanged since (same size and
-// times) is not opened again. Its status bar counts the returns due this month and the late ones.
+// clients changed, and one client's again after a return wizard or the return history of that
+// client closed; never when it repaints. It keeps what it read, also from one run to the next
+// (in the user's cache folder): a history file unchanged since (same size and times) is not opened
+// again. Its status bar counts the returns due this month and the late ones.
 class ReturnsBoard : public QWidget {
     Q_OBJECT
 public:
@@ -53,7 +54,7 @@ private:
 
     std::vector<BoardClient> clients_;
     std::vector<BoardRow> rows_;
-    HistoryOverviewCache histories_;
+    HistoryOverviewCache histories_{OverviewSummaryFile::userPath()};
     bool stale_ = true;
     QDate readOn_;
     Filter filter_ = Filter::All;

@@ -43,6 +43,12 @@ double processCpuSeconds() {
     return double(used.tv_sec) + double(used.tv_nsec) / 1e9;
 }
 
+Timing timingOf(const std::function<void()>& work) {
+    const double cpuBefore = processCpuSeconds();
+    const double wall = secondsOf(work);
+    return {wall, processCpuSeconds() - cpuBefore};
+}
+
 double residentMegabytes() {
     return statusMegabytes("VmRSS");
 }

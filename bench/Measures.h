@@ -17,6 +17,13 @@ double secondsOf(const std::function<void()>& work);
 // CPU seconds the whole process (every thread) has used so far.
 double processCpuSeconds();
 
+// Wall-clock and CPU seconds (of the whole process) of the work.
+struct Timing {
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+};
+Timing timingOf(const std::function<void()>& work);
+
 // The process's resident memory now, and the largest it has been since the start or since
 // the last resetPeakMemory (the kernel's VmRSS and VmHWM), in megabytes.
 double residentMegabytes();

@@ -31,9 +31,14 @@ BoardRow boardRow(const BoardClient& client, const HistoryOverview& overview, QD
 std::vector<BoardRow> readBoard(const std::vector<BoardClient>& clients, QDate today,
                                 HistoryOverviewCache& histories) {
     std::vector<BoardRow> rows;
+    std::vector<QString> paths;
     rows.reserve(clients.size());
-    for (const BoardClient& client : clients)
+    paths.reserve(clients.size());
+    for (const BoardClient& client : clients) {
         rows.push_back(boardRow(client, histories.read(client.path), today));
+        paths.push_back(client.path);
+    }
+    histories.keepOnly(paths);
     sortBoard(rows);
     return rows;
 }

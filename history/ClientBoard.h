@@ -29,8 +29,8 @@ struct BoardRow {
 BoardRow boardRow(const BoardClient& client, const HistoryOverview& overview, QDate today);
 
 // Reads every client's history through `histories` (a history unchanged since it last read it
-// is not opened again) and gives the rows sorted by due date: the earliest first, clients
-// without a stored period last, ties by name.
+// is not opened again), which then keeps these clients' overviews only, and gives the rows
+// sorted by due date: the earliest first, clients without a stored period last, ties by name.
 std::vector<BoardRow> readBoard(const std::vector<BoardClient>& clients, QDate today,
                                 HistoryOverviewCache& histories);
 void sortBoard(std::vector<BoardRow>& rows);

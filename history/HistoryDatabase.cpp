@@ -73,6 +73,14 @@ void distrustTheFile(sqlite3* db) {
     sqlite3_exec(db, "PRAGMA cell_size_check = ON;", nullptr, nullptr, nullptr);
 }
 
+// Whether the column of a table_xinfo row is the primary key ReturnIndex declared integer.
+bool isIntegerReturnIndexKey(const HistoryQuery& column, const QString& name) {
+    return column.fieldValue(QStringLiteral("pk")) == QLatin1String("1") &&
+           name.compare(QLatin1String("ReturnIndex"), Qt::CaseInsensitive) == 0 &&
+           column.fieldValue(QStringLiteral("type"))
+                   .compare(QLatin1String("integer"), Qt::CaseInsensitive) == 0;
+}
+
 [[noreturn]] void throwNotADatabase() {
     throw CppSQLiteException(SQLITE_NOTADB, QStringLiteral("file is not a database"));
 }
@@ -128,8 +136,8 @@ void HistoryDatabase::refuseForeignFile() {
 bool HistoryDatabase::carriesOurMarks() {
     HistoryQuery applicationId = execQuery(QStringLiteral("PRAGMA application_id;"));
     HistoryQuery userVersion = execQuery(QStringLiteral("PRAGMA user_version;"));
-    return applicationId.fieldValue(QStringLiteral("application_id")).toInt() == kApplicationId &&
-           userVersion.fieldValue(QStringLiteral("user_version")).toInt() == kUserVersion;
+    return applicationId.fieldInt(QStringLiteral("application_id")) == kApplicationId &&
+           userVersion.fieldInt(QStringLiteral("user_version")) == kUserVersion;
 }
 
 // tblReturnHistory, where the file has it, is a plain table (never a view, a virtual table or
@@ -150,22 +158,20 @@ bool HistoryDatabase::returnTableIsOurs() {
     if (!objects.eof())
         return false;
     QStringList missing = kReturnColumns;
+    int integerKeys = 0;
     for (HistoryQuery column = execQuery(QStringLiteral("PRAGMA table_xinfo(tblReturnHistory);"));
          !column.eof(); column.nextRow()) {
+        const QString name = column.fieldValue(QStringLiteral("name"));
         const qsizetype before = missing.size();
-        missing.removeIf([name = column.fieldValue(QStringLiteral("name"))](const QString& wanted) {
+        missing.removeIf([&name](const QString& wanted) {
             return wanted.compare(name, Qt::CaseInsensitive) == 0;
         });
         if (missing.size() == before ||
             column.fieldValue(QStringLiteral("hidden")) != QLatin1String("0"))
             return false;
+        integerKeys += isIntegerReturnIndexKey(column, name) ? 1 : 0;
     }
-    if (!hasRowNumbers())
-        return false;
-    HistoryQuery key = execQuery(QStringLiteral(
-        "select count(*) as keys from pragma_table_info('tblReturnHistory') where pk = 1 and "
-        "name = 'ReturnIndex' collate nocase and type = 'integer' collate nocase;"));
-    return missing.isEmpty() && key.fieldValue(QStringLiteral("keys")) == QLatin1String("1");
+    return missing.isEmpty() && integerKeys == 1 && hasRowNumbers();
 }
 
 // The entry numbers are the table's row numbers: a table without them fails to compile this.
@@ -236,7 +242,7 @@ bool HistoryDatabase::hasTable(const QString& name) {
         "select count(*) as tables from sqlite_master where type = 'table' and name = ?;"));
     bindParameter(db_, statement.get(), 1, name);
     HistoryQuery query(db_, std::move(statement));
-    return query.fieldValue(QStringLiteral("tables")).toInt() > 0;
+    return query.fieldInt(QStringLiteral("tables")) > 0;
 }
 
 qint64 HistoryDatabase::lastInsertRowId() {

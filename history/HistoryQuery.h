@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -29,15 +31,21 @@ public:
     void nextRow();
     // The text of the named column in the current row ("Invalid field name requested" when the
     // query has no such column).
-    QString fieldValue(const QString& name) const;
+    QString fieldValue(QAnyStringView name) const;
     // The bytes of the named column in the current row.
-    QByteArray fieldBlob(const QString& name) const;
+    QByteArray fieldBlob(QAnyStringView name) const;
+    // The named column's value as fieldValue(name).toInt() reads it, without the text for an
+    // integer.
+    int fieldInt(QAnyStringView name) const;
 
 private:
-    int fieldIndex(const QString& name) const;
+    int fieldIndex(QAnyStringView name) const;
+    QByteArray blobAt(int column) const;
     void step();
 
     sqlite3* db_;
     Statement statement_;
+    // The column names, read once: a query's rows are read by name many times.
+    std::vector<QString> names_;
     bool eof_ = false;
 };

@@ -21,13 +21,13 @@ const QString kInsertInputs =
 const QString kListPeriods =
     QStringLiteral("select ReturnIndex, FormatVersion, PeriodType, PeriodYear, PeriodNumber from "
                    "tblReturnInputs;");
-const QString kLastEntry =
-    QStringLiteral("select max(ReturnIndex) as last, (select count(*) from sqlite_master where "
-                   "type = 'table' and name = 'tblReturnInputs') as inputs from "
-                   "tblReturnHistory;");
+const QString kHistoryTables =
+    QStringLiteral("select name from sqlite_master where type = 'table' and name in "
+                   "('tblReturnHistory', 'tblReturnInputs');");
+const QString kLastEntry = QStringLiteral("select max(ReturnIndex) as last from tblReturnHistory;");
 
 int intField(const HistoryQuery& query, const char* name) {
-    return query.fieldValue(QLatin1String(name)).toInt();
+    return query.fieldInt(QLatin1String(name));
 }
 
 // The period of an inputs row as its columns give it; nothing for a row that no version of
@@ -84,18 +84,25 @@ QString paymentDueOf(HistoryDatabase& database, int returnIndex) {
     return query.eof() ? QString() : query.fieldValue(QStringLiteral("ST1PaymentDue"));
 }
 
+// Which of the return table and the inputs table the file holds, from one look at its schema.
+std::pair<bool, bool> historyTables(HistoryDatabase& database) {
+    bool returns = false;
+    bool inputs = false;
+    for (HistoryQuery table = database.execQuery(kHistoryTables); !table.eof(); table.nextRow()) {
+        const QString name = table.fieldValue(QStringLiteral("name"));
+        returns |= name != kTable;
+        inputs |= name == kTable;
+    }
+    return {returns, inputs};
+}
+
 void readOverview(HistoryDatabase& database, HistoryOverview& overview) {
     // One read transaction: the file is locked and checked once, not once per statement.
     HistoryDatabase::ReadTransaction reading(database);
-    if (!database.hasReturnTable())
+    const auto [hasReturns, hasInputs] = historyTables(database);
+    if (!hasReturns)
         return;
-    int lastIndex = 0;
-    bool hasInputs = false;
-    {
-        HistoryQuery last = database.execQuery(kLastEntry);
-        lastIndex = intField(last, "last");
-        hasInputs = intField(last, "inputs") > 0;
-    }
+    const int lastIndex = intField(database.execQuery(kLastEntry), "last");
     overview.hasHistory = lastIndex > 0;
     if (hasInputs)
         readPeriods(database, overview);
@@ -166,6 +173,7 @@ HistoryOverview readHistoryOverview(const QString& clientFilePath) {
         database.open(path);
         readOverview(database, overview);
     } catch (const CppSQLiteException& error) {
+        overview.unreadable = true;
         overview.problems
             << QStringLiteral("The return history cannot be read (%1).").arg(error.errorMessage());
     }

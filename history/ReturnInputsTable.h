@@ -42,6 +42,9 @@ struct HistoryOverview {
     std::optional<FilingPeriod> latestPeriod;
     QString lastPaymentDue; // of that entry, else of the last entry stored
     QStringList problems;   // damaged inputs rows and unreadable files, as sentences
+    // The file could not be read at all (locked by a store at that moment, refused, damaged):
+    // another read may succeed, so this overview is never kept.
+    bool unreadable = false;
 };
 
 // Reads the overview of the history of the client file `clientFilePath`: the periods from

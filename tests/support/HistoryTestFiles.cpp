@@ -1,5 +1,6 @@
 #include "support/HistoryTestFiles.h"
 
+#include "history/HistoryDatabase.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/TestFiles.h"
 
@@ -45,3 +46,10 @@ PageList makePages(int count, int size) {
 }
 
 } // namespace HistoryTestFiles
+
+LockedHistory::LockedHistory(const QString& path) : database_(std::make_unique<HistoryDatabase>()) {
+    database_->open(path);
+    database_->execDML(QStringLiteral("BEGIN EXCLUSIVE;"));
+}
+
+LockedHistory::~LockedHistory() = default;

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
+
+class HistoryDatabase;
 
 // Points the program's private temporary folder (and TMPDIR) at a fresh folder while it
 // lives, so page files, archives and "UnzippedEmf" of one test never meet another's.
@@ -21,6 +24,20 @@ private:
     QTemporaryDir dir_;
     QByteArray previous_;
     bool hadPrevious_;
+};
+
+// Holds a history file locked as a store in progress does while it lives: a reader can look at
+// the file's size and times but cannot read it, so what a cache answers meanwhile came from
+// what it kept.
+class LockedHistory {
+public:
+    explicit LockedHistory(const QString& path);
+    LockedHistory(const LockedHistory&) = delete;
+    LockedHistory& operator=(const LockedHistory&) = delete;
+    ~LockedHistory();
+
+private:
+    std::unique_ptr<HistoryDatabase> database_;
 };
 
 namespace HistoryTestFiles {

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -258,5 +259,88 @@ TEST_F(ReturnInputsTest, TheOverviewCacheReadsAHistoryAgainWhenItChanged) {
 
     ASSERT_TRUE(QFile::remove(historyPath()));
     EXPECT_FALSE(cache.read(clientPath()).hasHistory);
+}
+
+class HistoryOverviewCacheTest : public ReturnInputsTest {
+protected:
+    QString summaryPath() const { return temp.path() + "/cache/ReturnsDue.summary"; }
+    // The summary a previous run left: the client's overview read and saved.
+    void leaveSummary() {
+        HistoryOverviewCache previousRun(summaryPath());
+        ASSERT_EQ(previousRun.read(clientPath()).latestPeriod, (FilingPeriod{M, 2025, 2}));
+        ASSERT_TRUE(previousRun.save());
+    }
+};
+
+TEST_F(HistoryOverviewCacheTest, TheSummaryOfAnUnchangedHistoryLastsToTheNextRun) {
+    ASSERT_TRUE(store(inputsFor(2, 200)));
+    leaveSummary();
+    const LockedHistory locked(historyPath());
+    HistoryOverviewCache nextRun(summaryPath());
+    const HistoryOverview overview = nextRun.read(clientPath());
+    EXPECT_EQ(overview.latestPeriod, (FilingPeriod{M, 2025, 2}));
+    EXPECT_EQ(overview.lastPaymentDue, "2,821");
+    EXPECT_TRUE(overview.problems.isEmpty());
+    HistoryOverviewCache withoutSummary;
+    EXPECT_TRUE(withoutSummary.read(clientPath()).unreadable) << "the lock holds readers off";
+}
+
+TEST_F(HistoryOverviewCacheTest, AHistoryChangedSinceTheSummaryIsReadAgain) {
+    ASSERT_TRUE(store(inputsFor(2, 200)));
+    leaveSummary();
+    ASSERT_TRUE(store(inputsFor(3, 300)));
+    HistoryOverviewCache nextRun(summaryPath());
+    EXPECT_EQ(nextRun.read(clientPath()).latestPeriod, (FilingPeriod{M, 2025, 3}));
+    ASSERT_TRUE(nextRun.save());
+    const LockedHistory locked(historyPath());
+    EXPECT_EQ(HistoryOverviewCache(summaryPath()).read(clientPath()).latestPeriod,
+              (FilingPeriod{M, 2025, 3}))
+        << "the overview read again is what the summary keeps now";
+}
+
+TEST_F(HistoryOverviewCacheTest, ADamagedSummaryIsIgnored) {
+    ASSERT_TRUE(store(inputsFor(2, 200)));
+    const std::function<void(QByteArray&)> damages[] = {
+        [](QByteArray& bytes) { bytes.chop(5); },
+        [](QByteArray& bytes) { bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x20); },
+        [](QByteArray& bytes) { // the period's year 2025 made 2026, every length as it was
+            bytes.replace(QByteArray("\x00\x00\x07\xe9", 4), QByteArray("\x00\x00\x07\xea", 4));
+        },
+        [](QByteArray& bytes) { bytes[7] = char(bytes[7] + 1); }, // another format version
+        [](QByteArray& bytes) { bytes.append('\0'); },
+        [](QByteArray& bytes) { bytes.clear(); },
+    };
+    int damage = 0;
+    for (const auto& damageSummary : damages) {
+        leaveSummary();
+        QFile file(summaryPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        damageSummary(bytes);
+        file.resize(0);
+        file.write(bytes);
+        file.close();
+        const LockedHistory locked(historyPath());
+        HistoryOverviewCache nextRun(summaryPath());
+        const HistoryOverview overview = nextRun.read(clientPath());
+        EXPECT_TRUE(overview.unreadable) << "damage " << damage << ": the history was not read";
+        EXPECT_FALSE(overview.latestPeriod) << "damage " << damage;
+        ++damage;
+    }
+}
+
+// A history that cannot be read at that moment (a store holds it) is read again when next
+// asked, in this run and the next, never answered from the failed read.
+TEST_F(HistoryOverviewCacheTest, AFailedReadIsNotKept) {
+    ASSERT_TRUE(store(inputsFor(2, 200)));
+    HistoryOverviewCache cache(summaryPath());
+    {
+        const LockedHistory locked(historyPath());
+        EXPECT_TRUE(cache.read(clientPath()).unreadable);
+        ASSERT_TRUE(cache.save());
+    }
+    EXPECT_EQ(HistoryOverviewCache(summaryPath()).read(clientPath()).latestPeriod,
+              (FilingPeriod{M, 2025, 2}));
+    EXPECT_EQ(cache.read(clientPath()).latestPeriod, (FilingPeriod{M, 2025, 2}));
 }
 } // namespace

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -96,8 +97,8 @@ TEST_F(ClientsViewTest, AddedClientsTakeTheirSortedPlaceAndNamelessOnesAreLeftOu
 }
 
 TEST_F(ClientsViewTest, TheFiveButtonsSitInARowAboveTheList) {
-    const QStringList captions = {"&New Client ", "&Modify Client", "&Delete Client",
-                                  "New &Return", "Return H&istory"};
+    const QStringList captions = {"&New Client ", "&Modify Client", "&Delete Client", "New &Return",
+                                  "Return H&istory"};
     int right = -1;
     for (const QString& caption : captions) {
         PictureButton* found = button(caption);
@@ -171,9 +172,13 @@ TEST_F(ClientsViewTest, ReturnHistoryNeedsTheClientsHistoryFile) {
             dialog->close();
         }
     });
+    // A return deleted there changes what the board shows of the client.
+    QSignalSpy historyChanged(&view, &CClientsView::historyMayHaveChanged);
     view.returnHistory();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(shownTitle, "Return History");
+    ASSERT_EQ(historyChanged.size(), 1);
+    EXPECT_EQ(historyChanged.front().front().toString(), folder + "Vtb00001.kvr");
 }
 
 TEST_F(ClientsViewTest, DoubleClickStartsANewReturnOnlyOnARow) {

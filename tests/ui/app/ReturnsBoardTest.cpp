@@ -1,6 +1,7 @@
 #include "app/ReturnsBoard.h"
 
 #include "app/ClientsView.h"
+#include "history/HistoryFilePath.h"
 #include "history/ReturnHistory.h"
 #include "platform/Clock.h"
 #include "returns/ReturnRecord.h"
@@ -135,6 +136,15 @@ TEST_F(ReturnsBoardTest, EveryColumnTitleStaysWhole) {
     expectWholeTitles("no client");
 }
 
+// The columns are as wide as the widest text the item view lays out in them, titles aside.
+TEST_F(ReturnsBoardTest, EveryCellTextStaysWhole) {
+    QTreeWidget* list = board.list();
+    const QAbstractItemView* view = list;
+    for (int column = 0; column < list->columnCount(); ++column)
+        EXPECT_GE(list->columnWidth(column), view->sizeHintForColumn(column))
+            << list->headerItem()->text(column).toStdString();
+}
+
 TEST_F(ReturnsBoardTest, EnterStartsNewReturnWithTheNextPeriodAndTheLastFigures) {
     board.list()->setCurrentItem(board.list()->topLevelItem(1)); // Bakery, due for March
     QString chosenMonth;
@@ -164,6 +174,28 @@ TEST_F(ReturnsBoardTest, AStoredReturnMovesItsClientOn) {
     EXPECT_EQ(rowTexts(2)[3], "Apr 2025");
     EXPECT_EQ(rowTexts(2)[7], "Stored");
     EXPECT_EQ(board.statusText(), "1 return due this month, 1 late.");
+}
+
+// What a board read lasts to the next run: a new board shows the same rows while every history
+// is held by a store in progress, which a board that had to read them would report.
+TEST_F(ReturnsBoardTest, ANewBoardStartsFromWhatTheLastOneRead) {
+    std::vector<BoardClient> clients;
+    std::vector<std::unique_ptr<LockedHistory>> locks;
+    for (const BoardRow& row : board.rows()) {
+        clients.push_back({row.name, row.path});
+        if (QFile::exists(historyFilePath(row.path)))
+            locks.push_back(std::make_unique<LockedHistory>(historyFilePath(row.path)));
+    }
+    ASSERT_EQ(locks.size(), 4u);
+    ReturnsBoard nextRun;
+    nextRun.setClients(std::move(clients));
+    nextRun.show();
+    ASSERT_EQ(nextRun.rows().size(), board.rows().size());
+    for (size_t row = 0; row < board.rows().size(); ++row) {
+        EXPECT_EQ(nextRun.rows()[row].name, board.rows()[row].name);
+        EXPECT_EQ(nextRun.rows()[row].lastPeriod, board.rows()[row].lastPeriod);
+        EXPECT_EQ(nextRun.rows()[row].problem, "") << nextRun.rows()[row].name.toStdString();
+    }
 }
 
 TEST_F(ReturnsBoardTest, ItReadsTheHistoriesOnceWhenShownNotWhenItRepaints) {

@@ -10,15 +10,23 @@
 #include "ui/ui/wizard/UiTestHelpers.h"
 #include "ui/wizard/CWizardDialog.h"
 #include "ui/wizard/WizardPicture.h"
+#include "ui/wizards/return/CarriedReturns.h"
 #include "wizards/multisite/CombinedSummaryStep.h"
 #include "wizards/multisite/PrepareLocationsStep.h"
+#include "wizards/return/LastReturnComparison.h"
+#include "wizards/return/PageKeys.h"
+#include "wizards/return/ReturnWizard.h"
 #include "wizards/return/ReturnWizardSettings.h"
+#include "wizards/return/SummaryPage.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -26,7 +34,8 @@ namespace {
 // The multi-site wizard of a three-site client over the program's forms, with a location
 // wizard that enters `receipts[row]` as the total receipts of the site it runs for (or, for a
 // negative amount, food sales beyond the receipts, which do not add up) and ends with
-// `locationResult`.
+// `locationResult`; with `programLocationWizards`, the program's own location wizards. With
+// `lastReturn` the return starts from that last stored return.
 class MultiSiteWizardTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_EQ(loadFormImages(forms()), 0); }
@@ -60,7 +69,9 @@ protected:
             record.st1.foodSalesInside = amount < 0 ? 5000.0 : 0.0;
             return locationResult;
         };
-        return runMultiSiteWizard(nullptr, client, settings, location);
+        return runMultiSiteWizard(nullptr, client, settings,
+                                  programLocationWizards ? LocationWizardRunner() : location,
+                                  lastReturn);
     }
 
     static PrepareLocationsStep* locations(CWizardDialog* dialog) {
@@ -78,6 +89,27 @@ protected:
         for (int row = 0; row < 3; ++row)
             prepareRow(dialog, row);
     }
+    static void nextUntil(CWizardDialog* wizard, int key) {
+        for (int presses = 0; presses < 25 && wizard->activePage()->key() != key; ++presses)
+            wizard->next();
+    }
+    // In a location's wizard: the hint and the text of its total receipts, then 123456.70 typed
+    // there and the first row of its summary's comparison with the last return.
+    static void typeExtraZeroAtTheLastFigures(CWizardDialog* location, QStringList& seen) {
+        nextUntil(location, PageKeys::kTotalReceipts);
+        auto* amount = location->activePage()->findChild<QLineEdit*>("totalReceipts");
+        auto* hint = location->activePage()->findChild<QLabel*>("totalReceiptsLastFigure");
+        ASSERT_NE(amount, nullptr);
+        ASSERT_NE(hint, nullptr) << "no hint of the last figure";
+        seen << hint->text() << amount->text();
+        typeInto(amount, QStringLiteral("123456.70"));
+        nextUntil(location, PageKeys::kSummary);
+        const LastReturnComparison* comparison =
+            static_cast<SummaryPage*>(location->activePage())->comparison();
+        ASSERT_NE(comparison, nullptr) << "no comparison with the last return";
+        for (int column = 1; column <= 3; ++column)
+            seen << comparison->item(0, column)->text();
+    }
     static QStringList summaryTexts(CWizardDialog* dialog) {
         QStringList texts;
         for (int row = 0; row < 4; ++row)
@@ -90,6 +122,8 @@ protected:
     QStringList locationsRun;
     QMap<QString, double> receipts;
     int locationResult = CWizardDialog::kFinished;
+    bool programLocationWizards = false;
+    std::optional<StoredInputs> lastReturn;
 };
 
 TEST_F(MultiSiteWizardTest, ListsTheLocationsWithTheirNumbersOrRowPositions) {
@@ -250,6 +284,31 @@ TEST_F(MultiSiteWizardTest, GoingBackAfterAPreviewDiscardsItsPages) {
                   QStringList({"Are you sure you want to close this wizard without printing "
                                "the return?"}));
     });
+}
+
+// A client whose last stored return (February's) kept its inputs: the return starts with March
+// chosen, a location's wizard shows that location's last figures beside its empty amount
+// fields, and its summary marks total receipts typed with an extra zero.
+TEST_F(MultiSiteWizardTest, ALocationStartsFromItsLastFiguresAndItsSummaryMarksAnExtraZero) {
+    programLocationWizards = true;
+    lastReturn = CarriedReturns::multiSite(client.record);
+    QStringList seen;
+    run(
+        [&seen](CWizardDialog* dialog) {
+            dialog->next();
+            ASSERT_EQ(dialog->activePage()->key(), PageKeys::kPeriod);
+            EXPECT_EQ(dialog->activePage()->findChild<QComboBox*>("months")->currentText(),
+                      "Mar,2005");
+            EXPECT_TRUE(dialog->activePage()->findChild<QRadioButton*>("monthly")->isChecked());
+            dialog->next();
+            whenModalOpens<ReturnWizard>([&seen](ReturnWizard* location) {
+                typeExtraZeroAtTheLastFigures(location, seen);
+                location->reject();
+            });
+            prepareRow(dialog, 1);
+        },
+        true);
+    EXPECT_EQ(seen, (QStringList{"last: 12,345.67", "", "12,346", "+900.0 %", "over 50 % up"}));
 }
 
 } // namespace

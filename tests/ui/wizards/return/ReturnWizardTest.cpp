@@ -16,6 +16,7 @@
 #include "support/TestClients.h"
 #include "ui/BalloonTip.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
+#include "ui/wizards/return/CarriedReturns.h"
 #include "ui/wizards/return/ReturnWizardFixture.h"
 #include "wizards/return/LastReturnComparison.h"
 #include "wizards/return/PageKeys.h"
@@ -387,19 +388,8 @@ TEST_F(ReturnWizardTest, PreviewShowsThePagesUnderTheClientsNameAndCleansUp) {
     EXPECT_EQ(inputs->document["st1"].toObject()["totalReceipts"].toDouble(), 2500);
 }
 
-// The last return: February 2005, total receipts of 12,345.67 (12,346 on ST-1), a described
-// other deduction.
 CarryForward lastReturn() {
-    auto last = std::make_unique<ReturnRecord>();
-    last->period.monthIndex = 1;
-    last->st1.totalReceipts = 12345.67;
-    last->worksheet.otherDeduction1 = 200;
-    last->worksheet.otherDeduction1Description = QStringLiteral("Trade-ins");
-    last->summary.summaryTotalReceipts = 12346;
-    last->summary.summaryDeductions = 200;
-    last->summary.summaryTaxableReceipts = 11500;
-    last->summary.summaryPaymentDue = 700;
-    return carryForwardFrom(singleSiteInputs(*last, Clock::today(), {}), Clock::today());
+    return carryForwardFrom(CarriedReturns::singleSite(), Clock::today());
 }
 
 TEST_F(ReturnWizardTest, ACarriedReturnStartsWithTheNextPeriodTheAnswersAndTheHints) {
