@@ -6,6 +6,7 @@
 #include "returns/report/PreparedReturn.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -29,7 +30,8 @@ std::shared_ptr<PreparedReturn> singleSite(const ReturnRecord& record,
 
 SummaryExplanations::SummaryExplanations(QVBoxLayout* box, QWidget* step)
     : QObject(step), step_(step), words_(new QTextBrowser), notice_(new QLabel),
-      howComputed_(new QPushButton(QStringLiteral("&How Computed..."))) {
+      howComputed_(new QPushButton(QStringLiteral("&How Computed..."))),
+      commands_(new QHBoxLayout) {
     words_->setObjectName(QStringLiteral("summaryExplanation"));
     words_->setPlaceholderText(
         QStringLiteral("Select an amount above to see how it was computed."));
@@ -47,7 +49,13 @@ SummaryExplanations::SummaryExplanations(QVBoxLayout* box, QWidget* step)
     connect(howComputed_, &QPushButton::clicked, this, &SummaryExplanations::showHowComputed);
     box->addWidget(words_);
     box->addWidget(notice_);
-    box->addWidget(howComputed_, 0, Qt::AlignLeft);
+    commands_->addWidget(howComputed_);
+    commands_->addStretch();
+    box->addLayout(commands_);
+}
+
+void SummaryExplanations::addCommand(QPushButton* command) {
+    commands_->insertWidget(commands_->count() - 1, command);
 }
 
 void SummaryExplanations::showReturn(const ReturnRecord& record, int st1Status, bool withNotice) {

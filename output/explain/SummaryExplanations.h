@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTextBrowser;
+class QHBoxLayout;
 class QVBoxLayout;
 class QWidget;
 struct LocationResults;
@@ -25,8 +26,13 @@ struct ReturnRecord;
 class SummaryExplanations : public QObject {
     Q_OBJECT
 public:
-    // Adds the words, the notice and the button to `box`, below what the step shows.
+    // Adds the words, the notice and a row of commands holding "How Computed..." to `box`,
+    // below what the step shows.
     SummaryExplanations(QVBoxLayout* box, QWidget* step);
+
+    // Puts one of the step's own commands on the row after those already there, so that the
+    // summary's commands take one line of the step rather than one each.
+    void addCommand(QPushButton* command);
 
     // Where the step's computation records its steps.
     CalculationSteps& steps() { return steps_; }
@@ -68,4 +74,5 @@ private:
     QTextBrowser* words_;
     QLabel* notice_;
     QPushButton* howComputed_;
+    QHBoxLayout* commands_;
 };

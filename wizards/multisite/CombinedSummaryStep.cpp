@@ -58,7 +58,7 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
                                             "non-reflective, non-magnetic ink.")));
     preview_ = new QPushButton(QStringLiteral("&Preview Return"));
     preview_->setAutoDefault(false);
-    box->addWidget(preview_, 0, Qt::AlignLeft);
+    explanations_->addCommand(preview_);
     connect(preview_, &QPushButton::clicked, this, &CombinedSummaryStep::previewReturn);
     QPushButton* exportFigures = makeExportFiguresButton();
     connect(exportFigures, &QPushButton::clicked, this, [this] {
@@ -66,7 +66,7 @@ void CombinedSummaryStep::buildContents(QVBoxLayout* box) {
         exportEnteredFigures(this, state().client(),
                              {figures.begin(), figures.begin() + state().results->count});
     });
-    box->addWidget(exportFigures, 0, Qt::AlignLeft);
+    explanations_->addCommand(exportFigures);
 }
 
 void CombinedSummaryStep::pageShown() {
@@ -85,7 +85,12 @@ void CombinedSummaryStep::pageShown() {
         comparison_->showAmounts(summary);
     if (CWizardDialog* dialog = wizard())
         dialog->setEndReached();
-    preview_->setFocus();
+}
+
+// The preview is what a preparer does next, so the keyboard starts on it rather than on the
+// first amount that can explain itself.
+QWidget* CombinedSummaryStep::firstField() const {
+    return preview_;
 }
 
 int CombinedSummaryStep::backPressed() {

@@ -22,6 +22,7 @@ public:
     explicit CombinedSummaryStep(MultiSiteWizardState& state);
 
     void pageShown() override;
+    QWidget* firstField() const override;
     int backPressed() override;
     bool finishPressed() override;
 

@@ -108,12 +108,12 @@ void SummaryPage::buildContents(QVBoxLayout* box) {
         preview_->setObjectName(QStringLiteral("previewReturn"));
         preview_->setAutoDefault(false);
         connect(preview_, &QPushButton::clicked, this, &SummaryPage::previewReturn);
-        box->addWidget(preview_, 0, Qt::AlignLeft);
+        explanations_->addCommand(preview_);
         QPushButton* exportFigures = makeExportFiguresButton();
         connect(exportFigures, &QPushButton::clicked, this, [this] {
             exportEnteredFigures(this, state().client.record, {EntryFields::entered(*wizard())});
         });
-        box->addWidget(exportFigures, 0, Qt::AlignLeft);
+        explanations_->addCommand(exportFigures);
     }
     box->addWidget(paragraph(QStringLiteral(
         "Please make sure to use a laser printer with black, non-reflective, non-magnetic ink.")));
@@ -138,8 +138,12 @@ void SummaryPage::pageShown() {
     if (state().locationMode && st1Status_ == kSt1BasesDoNotAddUp)
         MessageBoxes::current().inform(this, QString::fromLatin1(kSt1BasesMessage),
                                        MessageIcon::Stop);
-    if (preview_)
-        preview_->setFocus();
+}
+
+// The preview is what a preparer does next, so the keyboard starts on it rather than on the
+// first amount that can explain itself.
+QWidget* SummaryPage::firstField() const {
+    return preview_ ? preview_ : ReturnWizardPage::firstField();
 }
 
 int SummaryPage::backPressed() {

@@ -18,6 +18,7 @@ public:
     explicit SummaryPage(ReturnWizardState& state);
 
     void pageShown() override;
+    QWidget* firstField() const override;
     int backPressed() override;
     bool finishPressed() override;
 

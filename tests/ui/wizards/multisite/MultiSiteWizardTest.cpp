@@ -242,6 +242,8 @@ TEST_F(MultiSiteWizardTest, FinishWithoutAPreviewAsksFirstAndAfterOneOffersTheHi
     const int result = run([this](CWizardDialog* dialog) {
         prepareAll(dialog);
         dialog->next();
+        // The keyboard starts on the preview, not on the amounts that explain themselves.
+        EXPECT_EQ(dialog->focusWidget(), summary(dialog)->previewButton());
         messages.answers = {false};
         dialog->finish();
         EXPECT_TRUE(dialog->isVisible());

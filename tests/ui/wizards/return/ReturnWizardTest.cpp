@@ -565,6 +565,9 @@ TEST_F(ReturnWizardTest, TheSummaryExplainsTheSelectedAmountAndGivesTheFilingNot
         nextUntil(kTotalReceipts);
         type("totalReceipts", QLatin1String(receipts));
         nextUntil(kSummary);
+        // The keyboard starts on the preview, not on the amounts that explain themselves.
+        ASSERT_NE(wizard->focusWidget(), nullptr);
+        EXPECT_EQ(wizard->focusWidget()->objectName().toStdString(), "previewReturn");
         auto* summary = static_cast<SummaryPage*>(step());
         summary->table()->setFocus();
         summary->table()->setCurrentCell(0, 1);
