@@ -84,9 +84,23 @@ bool contains(StepSet steps, const Step& step) {
     return (steps >> size_t(&step - EntrySteps::all().data())) & 1;
 }
 
+// What a step stores for a field left empty: 0, or no text.
+QJsonValue emptyValue(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Dollars:
+        return 0.0;
+    case FieldKind::WholeNumber:
+    case FieldKind::Method:
+        return qint64(0);
+    case FieldKind::Text:
+        break;
+    }
+    return QString();
+}
+
 // The entry sections of a row whose profile calls for `steps`, each with every field of those
-// steps, and where each field stands in them. A row's figures are written in place into a copy:
-// looking up and inserting each name would copy a section again for every field it gains.
+// steps empty, and where each field stands in them. A row's figures are written in place into a
+// copy: looking up and inserting each name would copy a section again for every field it gains.
 class SectionsTemplate {
 public:
     explicit SectionsTemplate(StepSet steps) {
@@ -94,7 +108,8 @@ public:
         for (const Step& step : EntrySteps::all()) {
             for (const Field& field : step.fields) {
                 if (contains(steps, step))
-                    byName[QLatin1String(field.section)][QLatin1String(field.key)] = 0;
+                    byName[QLatin1String(field.section)][QLatin1String(field.key)] =
+                        emptyValue(field.kind);
             }
         }
         byName[QStringLiteral("st1")][QStringLiteral("foodMethod")] = 0;
@@ -113,16 +128,19 @@ public:
         foodSalesInside_ = slotOf("st1", "foodSalesInside");
     }
 
-    // The entries of a row: `valueOf(field, its number)` for each field of the steps, and the
-    // food method.
+    // The entries of a row: `valueOf(field, its number)` for each field of the steps (none for a
+    // field left empty), and the food method.
     template <typename ValueOf>
     QJsonObject entries(const ValueOf& valueOf, FoodMethod method) const {
         std::vector<QJsonObject> sections = sections_;
         for (const Step& step : EntrySteps::all()) {
             for (const Field& field : step.fields) {
                 const size_t number = fieldNumbers().of(step, field);
-                if (const Slot slot = slots_[number]; slot.section >= 0)
-                    sections[size_t(slot.section)].begin()[slot.position] = valueOf(field, number);
+                const Slot slot = slots_[number];
+                if (slot.section < 0)
+                    continue;
+                if (const std::optional<QJsonValue> value = valueOf(field, number))
+                    set(sections, slot, *value);
             }
         }
         set(sections, foodMethod_, int(method));
@@ -566,20 +584,23 @@ private:
         if (known == templates_.end())
             known = templates_.emplace(steps, SectionsTemplate(steps)).first;
         return known->second.entries(
-            [this](const Field& field, size_t number) {
+            [this](const Field& field, size_t number) -> std::optional<QJsonValue> {
                 const Value& value = values_[number];
+                if (&field == totalReceiptsField())
+                    return EntryChecks::storedTotalReceipts(value.number);
                 switch (field.kind) {
                 case FieldKind::Dollars:
-                    return QJsonValue(&field == totalReceiptsField()
-                                          ? EntryChecks::storedTotalReceipts(value.number)
-                                          : value.number);
+                    return value.number == 0 ? std::nullopt
+                                             : std::optional<QJsonValue>(value.number);
                 case FieldKind::WholeNumber:
                 case FieldKind::Method:
-                    return QJsonValue(qint64(value.number));
+                    return qint64(value.number) == 0
+                               ? std::nullopt
+                               : std::optional<QJsonValue>(qint64(value.number));
                 case FieldKind::Text:
                     break;
                 }
-                return QJsonValue(value.text);
+                return value.text.isEmpty() ? std::nullopt : std::optional<QJsonValue>(value.text);
             },
             foodMethod);
     }
@@ -665,7 +686,6 @@ private:
         if (!total)
             return;
         double sum = 0;
-        QStringList names;
         for (const Field& field : step.fields) {
             if (field.kind != FieldKind::Dollars)
                 continue;
@@ -675,10 +695,14 @@ private:
             if (!value.valid)
                 return;
             sum += value.number;
-            names << QLatin1String(field.key);
         }
         if (EntryChecks::sumBelowTotalReceipts(sum, *total))
             return;
+        QStringList names;
+        for (const Field& field : step.fields) {
+            if (field.kind == FieldKind::Dollars)
+                names << QLatin1String(field.key);
+        }
         problem(fileRow, names.join(QStringLiteral(" + ")),
                 QStringLiteral("a sum of %1").arg(dollarsText(sum)),
                 QStringLiteral("less than the total receipts, %1: \"%2\"")
