@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -176,6 +177,17 @@ private:
     Slot foodMethod_;
     Slot foodSalesInside_;
 };
+
+// The template of `steps`, made once while the program runs (files may be read on any thread).
+const SectionsTemplate& sectionsTemplate(StepSet steps) {
+    static std::mutex guard;
+    static std::map<StepSet, SectionsTemplate> made;
+    const std::lock_guard lock(guard);
+    auto known = made.find(steps);
+    if (known == made.end())
+        known = made.emplace(steps, SectionsTemplate(steps)).first;
+    return known->second;
+}
 
 // One checked cell of an entry field.
 struct Value {
@@ -548,8 +560,13 @@ private:
         }
     }
 
-    // Checks and reads one cell; what was expected when it fails.
+    // Checks and reads one cell; what was expected when it fails. An empty cell is an empty
+    // field, 0 or no text, whatever its kind.
     static QString readValue(const Field& field, Value& value) {
+        if (value.text.isEmpty()) {
+            value.valid = true;
+            return {};
+        }
         switch (field.kind) {
         case FieldKind::Dollars:
         case FieldKind::WholeNumber: {
@@ -580,10 +597,7 @@ private:
 
     // The row's entry sections: the fields of `steps` as those steps store them.
     QJsonObject entriesOf(StepSet steps, FoodMethod foodMethod) {
-        auto known = templates_.find(steps);
-        if (known == templates_.end())
-            known = templates_.emplace(steps, SectionsTemplate(steps)).first;
-        return known->second.entries(
+        return sectionsTemplate(steps).entries(
             [this](const Field& field, size_t number) -> std::optional<QJsonValue> {
                 const Value& value = values_[number];
                 if (&field == totalReceiptsField())
@@ -735,11 +749,10 @@ private:
     FigureImport& result_;
     const bool multiSite_;
     std::vector<Column> columns_;
-    std::map<int, int> rowOfLocation_;              // location -> the file row that has it
-    std::unique_ptr<ClientRecord> siteClient_;      // a location's profile (multi-site)
-    std::vector<Value> values_;                     // the row's checked cells by field number
-    std::vector<bool> inFile_;                      // by field number: the file has its column
-    std::map<StepSet, SectionsTemplate> templates_; // by the steps a row's profile calls for
+    std::map<int, int> rowOfLocation_;         // location -> the file row that has it
+    std::unique_ptr<ClientRecord> siteClient_; // a location's profile (multi-site)
+    std::vector<Value> values_;                // the row's checked cells by field number
+    std::vector<bool> inFile_;                 // by field number: the file has its column
     const size_t totalReceipts_;
     const size_t foodSalesInside_;
     const size_t foodEntered_;
