@@ -9,7 +9,7 @@ bool isDigit(QChar character) {
     return character >= u'0' && character <= u'9';
 }
 
-bool isNegative(const QString& text) {
+bool isNegative(QStringView text) {
     return text.startsWith(u'-') || text.startsWith(u'\u2212') || text.endsWith(u'-') ||
            (text.startsWith(u'(') && text.endsWith(u')'));
 }
@@ -21,10 +21,11 @@ bool isGroupSeparator(QChar character, QChar separator) {
 
 // "1,234,567.89" without its separators, or nothing when they do not stand between groups of
 // three digits (so "12,5", a decimal comma typed by habit, is never read as 125).
-std::optional<QString> withoutGroupSeparators(const QString& text, const Rules& rules) {
+std::optional<QString> withoutGroupSeparators(QStringView text, const Rules& rules) {
     const qsizetype point = text.indexOf(rules.decimalPoint);
-    const QString whole = point < 0 ? text : text.left(point);
-    QString digits;
+    const QStringView whole = point < 0 ? text : text.first(point);
+    QString digits(text.size(), Qt::Uninitialized);
+    QChar* kept = digits.data();
     qsizetype groupLength = 0;
     bool grouped = false;
     for (const QChar character : whole) {
@@ -35,31 +36,35 @@ std::optional<QString> withoutGroupSeparators(const QString& text, const Rules& 
             groupLength = 0;
             continue;
         }
-        digits += character;
+        *kept++ = character;
         ++groupLength;
     }
     if (grouped && groupLength != 3)
         return std::nullopt;
-    return point < 0 ? digits : digits + text.mid(point);
+    if (point >= 0)
+        kept = std::copy(text.begin() + point, text.end(), kept);
+    digits.truncate(kept - digits.constData());
+    return digits;
 }
 } // namespace
 
+// The text is read as views of what was entered: only the digits kept are copied.
 Reading read(const QString& entered, const Rules& rules) {
-    QString text = entered.trimmed();
+    QStringView text = QStringView(entered).trimmed();
     if (!rules.wholeNumber && text.startsWith(u'$'))
-        text = text.mid(1).trimmed();
+        text = text.sliced(1).trimmed();
     if (isNegative(text))
         return {{}, Refusal::Negative};
-    const std::optional<QString> ungrouped = withoutGroupSeparators(text, rules);
+    std::optional<QString> ungrouped = withoutGroupSeparators(text, rules);
     if (!ungrouped)
         return {{}, Refusal::NotANumber};
-    text = *ungrouped;
-    const qsizetype point = text.indexOf(rules.decimalPoint);
+    const QStringView number = *ungrouped;
+    const qsizetype point = number.indexOf(rules.decimalPoint);
     if (point >= 0 && rules.wholeNumber)
         return {{}, Refusal::NotWhole};
-    const QString whole = point < 0 ? text : text.left(point);
-    const QString decimals = point < 0 ? QString() : text.mid(point + 1);
-    for (const QString& part : {whole, decimals}) {
+    const QStringView whole = point < 0 ? number : number.first(point);
+    const QStringView decimals = point < 0 ? QStringView() : number.sliced(point + 1);
+    for (const QStringView part : {whole, decimals}) {
         if (!std::all_of(part.begin(), part.end(), isDigit))
             return {{}, Refusal::NotANumber};
     }
@@ -67,7 +72,7 @@ Reading read(const QString& entered, const Rules& rules) {
         return {{}, Refusal::TooManyWholeDigits};
     if (decimals.size() > rules.decimals)
         return {{}, Refusal::TooManyDecimals};
-    return {text, Refusal::None};
+    return {std::move(*ungrouped), Refusal::None};
 }
 
 QString refusalText(Refusal refusal, const Rules& rules) {

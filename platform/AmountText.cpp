@@ -3,6 +3,7 @@
 #include "platform/AmountEntry.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 using AmountText::Kind;
@@ -15,6 +16,18 @@ Reading refused(const char* expected) {
 
 bool hasDigit(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// The value of checked digits with at most one decimal point ("1234.56", "12"): read from a copy
+// in plain characters, without the locale lookups of a general number reader.
+double decimalValue(QStringView digits) {
+    char ascii[32];
+    if (digits.size() > qsizetype(sizeof ascii))
+        return digits.toDouble();
+    std::transform(digits.begin(), digits.end(), ascii, [](QChar c) { return char(c.unicode()); });
+    double value = 0;
+    std::from_chars(ascii, ascii + digits.size(), value);
+    return value;
 }
 
 // What a cell must hold instead, in the words of the import's problem list.
@@ -54,9 +67,9 @@ AmountText::Reading AmountText::readSpreadsheetAmount(const QString& cell, Kind 
     const AmountEntry::Reading reading = AmountEntry::read(text, rules);
     if (reading.refusal != Refusal::None || !hasDigit(reading.text))
         return expectedInstead(reading.refusal, text, kind);
-    QString number = reading.text;
+    QStringView number = reading.text;
     // "12." is 12, as it is in the amount fields.
     if (number.endsWith(QLatin1Char('.')))
         number.chop(1);
-    return {number.toDouble(), {}};
+    return {decimalValue(number), {}};
 }

@@ -37,20 +37,29 @@ std::vector<ImportProblem> prepareImportedLocations(LocationResults& results, Re
                                                     const ReturnPeriod& period,
                                                     const std::vector<ImportedRow>& rows,
                                                     const FillContext& context) {
-    const auto prepared = std::make_unique<LocationResults>(results);
-    prepared->period = period;
+    // Each row's location is prepared into an entry of its own (a prepared location replaces
+    // every section of its entry), so only those entries, not all of `results`, wait to be
+    // taken. The period is a copy, since it may be the record's own, which each preparation
+    // resets.
+    const ReturnPeriod taken = period;
+    std::vector<LocationResult> prepared(rows.size());
     const auto before = std::make_unique<ReturnRecord>(record);
     std::vector<ImportProblem> problems;
-    for (const ImportedRow& row : rows) {
-        LocationResult& entry = prepared->entries[size_t(row.location)];
-        if (prepareLocationFromEntries(entry, record, set, prepared->period, client, row.entries,
-                                       context) == kSt1BasesDoNotAddUp)
+    for (size_t index = 0; index < rows.size(); ++index) {
+        const ImportedRow& row = rows[index];
+        LocationResult& entry = prepared[index];
+        entry.location = results.entries[size_t(row.location)].location;
+        if (prepareLocationFromEntries(entry, record, set, taken, client, row.entries, context) ==
+            kSt1BasesDoNotAddUp)
             problems.push_back(basesProblem(row, record.st1));
     }
-    if (problems.empty())
-        results = std::move(*prepared);
-    else
+    if (!problems.empty()) {
         record = *before;
+        return problems;
+    }
+    results.period = taken;
+    for (size_t index = 0; index < rows.size(); ++index)
+        results.entries[size_t(rows[index].location)] = std::move(prepared[index]);
     return problems;
 }
 

@@ -55,24 +55,24 @@ private:
             if (!table_.problem.isEmpty())
                 return;
         }
-        while (at_ < text_.size()) {
-            const QChar c = text_[at_];
-            if (c == table_.separator) {
-                ++at_;
-                endCell();
-                return;
-            }
-            if (isLineBreak(c)) {
-                at_ += (c == QLatin1Char('\r') && at_ + 1 < text_.size() &&
-                        text_[at_ + 1] == QLatin1Char('\n'))
-                           ? 2
-                           : 1;
-                endRecord();
-                return;
-            }
-            cell_ += c;
+        // The rest of the cell is taken at once, up to its separator or line break.
+        const qsizetype start = at_;
+        while (at_ < text_.size() && text_[at_] != table_.separator && !isLineBreak(text_[at_]))
             ++at_;
+        cell_ += QStringView(text_).sliced(start, at_ - start);
+        if (at_ == text_.size())
+            return;
+        const QChar c = text_[at_];
+        if (c == table_.separator) {
+            ++at_;
+            endCell();
+            return;
         }
+        at_ += (c == QLatin1Char('\r') && at_ + 1 < text_.size() &&
+                text_[at_ + 1] == QLatin1Char('\n'))
+                   ? 2
+                   : 1;
+        endRecord();
     }
 
     // A cell in quotes, up to its closing quote; a doubled quote stands for one.
@@ -98,14 +98,17 @@ private:
     }
 
     void endCell() {
-        row_ << cell_;
-        cell_.clear();
+        row_.append(std::move(cell_));
+        cell_ = QString();
     }
 
+    // The next record is given room for as many cells as this one had.
     void endRecord() {
         endCell();
-        table_.rows.push_back(row_);
-        row_.clear();
+        const qsizetype cells = row_.size();
+        table_.rows.push_back(std::move(row_));
+        row_ = QStringList();
+        row_.reserve(cells);
     }
 
     const QString& text_;

@@ -1,5 +1,6 @@
 #include "returns/import/FigureImport.h"
 
+#include "clients/ClientProfile.h"
 #include "clients/ClientRecord.h"
 #include "platform/FixedText.h"
 #include "returns/entry/EntryChecks.h"
@@ -7,23 +8,23 @@
 #include "returns/import/CsvTable.h"
 #include "returns/import/FigureLayout.h"
 #include "returns/import/FigureText.h"
-#include "returns/multisite/LocationClient.h"
 #include "returns/multisite/LocationResult.h"
 
 #include <QHash>
 #include <QLocale>
 #include <QMap>
 #include <algorithm>
+#include <cstdint>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 namespace {
+using EntryChecks::FoodMethod;
 using EntrySteps::Field;
 using EntrySteps::FieldKind;
 using EntrySteps::Step;
-
-// A row's entry sections by name ("st1", "worksheet"...), filled before they become its entries.
-using Sections = QMap<QString, QJsonObject>;
 
 // Longer header names are too far from any column name to suggest one.
 constexpr qsizetype kLongestLikelyName = 40;
@@ -32,9 +33,161 @@ struct Column {
     enum class Role { Ignored, LocationNumber, Name, Entry };
     Role role = Role::Ignored;
     const Field* field = nullptr;
-    const Step* step = nullptr;
-    QString label; // "totalReceipts (C)"
+    size_t fieldNumber = 0; // of an entry column (FieldNumbers)
+    QString label;          // "totalReceipts (C)"
 };
+
+// Every field of every step numbered in the steps' order: a row's checked cells are kept in a
+// vector by these numbers instead of under their names.
+class FieldNumbers {
+public:
+    FieldNumbers() {
+        for (const Step& step : EntrySteps::all()) {
+            firstOfStep_.push_back(count_);
+            count_ += step.fields.size();
+        }
+    }
+    size_t count() const { return count_; }
+    size_t of(const Step& step, const Field& field) const {
+        return firstOfStep_[size_t(&step - EntrySteps::all().data())] +
+               size_t(&field - step.fields.data());
+    }
+    size_t of(const char* key) const {
+        const Step* step = nullptr;
+        const Field* field = EntrySteps::findField(QLatin1String(key), &step);
+        return of(*step, *field);
+    }
+
+private:
+    std::vector<size_t> firstOfStep_;
+    size_t count_ = 0;
+};
+
+const FieldNumbers& fieldNumbers() {
+    static const FieldNumbers numbers;
+    return numbers;
+}
+
+// The steps a profile calls for, a bit for each in the steps' order.
+using StepSet = std::uint32_t;
+
+StepSet includedSteps(const ClientRecord& client) {
+    StepSet steps = 0;
+    const std::span<const Step> all = EntrySteps::all();
+    for (size_t index = 0; index < all.size(); ++index) {
+        if (EntrySteps::included(all[index], client))
+            steps |= StepSet(1) << index;
+    }
+    return steps;
+}
+
+bool contains(StepSet steps, const Step& step) {
+    return (steps >> size_t(&step - EntrySteps::all().data())) & 1;
+}
+
+// What a step stores for a field left empty: 0, or no text.
+QJsonValue emptyValue(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Dollars:
+        return 0.0;
+    case FieldKind::WholeNumber:
+    case FieldKind::Method:
+        return qint64(0);
+    case FieldKind::Text:
+        break;
+    }
+    return QString();
+}
+
+// The entry sections of a row whose profile calls for `steps`, each with every field of those
+// steps empty, and where each field stands in them. A row's figures are written in place into a
+// copy: looking up and inserting each name would copy a section again for every field it gains.
+class SectionsTemplate {
+public:
+    explicit SectionsTemplate(StepSet steps) {
+        QMap<QString, QJsonObject> byName;
+        for (const Step& step : EntrySteps::all()) {
+            for (const Field& field : step.fields) {
+                if (contains(steps, step))
+                    byName[QLatin1String(field.section)][QLatin1String(field.key)] =
+                        emptyValue(field.kind);
+            }
+        }
+        byName[QStringLiteral("st1")][QStringLiteral("foodMethod")] = 0;
+        for (auto section = byName.cbegin(); section != byName.cend(); ++section)
+            entries_.insert(section.key(), section.value());
+        for (auto section = entries_.constBegin(); section != entries_.constEnd(); ++section)
+            sections_.push_back(section.value().toObject());
+        slots_.resize(fieldNumbers().count());
+        for (const Step& step : EntrySteps::all()) {
+            for (const Field& field : step.fields) {
+                if (contains(steps, step))
+                    slots_[fieldNumbers().of(step, field)] = slotOf(field.section, field.key);
+            }
+        }
+        foodMethod_ = slotOf("st1", "foodMethod");
+        foodSalesInside_ = slotOf("st1", "foodSalesInside");
+    }
+
+    // The entries of a row: `valueOf(field, its number)` for each field of the steps (none for a
+    // field left empty), and the food method.
+    template <typename ValueOf>
+    QJsonObject entries(const ValueOf& valueOf, FoodMethod method) const {
+        std::vector<QJsonObject> sections = sections_;
+        for (const Step& step : EntrySteps::all()) {
+            for (const Field& field : step.fields) {
+                const size_t number = fieldNumbers().of(step, field);
+                const Slot slot = slots_[number];
+                if (slot.section < 0)
+                    continue;
+                if (const std::optional<QJsonValue> value = valueOf(field, number))
+                    set(sections, slot, *value);
+            }
+        }
+        set(sections, foodMethod_, int(method));
+        if (method == FoodMethod::TaxIncluded)
+            set(sections, foodSalesInside_, 0);
+        QJsonObject entries = entries_;
+        QJsonObject::iterator section = entries.begin();
+        for (const QJsonObject& filled : sections)
+            *section++ = filled;
+        return entries;
+    }
+
+private:
+    struct Slot {
+        qsizetype section = -1; // in the order of `entries_`; -1 for a field of a step left out
+        qsizetype position = 0;
+    };
+
+    Slot slotOf(const char* sectionName, const char* key) const {
+        const auto section = entries_.constFind(QLatin1String(sectionName));
+        const QJsonObject& fields = sections_[size_t(section - entries_.constBegin())];
+        return {section - entries_.constBegin(),
+                fields.constFind(QLatin1String(key)) - fields.constBegin()};
+    }
+
+    static void set(std::vector<QJsonObject>& sections, Slot slot, const QJsonValue& value) {
+        sections[size_t(slot.section)].begin()[slot.position] = value;
+    }
+
+    QJsonObject entries_;
+    std::vector<QJsonObject> sections_;
+    std::vector<Slot> slots_; // by field number
+    Slot foodMethod_;
+    Slot foodSalesInside_;
+};
+
+// The template of `steps`, made once while the program runs (files may be read on any thread).
+const SectionsTemplate& sectionsTemplate(StepSet steps) {
+    static std::mutex guard;
+    static std::map<StepSet, SectionsTemplate> made;
+    const std::lock_guard lock(guard);
+    auto known = made.find(steps);
+    if (known == made.end())
+        known = made.emplace(steps, SectionsTemplate(steps)).first;
+    return known->second;
+}
 
 // One checked cell of an entry field.
 struct Value {
@@ -118,7 +271,16 @@ constexpr size_t kMostProblems = 1000;
 class FigureChecker {
 public:
     FigureChecker(const ClientRecord& client, FigureImport& result)
-        : client_(client), result_(result), multiSite_(client.multiSite == 1) {}
+        : client_(client), result_(result), multiSite_(client.multiSite == 1),
+          values_(fieldNumbers().count()), inFile_(fieldNumbers().count()),
+          totalReceipts_(fieldNumbers().of("totalReceipts")),
+          foodSalesInside_(fieldNumbers().of("foodSalesInside")),
+          foodEntered_(fieldNumbers().of("foodEntered")) {
+        if (multiSite_) {
+            siteClient_ = std::make_unique<ClientRecord>();
+            initClientRecord(*siteClient_);
+        }
+    }
 
     void check(const CsvTable& table) {
         const std::vector<QStringList>& rows = table.rows;
@@ -227,14 +389,17 @@ private:
         });
     }
 
-    static void describeColumn(Column& column, const QString& name) {
+    void describeColumn(Column& column, const QString& name) {
         if (name == QLatin1String(FigureLayout::kLocationNumber)) {
             column.role = Column::Role::LocationNumber;
         } else if (name == QLatin1String(FigureLayout::kName)) {
             column.role = Column::Role::Name;
         } else {
             column.role = Column::Role::Entry;
-            column.field = EntrySteps::findField(name, &column.step);
+            const Step* step = nullptr;
+            column.field = EntrySteps::findField(name, &step);
+            column.fieldNumber = fieldNumbers().of(*step, *column.field);
+            inFile_[column.fieldNumber] = true;
         }
     }
 
@@ -257,27 +422,31 @@ private:
     void checkRow(int fileRow, const QStringList& cells) {
         checkExtraCells(fileRow, cells);
         const std::optional<int> location = identify(fileRow, cells);
-        const ClientRecord siteClient =
-            multiSite_ && location ? locationClientRecord(client_, client_.locations[*location])
-                                   : client_;
+        const StepSet steps = includedSteps(siteClient(location));
         const size_t problemsBefore = result_.problems.size();
-        const QHash<QString, Value> values = readValues(fileRow, cells);
+        readValues(fileRow, cells);
         const bool profileKnown = !multiSite_ || location.has_value();
-        Sections sections;
         for (const Step& step : EntrySteps::all()) {
-            if (EntrySteps::included(step, siteClient))
-                takeStep(step, values, sections);
-            else if (profileKnown)
-                refuseLeftOutStep(fileRow, step, values);
+            if (profileKnown && !contains(steps, step))
+                refuseLeftOutStep(fileRow, step);
         }
-        checkTotalReceipts(fileRow, values);
-        checkFood(fileRow, values, sections);
+        checkTotalReceipts(fileRow);
+        const std::optional<FoodMethod> foodMethod = checkFood(fileRow);
         for (const Step& step : EntrySteps::all()) {
-            if (step.sumBelowTotalReceipts && EntrySteps::included(step, siteClient))
-                checkSum(fileRow, step, values);
+            if (step.sumBelowTotalReceipts && contains(steps, step))
+                checkSum(fileRow, step);
         }
-        if (result_.problems.size() == problemsBefore && location)
-            result_.rows.push_back({*location, fileRow, entriesOf(sections)});
+        if (result_.problems.size() == problemsBefore && location && foodMethod)
+            result_.rows.push_back({*location, fileRow, entriesOf(steps, *foodMethod)});
+    }
+
+    // The client record whose profile the row's figures are for: a location's own profile
+    // (that is all the steps look at, so one record serves every row), or the client's.
+    const ClientRecord& siteClient(std::optional<int> location) {
+        if (!multiSite_ || !location)
+            return client_;
+        ClientProfile::copyForLocation(client_, client_.locations[*location], *siteClient_);
+        return *siteClient_;
     }
 
     void checkExtraCells(int fileRow, const QStringList& cells) {
@@ -376,25 +545,28 @@ private:
 
     int locationCount() const { return std::clamp(client_.locationCount, 0, kMaxLocations); }
 
-    // Every entry cell of the row checked by its field's kind.
-    QHash<QString, Value> readValues(int fileRow, const QStringList& cells) {
-        QHash<QString, Value> values;
+    // Every entry cell of the row checked by its field's kind, into `values_`.
+    void readValues(int fileRow, const QStringList& cells) {
+        std::ranges::fill(values_, Value());
         for (size_t index = 0; index < columns_.size(); ++index) {
             const Column& column = columns_[index];
             if (column.role != Column::Role::Entry)
                 continue;
-            Value value;
+            Value& value = values_[column.fieldNumber];
             value.text = cells.value(qsizetype(index)).trimmed();
             const QString expected = readValue(*column.field, value);
             if (!expected.isEmpty())
                 problem(fileRow, column.label, shownValue(value.text), expected);
-            values.insert(QLatin1String(column.field->key), value);
         }
-        return values;
     }
 
-    // Checks and reads one cell; what was expected when it fails.
+    // Checks and reads one cell; what was expected when it fails. An empty cell is an empty
+    // field, 0 or no text, whatever its kind.
     static QString readValue(const Field& field, Value& value) {
+        if (value.text.isEmpty()) {
+            value.valid = true;
+            return {};
+        }
         switch (field.kind) {
         case FieldKind::Dollars:
         case FieldKind::WholeNumber: {
@@ -423,41 +595,34 @@ private:
         return {};
     }
 
-    // The step's fields into their entry sections, as the step stores them.
-    static void takeStep(const Step& step, const QHash<QString, Value>& values,
-                         Sections& sections) {
-        for (const Field& field : step.fields) {
-            const QString key = QLatin1String(field.key);
-            const Value value = values.value(key);
-            QJsonObject& section = sections[QLatin1String(field.section)];
-            switch (field.kind) {
-            case FieldKind::Dollars:
-                section[key] = key == QLatin1String("totalReceipts")
-                                   ? EntryChecks::storedTotalReceipts(value.number)
-                                   : value.number;
-                break;
-            case FieldKind::WholeNumber:
-            case FieldKind::Method:
-                section[key] = qint64(value.number);
-                break;
-            case FieldKind::Text:
-                section[key] = value.text;
-                break;
-            }
-        }
-    }
-
-    static QJsonObject entriesOf(const Sections& sections) {
-        QJsonObject entries;
-        for (auto section = sections.cbegin(); section != sections.cend(); ++section)
-            entries.insert(section.key(), section.value());
-        return entries;
+    // The row's entry sections: the fields of `steps` as those steps store them.
+    QJsonObject entriesOf(StepSet steps, FoodMethod foodMethod) {
+        return sectionsTemplate(steps).entries(
+            [this](const Field& field, size_t number) -> std::optional<QJsonValue> {
+                const Value& value = values_[number];
+                if (&field == totalReceiptsField())
+                    return EntryChecks::storedTotalReceipts(value.number);
+                switch (field.kind) {
+                case FieldKind::Dollars:
+                    return value.number == 0 ? std::nullopt
+                                             : std::optional<QJsonValue>(value.number);
+                case FieldKind::WholeNumber:
+                case FieldKind::Method:
+                    return qint64(value.number) == 0
+                               ? std::nullopt
+                               : std::optional<QJsonValue>(qint64(value.number));
+                case FieldKind::Text:
+                    break;
+                }
+                return value.text.isEmpty() ? std::nullopt : std::optional<QJsonValue>(value.text);
+            },
+            foodMethod);
     }
 
     // A step the profile does not call for takes nothing: a figure in its columns would be lost.
-    void refuseLeftOutStep(int fileRow, const Step& step, const QHash<QString, Value>& values) {
+    void refuseLeftOutStep(int fileRow, const Step& step) {
         for (const Field& field : step.fields) {
-            const Value value = values.value(QLatin1String(field.key));
+            const Value& value = values_[fieldNumbers().of(step, field)];
             const bool empty = value.text.isEmpty() ||
                                (value.valid && value.number == 0 && field.kind != FieldKind::Text);
             if (empty)
@@ -468,6 +633,11 @@ private:
         }
     }
 
+    static const Field* totalReceiptsField() {
+        static const Field* const field = EntrySteps::findField(QStringLiteral("totalReceipts"));
+        return field;
+    }
+
     QString labelOf(const Field& field) const {
         for (const Column& column : columns_) {
             if (column.field == &field)
@@ -476,32 +646,31 @@ private:
         return QLatin1String(field.key);
     }
 
-    void checkTotalReceipts(int fileRow, const QHash<QString, Value>& values) {
-        const Value total = values.value(QStringLiteral("totalReceipts"));
+    void checkTotalReceipts(int fileRow) {
+        const Value& total = values_[totalReceipts_];
         if (total.text.isEmpty())
-            problem(fileRow, labelOf(*EntrySteps::findField(QStringLiteral("totalReceipts"))),
-                    shownValue(total.text),
+            problem(fileRow, labelOf(*totalReceiptsField()), shownValue(total.text),
                     QStringLiteral("the total receipts of the period (0 when there were none)"));
     }
 
     // The stored total receipts, when the cell passed its check.
-    static std::optional<double> storedTotal(const QHash<QString, Value>& values) {
-        const Value total = values.value(QStringLiteral("totalReceipts"));
+    std::optional<double> storedTotal() const {
+        const Value& total = values_[totalReceipts_];
         if (!total.valid || total.text.isEmpty())
             return std::nullopt;
         return EntryChecks::storedTotalReceipts(total.number);
     }
 
-    // The food step: one of its two amounts, within the bounds of its method.
-    void checkFood(int fileRow, const QHash<QString, Value>& values, Sections& sections) {
-        using EntryChecks::FoodMethod;
-        const Value base = values.value(QStringLiteral("foodSalesInside"));
-        const Value withTax = values.value(QStringLiteral("foodEntered"));
-        const std::optional<double> total = storedTotal(values);
+    // The food step: one of its two amounts, within the bounds of its method. The method the
+    // row's amount is for, or none when the two amounts cannot be told apart.
+    std::optional<FoodMethod> checkFood(int fileRow) {
+        const Value& base = values_[foodSalesInside_];
+        const Value& withTax = values_[foodEntered_];
+        const std::optional<double> total = storedTotal();
         if (!base.valid && !base.text.isEmpty())
-            return;
+            return std::nullopt;
         if (!withTax.valid && !withTax.text.isEmpty())
-            return;
+            return std::nullopt;
         const Field* baseField = EntrySteps::findField(QStringLiteral("foodSalesInside"));
         const Field* withTaxField = EntrySteps::findField(QStringLiteral("foodEntered"));
         if (base.number != 0 && withTax.number != 0) {
@@ -509,45 +678,45 @@ private:
                     base.text + QStringLiteral(" and ") + withTax.text,
                     QStringLiteral("one of the two: foodSalesInside without the sales tax or "
                                    "foodEntered with it"));
-            return;
+            return std::nullopt;
         }
         const FoodMethod method =
             withTax.number != 0 ? FoodMethod::TaxIncluded : FoodMethod::TaxExcluded;
         const Value& amount = method == FoodMethod::TaxIncluded ? withTax : base;
-        QJsonObject& st1 = sections[QStringLiteral("st1")];
-        st1[QStringLiteral("foodMethod")] = int(method);
-        if (method == FoodMethod::TaxIncluded)
-            st1[QStringLiteral("foodSalesInside")] = 0;
         if (!total)
-            return;
+            return method;
         const QString refusal = EntryChecks::foodRefusal(method, amount.number, *total);
         if (!refusal.isEmpty())
             problem(
                 fileRow, labelOf(method == FoodMethod::TaxIncluded ? *withTaxField : *baseField),
                 amount.text,
                 QStringLiteral("%1 (the total receipts are %2)").arg(refusal, dollarsText(*total)));
+        return method;
     }
 
     // A step whose amounts must stay below the total receipts.
-    void checkSum(int fileRow, const Step& step, const QHash<QString, Value>& values) {
-        const std::optional<double> total = storedTotal(values);
+    void checkSum(int fileRow, const Step& step) {
+        const std::optional<double> total = storedTotal();
         if (!total)
             return;
         double sum = 0;
-        QStringList names;
         for (const Field& field : step.fields) {
             if (field.kind != FieldKind::Dollars)
                 continue;
-            const QString key = QLatin1String(field.key);
+            const size_t number = fieldNumbers().of(step, field);
             // A column left out of the file counts as an empty field.
-            const Value value = values.value(key, Value{{}, true, 0});
+            const Value& value = inFile_[number] ? values_[number] : kEmptyField;
             if (!value.valid)
                 return;
             sum += value.number;
-            names << key;
         }
         if (EntryChecks::sumBelowTotalReceipts(sum, *total))
             return;
+        QStringList names;
+        for (const Field& field : step.fields) {
+            if (field.kind == FieldKind::Dollars)
+                names << QLatin1String(field.key);
+        }
         problem(fileRow, names.join(QStringLiteral(" + ")),
                 QStringLiteral("a sum of %1").arg(dollarsText(sum)),
                 QStringLiteral("less than the total receipts, %1: \"%2\"")
@@ -573,11 +742,20 @@ private:
         }
     }
 
+    // A field whose column the file lacks, in a sum.
+    static inline const Value kEmptyField{{}, true, 0};
+
     const ClientRecord& client_;
     FigureImport& result_;
     const bool multiSite_;
     std::vector<Column> columns_;
-    std::map<int, int> rowOfLocation_; // location -> the file row that has it
+    std::map<int, int> rowOfLocation_;         // location -> the file row that has it
+    std::unique_ptr<ClientRecord> siteClient_; // a location's profile (multi-site)
+    std::vector<Value> values_;                // the row's checked cells by field number
+    std::vector<bool> inFile_;                 // by field number: the file has its column
+    const size_t totalReceipts_;
+    const size_t foodSalesInside_;
+    const size_t foodEntered_;
 };
 
 FigureImport checkDecoded(const FigureText::Decoded& decoded, const ClientRecord& client) {

@@ -7,10 +7,11 @@
 
 void storeImportedEntries(QJsonObject entries, ReturnRecord& record) {
     using EntryChecks::FoodMethod;
-    QJsonObject st1 = entries[QStringLiteral("st1")].toObject();
-    if (st1[QStringLiteral("foodMethod")].toInt() == int(FoodMethod::TaxIncluded)) {
+    // Read with value(): looking up through operator[] would copy the entries and the section.
+    QJsonObject st1 = entries.value(QLatin1String("st1")).toObject();
+    if (st1.value(QLatin1String("foodMethod")).toInt() == int(FoodMethod::TaxIncluded)) {
         st1[QStringLiteral("foodSalesInside")] =
-            foodBaseFromTotal(st1[QStringLiteral("foodEntered")].toDouble(), record);
+            foodBaseFromTotal(st1.value(QLatin1String("foodEntered")).toDouble(), record);
         entries[QStringLiteral("st1")] = st1;
     }
     EnteredSections::storeEntries(entries, record);

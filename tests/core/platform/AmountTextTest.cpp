@@ -73,4 +73,17 @@ TEST(AmountText, AReadAmountIsTheDoubleTheFieldGivesForTheSameDigits) {
                   QLocale::c().toDouble(cell))
             << digits;
     }
+    // Every cents value of whole dollars from the smallest to the largest a cell takes, and the
+    // forms "12" and "12.5" beside "12.50".
+    for (const qint64 dollars : {0LL, 7LL, 99LL, 12345LL, 8765432LL, 123456789LL, 9999999999LL}) {
+        for (int cents = 0; cents < 100; ++cents) {
+            for (const QString& cell :
+                 {QStringLiteral("%1.%2").arg(dollars).arg(cents, 2, 10, QLatin1Char('0')),
+                  QStringLiteral("%1.%2").arg(dollars).arg(cents), QString::number(dollars)}) {
+                EXPECT_EQ(AmountText::readSpreadsheetAmount(cell, Kind::Dollars).value,
+                          QLocale::c().toDouble(cell))
+                    << cell.toStdString();
+            }
+        }
+    }
 }
