@@ -588,6 +588,9 @@ QString figureValueText(Figure figure, double value) {
 }
 
 FigureWording wordFigure(const CalculationSteps& steps, Figure figure,
-                         const WordingContext& context) {
+                         const WordingContext& context, const EarlierWording* earlier) {
+    // The words of the rates name the location, so they are never another location's.
+    if (earlier && figure != F::Rates && steps.sameSteps(figure, earlier->steps))
+        return earlier->words;
     return Wording(steps, figure, context).word();
 }
