@@ -41,6 +41,14 @@ TEST(CalculationSteps, SameStepsOnlyWhenEveryStepTermAndValueIsTheSame) {
                                                 term(Operand::TotalReceipts, 9594.75));
          },
          false},
+        {"other terms of the same result",
+         [](CalculationSteps& s) {
+             const StepRecorder recorder(s);
+             recorder.rounded(F::St1Line3, term(Operand::TotalReceipts, 9594.75) - number(20.0));
+             recorder.rounded(F::St1Line4b, term(Operand::GeneralRate, 0.125) *
+                                                term(Operand::TotalReceipts, 9594.75 / 2));
+         },
+         false},
         {"no steps", [](CalculationSteps&) {}, false},
     };
     for (const auto& c : cases) {
