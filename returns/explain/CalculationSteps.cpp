@@ -3,10 +3,25 @@
 #include "returns/LocationRates.h"
 #include "returns/explain/StepRecorder.h"
 
+#include <algorithm>
+#include <bit>
+
 namespace {
 // Room for the steps of one return, so that recording allocates once.
 constexpr std::size_t kTypicalTerms = 1024;
 constexpr std::size_t kTypicalSteps = 512;
+
+// The same number to the bit, so that even a zero's sign is the same.
+bool sameValue(double one, double other) {
+    return std::bit_cast<std::uint64_t>(one) == std::bit_cast<std::uint64_t>(other);
+}
+
+// The same step but for its terms.
+bool sameStep(const Step& one, const Step& other) {
+    return one.kind == other.kind && one.note == other.note && one.named == other.named &&
+           one.name == other.name && sameValue(one.result, other.result) &&
+           std::ranges::equal(one.values, other.values, sameValue);
+}
 } // namespace
 
 void CalculationSteps::clear() {
@@ -32,6 +47,29 @@ const Step* CalculationSteps::firstOf(Figure figure) const {
 const Step* CalculationSteps::nextOf(const Step& step) const {
     const std::uint32_t next = nextOfFigure_[size_t(&step - steps_.data())];
     return next == 0 ? nullptr : &steps_[next - 1];
+}
+
+bool CalculationSteps::sameSteps(Figure figure, const CalculationSteps& other) const {
+    const Step* step = firstOf(figure);
+    const Step* otherStep = other.firstOf(figure);
+    for (; step && otherStep; step = nextOf(*step), otherStep = other.nextOf(*otherStep)) {
+        if (!sameStep(*step, *otherStep) ||
+            (step->kind == StepKind::Compute &&
+             !sameTerms(step->expression, other, otherStep->expression)))
+            return false;
+    }
+    return step == nullptr && otherStep == nullptr;
+}
+
+bool CalculationSteps::sameTerms(std::uint32_t index, const CalculationSteps& other,
+                                 std::uint32_t otherIndex) const {
+    const StepTerm& one = terms_[index];
+    const StepTerm& another = other.terms_[otherIndex];
+    if (one.kind != another.kind || one.operation != another.operation || one.id != another.id ||
+        !sameValue(one.value, another.value))
+        return false;
+    return one.kind != TermKind::Operation ||
+           (sameTerms(one.left, other, another.left) && sameTerms(one.right, other, another.right));
 }
 
 std::uint32_t CalculationSteps::addTerm(const StepTerm& term) {

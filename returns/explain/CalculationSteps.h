@@ -83,6 +83,9 @@ public:
     // after its last.
     const Step* firstOf(Figure figure) const;
     const Step* nextOf(const Step& step) const;
+    // Whether the figure's steps here and in `other` are the same, term for term and value for
+    // value, so that they come to the same words.
+    bool sameSteps(Figure figure, const CalculationSteps& other) const;
 
     // Recording, through StepRecorder.
     std::uint32_t addTerm(const StepTerm& term);
@@ -92,6 +95,9 @@ public:
     void addToSum(Figure figure, int row, double added, double total);
 
 private:
+    bool sameTerms(std::uint32_t index, const CalculationSteps& other,
+                   std::uint32_t otherIndex) const;
+
     std::vector<StepTerm> terms_;
     std::vector<Step> steps_;
     std::optional<RateStep> rates_;

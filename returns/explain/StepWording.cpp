@@ -2,6 +2,7 @@
 
 #include "platform/FixedText.h"
 #include "returns/explain/NumberText.h"
+#include "returns/explain/WordsText.h"
 #include "taxtables/TaxTableRecord.h"
 
 #include <algorithm>
@@ -60,7 +61,7 @@ const QString& operandLabel(Operand operand) {
     return fixedWords().operandLabels[size_t(operand)];
 }
 
-void appendOperandValue(QString& text, Operand operand, double value) {
+void appendOperandValue(WordsText& text, Operand operand, double value) {
     switch (operandInfo(operand).style) {
     case OperandStyle::Money:
         NumberText::appendMoney(text, value);
@@ -81,7 +82,7 @@ void appendOperandValue(QString& text, Operand operand, double value) {
     NumberText::appendPlain(text, value);
 }
 
-void appendFigureValue(QString& text, Figure figure, double value) {
+void appendFigureValue(WordsText& text, Figure figure, double value) {
     switch (figureInfo(figure).style) {
     case FigureStyle::Dollars:
     case FigureStyle::Count:
@@ -109,17 +110,25 @@ const char* monthName(int month) {
 // The words of one figure's steps, written into one text as they are found: each sentence
 // starts with a capital and ends with a point.
 class Wording {
+    // The terms of chains of additions being written, each with its sign; room for the longest
+    // sums of a combined return.
+    using Chain = QVarLengthArray<std::pair<char, std::uint32_t>, 64>;
+
 public:
     Wording(const CalculationSteps& steps, Figure figure, const WordingContext& context)
-        : steps_(steps), figure_(figure), context_(context), text_(result_.text) {
-        text_.reserve(kTypicalLength);
-    }
+        : steps_(steps), figure_(figure), context_(context) {}
 
     FigureWording word() {
-        if (figure_ == F::Rates) {
+        if (figure_ == F::Rates)
             wordRates();
-            return std::move(result_);
-        }
+        else
+            wordSteps();
+        result_.text = text_.toString();
+        return std::move(result_);
+    }
+
+private:
+    void wordSteps() {
         const Step* step = steps_.firstOf(figure_);
         const bool any = step != nullptr;
         while (step) {
@@ -142,12 +151,7 @@ public:
             text_ += QLatin1Char(' ');
             text_ += QLatin1String(kPrintedBlank);
         }
-        return std::move(result_);
     }
-
-private:
-    // Room for the words of most figures, so that they are written without growing.
-    static constexpr qsizetype kTypicalLength = 240;
 
     static bool roundsResultOf(const Step& round, const Step& computation) {
         return round.kind == StepKind::Round && round.values[0] == computation.result;
@@ -161,7 +165,7 @@ private:
     }
     void endSentence(qsizetype start) {
         if (start < text_.size())
-            text_[start] = text_[start].toUpper();
+            text_.capitalize(start);
         text_ += QLatin1Char('.');
     }
     // A sentence that ends with the figure's value.
@@ -169,12 +173,13 @@ private:
         endSentence(start);
         result_.value = value;
     }
-    void sentence(const QString& words) {
+    template <typename Words>
+    void sentence(Words words) {
         const qsizetype start = beginSentence();
         text_ += words;
         endSentence(start);
     }
-    void end(const QString& words, double value) {
+    void end(QLatin1String words, double value) {
         sentence(words);
         result_.value = value;
     }
@@ -256,7 +261,7 @@ private:
 
     // A chain of additions and subtractions from the left: its first term and each later one
     // with its sign, added to `chain`.
-    void flatten(std::uint32_t index, std::vector<std::pair<char, std::uint32_t>>& chain) const {
+    void flatten(std::uint32_t index, Chain& chain) const {
         const StepTerm& term = steps_.term(index);
         if (!additive(term)) {
             chain.push_back({'+', index});
@@ -287,7 +292,7 @@ private:
                 continue;
             }
             if (!written && operation == '-')
-                text_ += QChar(u'\u2212');
+                text_ += u'\u2212';
             else if (written)
                 text_ += symbol(operation);
             appendExpression(term, 1, written || operation == '-');
@@ -383,124 +388,167 @@ private:
         end(start, round->result);
     }
 
-    QString taxRateOfForm() const {
-        return figureInfo(figure_).form == FigureForm::St14 ? QStringLiteral("3 %")
-                                                            : QStringLiteral("1 %");
+    QLatin1String taxRateOfForm() const {
+        return figureInfo(figure_).form == FigureForm::St14 ? QLatin1String("3 %")
+                                                            : QLatin1String("1 %");
+    }
+
+    // "Check: lines 4a + 5a + 6a + 7a + 8a = 9,595": how a check of the bases starts.
+    qsizetype beginBasesCheck(double sum) {
+        const qsizetype start = beginSentence();
+        text_ += QLatin1String("Check: lines 4a + 5a + 6a + 7a + 8a = ");
+        NumberText::appendWhole(text_, sum);
+        return start;
+    }
+
+    void wordBasesCheck(const Step& step) {
+        const qsizetype start = beginBasesCheck(step.result);
+        if (step.note == StepNote::BasesDoNotAddUp) {
+            text_ += QLatin1String(", but line 3 is ");
+            NumberText::appendWhole(text_, step.values[0]);
+            text_ += QLatin1String(". They differ by more than one dollar, so the return cannot "
+                                   "be completed until the entries are corrected");
+            endSentence(start);
+            return;
+        }
+        if (step.note == StepNote::BasesMatch) {
+            text_ += QLatin1String(", which is line 3, so line 4a stays ");
+        } else {
+            const bool less = step.values[2] > 0;
+            text_ += less ? QLatin1String(", one dollar less than line 3 (")
+                          : QLatin1String(", one dollar more than line 3 (");
+            NumberText::appendWhole(text_, step.values[0]);
+            text_ += less ? QLatin1String("), so line 4a is corrected by +1 to ")
+                          : QLatin1String("), so line 4a is corrected by -1 to ");
+        }
+        NumberText::appendWhole(text_, step.values[1]);
+        end(start, step.values[1]);
     }
 
     void wordNote(const Step& step) {
-        const QString first = NumberText::whole(step.result);
-        const QString line3 = NumberText::whole(step.values[0]);
-        const QString line4a = NumberText::whole(step.values[1]);
         switch (step.note) {
         case StepNote::OnTime:
-            sentence(QStringLiteral("The return is filed and paid on time, so the retailer's "
-                                    "discount of 1.75 % applies"));
+            sentence(QLatin1String("The return is filed and paid on time, so the retailer's "
+                                   "discount of 1.75 % applies"));
             break;
         case StepNote::Late:
-            end(QStringLiteral("The return is late (not filed and paid on time), so it gets no "
-                               "retailer's discount: 0"),
+            end(QLatin1String("The return is late (not filed and paid on time), so it gets no "
+                              "retailer's discount: 0"),
                 0);
             break;
         case StepNote::BasesMatch:
-            end(QStringLiteral("Check: lines 4a + 5a + 6a + 7a + 8a = %1, which is line 3, so "
-                               "line 4a stays %2")
-                    .arg(first, line4a),
-                step.values[1]);
-            break;
         case StepNote::BasesCorrected:
-            end(QStringLiteral("Check: lines 4a + 5a + 6a + 7a + 8a = %1, one dollar %2 than "
-                               "line 3 (%3), so line 4a is corrected by %4 to %5")
-                    .arg(first,
-                         step.values[2] > 0 ? QStringLiteral("less") : QStringLiteral("more"),
-                         line3, step.values[2] > 0 ? QStringLiteral("+1") : QStringLiteral("-1"),
-                         line4a),
-                step.values[1]);
-            break;
         case StepNote::BasesDoNotAddUp:
-            sentence(QStringLiteral("Check: lines 4a + 5a + 6a + 7a + 8a = %1, but line 3 is %2. "
-                                    "They differ by more than one dollar, so the return cannot "
-                                    "be completed until the entries are corrected")
-                         .arg(first, line3));
+            wordBasesCheck(step);
             break;
         case StepNote::NothingSold:
-            end(QStringLiteral("No gallons and no receipts were entered for this fuel, so it "
-                               "has no exemption: 0"),
+            end(QLatin1String("No gallons and no receipts were entered for this fuel, so it "
+                              "has no exemption: 0"),
                 0);
             break;
-        case StepNote::NetBelowZero:
-            end(QStringLiteral("The net (%1) is below zero and counts as %2")
-                    .arg(NumberText::money(step.result), figureValueText(figure_, 0)),
-                0);
+        case StepNote::NetBelowZero: {
+            const qsizetype start = beginSentence();
+            text_ += QLatin1String("The net (");
+            NumberText::appendMoney(text_, step.result);
+            text_ += QLatin1String(") is below zero and counts as ");
+            appendFigureValue(text_, figure_, 0);
+            end(start, 0);
             break;
-        case StepNote::TotalMethod:
-            sentence(QStringLiteral("Method 1: the amount entered includes the %1 tax")
-                         .arg(taxRateOfForm()));
+        }
+        case StepNote::TotalMethod: {
+            const qsizetype start = beginSentence();
+            text_ += QLatin1String("Method 1: the amount entered includes the ");
+            text_ += taxRateOfForm();
+            text_ += QLatin1String(" tax");
+            endSentence(start);
             break;
+        }
         case StepNote::TaxableMethod:
-            sentence(QStringLiteral("Method 2: the amount entered is the taxable amount"));
+            sentence(QLatin1String("Method 2: the amount entered is the taxable amount"));
             break;
         case StepNote::AllTaxesMethod:
             sentence(figureInfo(figure_).form == FigureForm::St14
-                         ? QStringLiteral("Method 3: the amount entered includes the soft drink "
-                                          "tax, the sales tax and any MPEA tax")
-                         : QStringLiteral("Method 3: the amount entered includes every tax; the "
-                                          "soft drink tax of ST-14 comes off first"));
+                         ? QLatin1String("Method 3: the amount entered includes the soft drink "
+                                         "tax, the sales tax and any MPEA tax")
+                         : QLatin1String("Method 3: the amount entered includes every tax; the "
+                                         "soft drink tax of ST-14 comes off first"));
             break;
         case StepNote::MpeaIncluded:
             sentence(step.result != 0
-                         ? QStringLiteral("An MPEA amount was entered, so the MPEA tax is part of "
-                                          "the divisor")
-                         : QStringLiteral("No MPEA amount was entered, so the divisor has no "
-                                          "MPEA tax"));
+                         ? QLatin1String("An MPEA amount was entered, so the MPEA tax is part of "
+                                         "the divisor")
+                         : QLatin1String("No MPEA amount was entered, so the divisor has no "
+                                         "MPEA tax"));
             break;
         case StepNote::NoServiceSales:
-            end(QStringLiteral("No step of the return enters taxes collected on service sales: 0"),
+            end(QLatin1String("No step of the return enters taxes collected on service sales: 0"),
                 0);
             break;
-        case StepNote::RatePercent:
-            end(QStringLiteral("The location's general rate in the rate table, in percent: %1")
-                    .arg(NumberText::plain(step.result)),
-                step.result);
+        case StepNote::RatePercent: {
+            const qsizetype start = beginSentence();
+            text_ += QLatin1String("The location's general rate in the rate table, in percent: ");
+            NumberText::appendPlain(text_, step.result);
+            end(start, step.result);
             break;
+        }
         case StepNote::LocationSum:
-            sentence(QStringLiteral("No line of the combined return is computed again: its "
-                                    "discount is the sum of the locations' own discounts"));
+            sentence(QLatin1String("No line of the combined return is computed again: its "
+                                   "discount is the sum of the locations' own discounts"));
             break;
         case StepNote::None:
             break;
         }
     }
 
-    QString locationOfRates() const {
+    // "Location 076-5000-9 (OAK PARK, COUNTY)" from the rate table line, or "The location".
+    void appendLocationOfRates() {
         const TaxTableRecord* table = context_.taxRecord;
-        if (!table)
-            return QStringLiteral("The location");
+        if (!table) {
+            text_ += QLatin1String("The location");
+            return;
+        }
         const auto text = [](const auto& field) {
             return QString::fromLatin1(FixedText::view(field).data(),
                                        qsizetype(FixedText::view(field).size()))
                 .trimmed();
         };
-        return QStringLiteral("Location %1 (%2, %3)")
-            .arg(text(table->locationCode), text(table->locationName), text(table->countyName));
+        text_ += QLatin1String("Location ");
+        text_ += text(table->locationCode);
+        text_ += QLatin1String(" (");
+        text_ += text(table->locationName);
+        text_ += QLatin1String(", ");
+        text_ += text(table->countyName);
+        text_ += QLatin1Char(')');
+    }
+
+    // "Location ... uses its current rates: general 0.0625, food 0.01, ...".
+    void wordRateSet(const RateStep& rates) {
+        const qsizetype start = beginSentence();
+        appendLocationOfRates();
+        text_ += rates.choice.set == RateSet::Current ? QLatin1String(" uses its current rates: ")
+                                                      : QLatin1String(" uses its prior rates: ");
+        const std::pair<const char*, double> named[] = {
+            {"general ", rates.general},
+            {", food ", rates.food},
+            {", general merchandise purchases ", rates.purchaseGeneral},
+            {" and food purchases ", rates.purchaseFood}};
+        for (const auto& [name, rate] : named) {
+            text_ += QLatin1String(name);
+            NumberText::appendPlain(text_, rate);
+        }
+        endSentence(start);
     }
 
     void wordRates() {
         const std::optional<RateStep>& rates = steps_.rates();
         if (!rates)
             return;
+        wordRateSet(*rates);
         const RateSetChoice& choice = rates->choice;
         const bool current = choice.set == RateSet::Current;
-        sentence(QStringLiteral("%1 uses its %2 rates: general %3, food %4, general merchandise "
-                                "purchases %5 and food purchases %6")
-                     .arg(locationOfRates(),
-                          current ? QStringLiteral("current") : QStringLiteral("prior"),
-                          NumberText::plain(rates->general), NumberText::plain(rates->food),
-                          NumberText::plain(rates->purchaseGeneral),
-                          NumberText::plain(rates->purchaseFood)));
         if (!choice.dateRule) {
-            sentence(QStringLiteral("The period lies in the same half of the year as today, so "
-                                    "no date rule applies and the current rates are used"));
+            sentence(QLatin1String("The period lies in the same half of the year as today, so "
+                                   "no date rule applies and the current rates are used"));
             return;
         }
         const QString since = QStringLiteral("%1 %2")
@@ -528,18 +576,21 @@ private:
     const Figure figure_;
     const WordingContext& context_;
     FigureWording result_;
-    QString& text_;
-    std::vector<std::pair<char, std::uint32_t>> chain_;
+    WordsText text_;
+    Chain chain_;
 };
 } // namespace
 
 QString figureValueText(Figure figure, double value) {
-    QString text;
+    WordsText text;
     appendFigureValue(text, figure, value);
-    return text;
+    return text.toString();
 }
 
 FigureWording wordFigure(const CalculationSteps& steps, Figure figure,
-                         const WordingContext& context) {
+                         const WordingContext& context, const EarlierWording* earlier) {
+    // The words of the rates name the location, so they are never another location's.
+    if (earlier && figure != F::Rates && steps.sameSteps(figure, earlier->steps))
+        return earlier->words;
     return Wording(steps, figure, context).word();
 }

@@ -30,8 +30,17 @@ struct FigureWording {
     std::vector<NamedEntry> entries;
 };
 
+// Words of a figure made before from other steps (another location's), with the same names
+// of locations.
+struct EarlierWording {
+    const CalculationSteps& steps;
+    const FigureWording& words;
+};
+
+// When the figure's steps are the same as the `earlier` ones, their words are the earlier
+// words, which are then shared instead of made again.
 FigureWording wordFigure(const CalculationSteps& steps, Figure figure,
-                         const WordingContext& context);
+                         const WordingContext& context, const EarlierWording* earlier = nullptr);
 
 // A figure's value as the words show it: "6,855", "2,142.86", "0.2".
 QString figureValueText(Figure figure, double value);

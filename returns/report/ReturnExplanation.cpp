@@ -59,9 +59,33 @@ const std::array<QString, kFigureCount>& fixedTitles() {
     return titles;
 }
 
+// Another location's part and the steps it was worded from: the locations of a return often
+// have the same steps for many of their lines (every line of nothing entered, for one), whose
+// words are then made once and shared.
+struct EarlierPart {
+    const ExplainedPart& part;
+    const CalculationSteps& steps;
+};
+
+// The earlier words of each figure (none where the earlier part does not explain it).
+using EarlierWords = std::array<std::optional<EarlierWording>, kFigureCount>;
+
+EarlierWords earlierWords(const EarlierPart* earlier) {
+    EarlierWords words;
+    if (!earlier)
+        return words;
+    for (const ExplainedForm& form : earlier->part.forms) {
+        for (const ExplainedLine& line : form.lines)
+            words[size_t(line.figure)].emplace(earlier->steps, line.words);
+    }
+    return words;
+}
+
 ExplainedLine explainedLine(Figure figure, const CalculationSteps& steps,
-                            const St1Worksheet& worksheet, const WordingContext& context) {
-    return {figure, lineTitle(figure, worksheet), wordFigure(steps, figure, context)};
+                            const St1Worksheet& worksheet, const WordingContext& context,
+                            const std::optional<EarlierWording>& earlier = std::nullopt) {
+    return {figure, lineTitle(figure, worksheet),
+            wordFigure(steps, figure, context, earlier ? &*earlier : nullptr)};
 }
 
 bool reached(Figure figure, const CalculationSteps& steps) {
@@ -69,12 +93,14 @@ bool reached(Figure figure, const CalculationSteps& steps) {
 }
 
 ExplainedForm explainedForm(FigureForm form, const CalculationSteps& steps,
-                            const St1Worksheet& worksheet, const WordingContext& context) {
+                            const St1Worksheet& worksheet, const WordingContext& context,
+                            const EarlierWords& earlier) {
     ExplainedForm explained{form, QString::fromLatin1(formName(form)), {}};
     explained.lines.reserve(formFigures(form).size());
     for (const FigureInfo& info : formFigures(form)) {
         if (reached(info.figure, steps))
-            explained.lines.push_back(explainedLine(info.figure, steps, worksheet, context));
+            explained.lines.push_back(explainedLine(info.figure, steps, worksheet, context,
+                                                    earlier[size_t(info.figure)]));
     }
     return explained;
 }
@@ -91,10 +117,11 @@ std::vector<FigureForm> formsOf(const ClientRecord& client, bool withGasohol) {
 
 ExplainedPart explainedPart(QString title, int location, const std::vector<FigureForm>& forms,
                             const CalculationSteps& steps, const St1Worksheet& worksheet,
-                            const WordingContext& context) {
+                            const WordingContext& context, const EarlierPart* earlier = nullptr) {
     ExplainedPart part{std::move(title), location, {}};
+    const EarlierWords words = earlierWords(earlier);
     for (const FigureForm form : forms) {
-        ExplainedForm explained = explainedForm(form, steps, worksheet, context);
+        ExplainedForm explained = explainedForm(form, steps, worksheet, context, words);
         if (!explained.lines.empty())
             part.forms.push_back(std::move(explained));
     }
@@ -131,12 +158,18 @@ ReturnExplanation explainMultiSite(const PreparedReturn& prepared) {
                                               mainForms(prepared), prepared.steps,
                                               prepared.record.worksheet, mainContext(prepared)));
     const std::vector<FigureForm> forms = formsOf(prepared.record.client, false);
+    explanation.parts.reserve(prepared.locations.size() + 1);
     for (int row = 0; row < int(prepared.locations.size()); ++row) {
         const LocationResult& location = prepared.locations[size_t(row)];
         WordingContext context;
         context.taxRecord = &location.location.taxRecord;
+        const std::optional<EarlierPart> previous =
+            row > 0 ? std::optional<EarlierPart>(
+                          {explanation.parts.back(), prepared.locations[size_t(row) - 1].steps})
+                    : std::nullopt;
         explanation.parts.push_back(explainedPart(prepared.locationTitle(row), row, forms,
-                                                  location.steps, location.worksheet, context));
+                                                  location.steps, location.worksheet, context,
+                                                  previous ? &*previous : nullptr));
     }
     return explanation;
 }
