@@ -55,8 +55,6 @@ protected:
     // open with everything entered (the subclass has told the preparer why).
     virtual bool commitFinish() { return true; }
     void showEvent(QShowEvent* event) override;
-    // The area the steps are placed in, for subclasses that lay out more around it.
-    QWidget* pageFrame() const { return frame_; }
 
 private:
     void start();
