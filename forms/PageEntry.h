@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -16,16 +17,26 @@ enum PageKind : int {
     kPageGasoholWorksheet = 7,
 };
 
-// One page of a generated return: the page file (an EMF page image in the temporary folder),
-// the line printed at the top of the sheet ("ID: 4178" on ST-8 and ST-2 pages) and the kind.
-// A page may draw a second image over the first; generated pages always have one.
+// One page of a return: its page image (EMF bytes), the line printed at the top of the sheet
+// ("ID: 4178" on ST-8 and ST-2 pages) and the kind. A page may draw a second image over the
+// first; generated pages always have one.
+//
+// A generated page keeps its image in memory (`images`): nothing that shows, prints, exports
+// or stores a return needs it as a file, and a large return would otherwise create and delete a
+// file per page. Pages taken back from the return history, and the explanation pages, are files
+// in the temporary folder (`imagePaths`) and are read when they are used.
 struct PageEntry {
     QString imagePaths[2];
+    QByteArray images[2];
     int imageCount = 1;
     std::optional<QString> caption;
     PageKind kind = kPageUnknown;
 
     const QString& path() const { return imagePaths[0]; }
+
+    // Image `index`: the bytes kept in memory, else the file's; empty when neither is there or
+    // the file cannot be read.
+    QByteArray image(int index = 0) const;
 };
 
 using PageList = std::vector<PageEntry>;

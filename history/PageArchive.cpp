@@ -1,5 +1,6 @@
 #include "history/PageArchive.h"
 
+#include "platform/Clock.h"
 #include "platform/PrivateTempFolder.h"
 #include "platform/ZipDevice.h"
 
@@ -10,11 +11,17 @@
 #include <QFileInfo>
 
 namespace {
-constexpr qint64 kChunkBytes = 2048;
 constexpr uLong kDosReadOnly = 0x01;
 constexpr uLong kDosArchive = 0x20;
 
-// The entry name of a page: its path with the archive's folder taken off the front.
+// One entry of the archive: its name, the page image and the time and attributes it carries.
+struct PageEntrySource {
+    QString name;
+    QByteArray image;
+    zip_fileinfo info{};
+};
+
+// The entry name of a page file: its path with the archive's folder taken off the front.
 std::optional<QString> entryName(const QString& rootFolder, const QString& pagePath) {
     const QString path = QDir::cleanPath(QFileInfo(pagePath).absoluteFilePath());
     if (!path.startsWith(rootFolder, Qt::CaseInsensitive))
@@ -25,43 +32,43 @@ std::optional<QString> entryName(const QString& rootFolder, const QString& pageP
     return name;
 }
 
-zip_fileinfo entryInfo(const QFileInfo& file) {
-    const QDateTime modified = file.lastModified().toLocalTime();
+zip_fileinfo entryInfo(const QDateTime& time, bool writable) {
+    const QDateTime local = time.toLocalTime();
     zip_fileinfo info{};
-    info.tmz_date.tm_sec = static_cast<uInt>(modified.time().second());
-    info.tmz_date.tm_min = static_cast<uInt>(modified.time().minute());
-    info.tmz_date.tm_hour = static_cast<uInt>(modified.time().hour());
-    info.tmz_date.tm_mday = static_cast<uInt>(modified.date().day());
-    info.tmz_date.tm_mon = static_cast<uInt>(modified.date().month() - 1);
-    info.tmz_date.tm_year = static_cast<uInt>(modified.date().year());
-    info.external_fa = kDosArchive | (file.isWritable() ? 0 : kDosReadOnly);
+    info.tmz_date.tm_sec = static_cast<uInt>(local.time().second());
+    info.tmz_date.tm_min = static_cast<uInt>(local.time().minute());
+    info.tmz_date.tm_hour = static_cast<uInt>(local.time().hour());
+    info.tmz_date.tm_mday = static_cast<uInt>(local.date().day());
+    info.tmz_date.tm_mon = static_cast<uInt>(local.date().month() - 1);
+    info.tmz_date.tm_year = static_cast<uInt>(local.date().year());
+    info.external_fa = kDosArchive | (writable ? 0 : kDosReadOnly);
     return info;
 }
 
-// Copies the page file into the open entry, 2048 bytes at a time.
-bool copyIntoEntry(zipFile archive, QFile& page) {
-    char chunk[kChunkBytes];
-    for (;;) {
-        const qint64 count = page.read(chunk, kChunkBytes);
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        if (zipWriteInFileInZip(archive, chunk, static_cast<unsigned>(count)) != ZIP_OK)
-            return false;
-    }
-}
-
-bool addPage(zipFile archive, const QString& rootFolder, const PageEntry& page) {
+// A page kept in memory is named by its place in the list, as its page file would have been
+// (EMF001, EMF002, ...), and carries the time it is stored; a page file gives its own name,
+// time and attributes. Nothing when the file lies outside the archive's folder or cannot be
+// read.
+std::optional<PageEntrySource> entrySource(const QString& rootFolder, const PageEntry& page,
+                                           int number) {
+    if (!page.images[0].isEmpty())
+        return PageEntrySource{QStringLiteral("EMF%1").arg(number, 3, 10, QLatin1Char('0')),
+                               page.images[0], entryInfo(Clock::now(), true)};
     const std::optional<QString> name = entryName(rootFolder, page.path());
     QFile file(page.path());
     if (!name || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QFileInfo about(file);
+    return PageEntrySource{*name, file.readAll(),
+                           entryInfo(about.lastModified(), about.isWritable())};
+}
+
+bool addPage(zipFile archive, const PageEntrySource& entry) {
+    if (zipOpenNewFileInZip(archive, entry.name.toUtf8().constData(), &entry.info, nullptr, 0,
+                            nullptr, 0, nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION) != ZIP_OK)
         return false;
-    const zip_fileinfo info = entryInfo(QFileInfo(file));
-    if (zipOpenNewFileInZip(archive, name->toUtf8().constData(), &info, nullptr, 0, nullptr, 0,
-                            nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION) != ZIP_OK)
-        return false;
-    const bool copied = copyIntoEntry(archive, file);
+    const bool copied = zipWriteInFileInZip(archive, entry.image.constData(),
+                                            unsigned(entry.image.size())) == ZIP_OK;
     return zipCloseFileInZip(archive) == ZIP_OK && copied;
 }
 } // namespace
@@ -74,10 +81,10 @@ std::optional<QByteArray> pageArchiveBytes(const PageList& pages) {
         return std::nullopt;
     const QString rootFolder = QDir::cleanPath(PrivateTempFolder::path()) + u'/';
     bool written = true;
-    for (const PageEntry& page : pages) {
-        written = addPage(archive, rootFolder, page);
-        if (!written)
-            break;
+    for (size_t index = 0; written && index < pages.size(); ++index) {
+        const std::optional<PageEntrySource> entry =
+            entrySource(rootFolder, pages[index], int(index) + 1);
+        written = entry && addPage(archive, *entry);
     }
     if (zipClose(archive, nullptr) != ZIP_OK || !written)
         return std::nullopt;

@@ -12,7 +12,7 @@
 class HistoryDatabase;
 
 // Stores a finished return in its client's history: the date and time, the four ST-1 summary
-// amounts and a zip archive of the page files, as one entry numbered one above the largest.
+// amounts and a zip archive of the page images, as one entry numbered one above the largest.
 // The history file is created with the first entry. The store is one transaction: when it
 // fails (no pages, a page file unreadable, the file refused, locked or the disk full) nothing
 // is stored, the history stays as it was, and false comes back. The return's inputs, when

@@ -18,7 +18,7 @@ public:
 
     explicit PageView(QWidget* parent = nullptr);
 
-    // Reads the page files; a page whose file cannot be read shows as a blank sheet.
+    // Takes the page images; a page whose file cannot be read shows as a blank sheet.
     void setPages(const PageList& pages);
     // The same with the page images already read.
     void setPageImages(PageImages images);

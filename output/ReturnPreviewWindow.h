@@ -56,7 +56,7 @@ private:
 // returns when the user closes it.
 void showReturnPreview(QWidget* parent, const PreviewContext& context, PageImages images);
 
-// Reads the context's page files (once), writes the preview document to `documentPath`, shows
+// Reads the context's page images (once), writes the preview document to `documentPath`, shows
 // the window and deletes the document when it closes. False, after "An error occurred while
 // preparing return preview.", when the document cannot be written, or after "An error occurred
 // while loading return preview." when the written document or a page file cannot be read back.

@@ -38,22 +38,22 @@ private:
 // or on the calling thread when that would otherwise only wait.
 class PageTask : public QRunnable {
 public:
-    explicit PageTask(QString path) : path_(std::move(path)) { setAutoDelete(false); }
+    explicit PageTask(const PageEntry& page) : page_(page) { setAutoDelete(false); }
 
     void run() override {
-        page_ = G3Page::encode(PageRaster::fromFile(path_));
+        encoded_ = G3Page::encode(PageRaster::fromImage(page_.image()));
         done_.release();
     }
     bool isDone() const { return done_.available() > 0; }
     // The encoded page, once the work is done.
     G3Page take() {
         done_.acquire();
-        return std::move(page_);
+        return std::move(encoded_);
     }
 
 private:
-    const QString path_;
-    G3Page page_;
+    const PageEntry& page_;
+    G3Page encoded_;
     QSemaphore done_;
 };
 
@@ -76,7 +76,7 @@ public:
 
     G3Page takeNext() {
         while (next_ < count_ && int(pending_.size()) < window_) {
-            pending_.push_back(std::make_unique<PageTask>(pages_[size_t(next_++)].path()));
+            pending_.push_back(std::make_unique<PageTask>(pages_[size_t(next_++)]));
             pool_.start(pending_.back().get());
         }
         while (!pending_.front()->isDone() && doOneNotStarted()) {

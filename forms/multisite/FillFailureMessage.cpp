@@ -10,7 +10,3 @@ QString fillFailureMessage(const QString& formName, const std::optional<FieldFai
                        .arg(failure->room);
     return message;
 }
-
-QString pageFileFailureMessage(const QString& formName) {
-    return QStringLiteral("An error occurred while writing the page file of %1.").arg(formName);
-}

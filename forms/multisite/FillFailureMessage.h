@@ -9,6 +9,3 @@
 // when a text did not fit, which text it was, how long it is and how much room the form has,
 // so the preparer knows what to shorten.
 QString fillFailureMessage(const QString& formName, const std::optional<FieldFailure>& failure);
-
-// The message for a page file that could not be written.
-QString pageFileFailureMessage(const QString& formName);

@@ -1,6 +1,5 @@
 #include "forms/multisite/MultiSiteGeneration.h"
 
-#include "forms/PageFileWriter.h"
 #include "forms/filling/FormSet.h"
 #include "forms/filling/FormTexts.h"
 #include "forms/multisite/FillFailureMessage.h"
@@ -15,7 +14,7 @@
 namespace {
 using Form = MultiSitePage::Form;
 
-// A filled form ready to be written as a page file, or the message of its failed fill.
+// A filled form ready to become a page, or the message of its failed fill.
 struct FilledPage {
     const FilledForm* form = nullptr;
     bool filled = false;
@@ -78,15 +77,12 @@ private:
     std::unique_ptr<ReturnRecord> location_;
 };
 
-// The page file of a filled page, or the message that stops the generation.
-QString writePage(PageFileWriter& files, PageList& pages, const FilledPage& filled,
-                  const std::optional<QString>& caption) {
+// Adds the page of a filled page, or gives the message that stops the generation.
+QString addPage(PageList& pages, const FilledPage& filled, const std::optional<QString>& caption) {
     if (!filled.filled)
         return fillFailureMessage(filled.name, filled.form->failure());
     PageEntry page;
-    page.imagePaths[0] = files.write(filled.form->workingImage());
-    if (page.path().isEmpty())
-        return pageFileFailureMessage(filled.name);
+    page.images[0] = filled.form->workingImage();
     page.caption = caption;
     pages.push_back(page);
     return {};
@@ -99,13 +95,11 @@ MultiSiteGeneration generateMultiSitePages(FormSet& set, const ReturnRecord& com
                                            const FillContext& context) {
     PageFiller filler(set, combined, fills, client, results, context);
     const QString caption = vendorCaption(context.vendorId);
-    PageFileWriter files;
     MultiSiteGeneration generation;
     for (const MultiSitePage& page : multiSitePageOrder(client, results.count)) {
-        generation.error = writePage(files, generation.pages, filler.fill(page),
-                                     page.captioned() ? std::optional(caption) : std::nullopt);
+        generation.error = addPage(generation.pages, filler.fill(page),
+                                   page.captioned() ? std::optional(caption) : std::nullopt);
         if (!generation.ok()) {
-            deletePageFiles(generation.pages);
             generation.pages.clear();
             break;
         }

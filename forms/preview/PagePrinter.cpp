@@ -2,7 +2,6 @@
 
 #include "forms/EmfPlayer.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 
@@ -10,13 +9,6 @@ namespace {
 constexpr double kCaptionPointSize = 10;
 constexpr int kCaptionHeightDivisor = 14;
 constexpr double kLetterWidthPerHeight = 8.5 / 11;
-
-bool drawImage(QPainter& painter, const QString& path, const QRectF& area) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return EmfPlayer(file.readAll()).play(painter, area);
-}
 
 void drawCaption(QPainter& painter, const QString& caption, const QRectF& area) {
     QFont font(QStringLiteral("Arial"));
@@ -31,7 +23,7 @@ void drawCaption(QPainter& painter, const QString& caption, const QRectF& area) 
 bool drawPage(QPainter& painter, const PageEntry& page, const QRectF& area) {
     const int images = std::clamp(page.imageCount, 1, 2);
     for (int index = 0; index < images; ++index) {
-        if (!drawImage(painter, page.imagePaths[index], area))
+        if (!EmfPlayer(page.image(index)).play(painter, area))
             return false;
     }
     if (page.caption)

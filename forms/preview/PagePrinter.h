@@ -7,7 +7,7 @@ class QPrinter;
 #include <QRectF>
 
 // Prints the pages on the printer, one sheet per page in list order, as the job "Vantrobe":
-// each page file drawn over letterArea() of the printable area and, above it, the page's
+// each page image drawn over letterArea() of the printable area and, above it, the page's
 // caption in Arial 10 pt with its top-left corner at half that area's width and a fourteenth of
 // its height. A sheet that cannot be started or a page image that cannot be read aborts the
 // job. Nothing is printed for an empty list. False when the job failed.

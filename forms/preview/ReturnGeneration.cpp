@@ -1,6 +1,5 @@
 #include "forms/preview/ReturnGeneration.h"
 
-#include "forms/PageFileWriter.h"
 #include "forms/filling/FormSet.h"
 #include "forms/filling/ReturnForms.h"
 #include "returns/ReturnRecord.h"
@@ -18,21 +17,15 @@ struct GeneratedForm {
     GenerationFailure failure;
 };
 
-std::optional<PageEntry> writePage(PageFileWriter& files, const GeneratedForm& form, int vendorId) {
+PageEntry pageOf(const GeneratedForm& form, int vendorId) {
     PageEntry page;
-    page.imagePaths[0] = files.write(form.form.workingImage());
-    if (page.path().isEmpty())
-        return std::nullopt;
+    page.images[0] = form.form.workingImage();
     page.kind = form.kind;
     if (form.kind == kPageSt8)
         page.caption = vendorCaption(vendorId);
     return page;
 }
 
-GeneratedReturn failed(GenerationFailure failure, const PageList& written) {
-    deletePageFiles(written);
-    return {failure, {}};
-}
 } // namespace
 
 QString generationFailureMessage(GenerationFailure failure) {
@@ -77,17 +70,13 @@ GeneratedReturn generateSingleSiteReturn(FormSet& set, ReturnRecord& record,
          printGasoholWorksheet && record.gasoholWorksheet.gallons > 0, kPageGasoholWorksheet,
          GenerationFailure::GasoholWorksheet},
     };
-    PageFileWriter files;
     PageList pages;
     for (const GeneratedForm& form : forms) {
         if (!form.taken)
             continue;
         if (form.filled != true)
-            return failed(form.failure, pages);
-        std::optional<PageEntry> page = writePage(files, form, context.vendorId);
-        if (!page)
-            return failed(form.failure, pages);
-        pages.push_back(std::move(*page));
+            return {form.failure, {}};
+        pages.push_back(pageOf(form, context.vendorId));
     }
     return {GenerationFailure::None, std::move(pages)};
 }
@@ -95,10 +84,8 @@ GeneratedReturn generateSingleSiteReturn(FormSet& set, ReturnRecord& record,
 void deletePageFiles(const PageList& pages) {
     for (const PageEntry& page : pages) {
         for (const QString& path : page.imagePaths) {
-            if (!path.isEmpty()) {
+            if (!path.isEmpty())
                 QFile::remove(path);
-                PageFileWriter::removeFolderOfPageIfEmpty(path);
-            }
         }
     }
 }

@@ -32,14 +32,14 @@ struct GeneratedReturn {
 QString vendorCaption(int vendorId);
 
 // Single-site generation: fills every form in the order the fills hand texts on (ST-1 page 1,
-// page 2, ST-14, ST-4, ST-8, gasohol worksheet) and writes a page file (PageFileWriter: one
-// private folder per return) for each form the return takes: ST-1 pages 1 and 2 always, ST-14, ST-4
-// and ST-8 when the client files them (ST-8 with the vendor caption), the gasohol worksheet when
-// `printGasoholWorksheet` is on and the worksheet has gallons. A failed fill stops the generation
-// only for a form the return takes; then no page file is left behind and the pages are empty.
+// page 2, ST-14, ST-4, ST-8, gasohol worksheet) and makes a page, its image kept in memory, for
+// each form the return takes: ST-1 pages 1 and 2 always, ST-14, ST-4 and ST-8 when the client
+// files them (ST-8 with the vendor caption), the gasohol worksheet when `printGasoholWorksheet`
+// is on and the worksheet has gallons. A failed fill stops the generation only for a form the
+// return takes; then the pages are empty.
 GeneratedReturn generateSingleSiteReturn(FormSet& set, ReturnRecord& record,
                                          const FillContext& context, bool printGasoholWorksheet);
 
-// Deletes the page files of the list (both image paths of every entry), and the page folders
-// they leave empty.
+// Deletes the page files of the list (both image paths of every entry); pages kept in memory
+// have none.
 void deletePageFiles(const PageList& pages);

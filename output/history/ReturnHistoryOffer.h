@@ -10,7 +10,7 @@ class QWidget;
 
 // The end of a return wizard: when the return's pages were generated in this run, asks whether
 // to add the return to the client's history and stores it on Yes. A failed store says nothing;
-// the wizard finishes as usual. The caller deletes the page files afterwards. The return's
+// the wizard finishes as usual. The caller drops the pages afterwards. The return's
 // inputs are stored with it.
 void offerReturnToHistory(QWidget* parent, const QString& clientFilePath, const PageList& pages,
                           const ReturnSummary& summary, const StoredInputs& inputs);

@@ -1,7 +1,5 @@
 #include "CasePageSections.h"
 
-#include <QFile>
-
 namespace {
 // The texts `textOf(key)` gives for the form's fields, leaving out keys it has none for.
 template <typename TextOf>
@@ -20,9 +18,8 @@ QJsonObject CasePageSections::fieldTexts(const FilledForm& form) {
     return collectFields(form, [&form](int key) { return form.fieldText(key); });
 }
 
-QJsonObject CasePageSections::pageFileFields(const FilledForm& form, const QString& path) {
-    QFile file(path);
-    const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QJsonObject CasePageSections::pageFields(const FilledForm& form, const PageEntry& page) {
+    const QByteArray image = page.image();
     return collectFields(form, [&](int key) { return form.fieldTextIn(image, key); });
 }
 

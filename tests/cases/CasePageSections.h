@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/PageEntry.h"
 #include "forms/filling/FilledForm.h"
 
 #include <QJsonObject>
@@ -10,8 +11,8 @@
 namespace CasePageSections {
 // The text now in each field of the page; keys whose placeholder the image lacks are left out.
 QJsonObject fieldTexts(const FilledForm& form);
-// The text of each field in a page file the form's image was written to.
-QJsonObject pageFileFields(const FilledForm& form, const QString& path);
+// The text of each field in the image of a generated page the form was made into.
+QJsonObject pageFields(const FilledForm& form, const PageEntry& page);
 QJsonValue keyOrNull(std::optional<int> key);
 // {ok, failedKey, fields} of a form filled with the result `ok`; null when it was not filled.
 QJsonValue pageSection(const FilledForm& form, std::optional<bool> ok);

@@ -77,7 +77,7 @@ void MultiSiteWizardCaseRun::prepareAndPreview(CWizardDialog& wizard, const QJso
         run.pages = window->context().pages;
         run.documentWritten = QFile::exists(window->context().documentPath);
         for (size_t index = 0; index < run.pages.size() && index < listed.size(); ++index)
-            run.pageFields.append(pageFileFields(*listed[index].form, run.pages[index].path()));
+            run.pageFields.append(pageFields(*listed[index].form, run.pages[index]));
         window->accept();
     });
     messages.clear();

@@ -157,7 +157,7 @@ void comparePages(const QString& file, const QJsonObject& testCase, const PageLi
                 section.toObject()[QStringLiteral("fields")];
         if (section.isObject() && next < pages.size())
             actualFields[QLatin1String(check.section)] =
-                CasePageSections::pageFileFields(*check.form, pages[next].path());
+                CasePageSections::pageFields(*check.form, pages[next]);
         ++next;
     }
     for (const PageEntry& page : pages)

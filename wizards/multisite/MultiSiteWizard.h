@@ -11,7 +11,7 @@ class QWidget;
 // settings. With `lastReturn` (the client's last stored multi-site return) the return starts
 // from it: the next period, and per location the hints of that location. Returns
 // CWizardDialog::kFinished or kCancelled, or -1 when the wizard cannot start (the caller shows
-// "Failed to create new return"). The page files of its previews are deleted when it ends.
+// "Failed to create new return"). The pages of its previews go when it ends.
 int runMultiSiteWizard(QWidget* parent, const ClientInfo& client,
                        const ReturnWizardSettings& settings,
                        LocationWizardRunner runLocationWizard = {},

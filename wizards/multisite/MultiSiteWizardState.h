@@ -21,8 +21,8 @@ using LocationWizardRunner =
 
 // What the steps of one multi-site wizard share. `shared` is what the welcome and period steps
 // work on: the current return, the forms, the settings, the client, the previewed flag (the
-// welcome step's finishing question looks at it) and the page files of the last preview, which
-// are deleted with the state. The result entries are bound to the client's locations when the
+// welcome step's finishing question looks at it) and the pages of the last preview, which go
+// with the state. The result entries are bound to the client's locations when the
 // state is made; `locationFigures` keeps the figures each prepared location was entered with
 // (typed in its wizard or imported). A return carried forward from the client's last stored
 // one keeps that return's inputs, from which each location's wizard takes its hints.

@@ -15,7 +15,7 @@ inline constexpr QSize kReturnWizardFontUnits(120, 40);
 // one location of a multi-site return (no welcome and period steps), followed by the
 // location's name when it has one, so the preparer sees which location the figures are for. It
 // copies the client into the return when it is made. Its steps are those the client's profile calls
-// for; the page files its preview generated are deleted with it.
+// for; the pages its preview generated go with it.
 class ReturnWizard : public CWizardDialog {
     Q_OBJECT
 public:

@@ -27,7 +27,7 @@ struct ReturnWizardState {
     std::optional<CarryForward> carryForward = std::nullopt;
 
     bool offersBlankForms() const { return !locationMode && settings.allowBlankForms; }
-    // Forgets the last preview: deletes its page files and clears the flag, so Finish offers
+    // Forgets the last preview: drops its pages and clears the flag, so Finish offers
     // to store only pages generated from the figures on the summary. Both wizards do it when
     // the preparer goes back from the summary, the only way to change a figure after a
     // preview.

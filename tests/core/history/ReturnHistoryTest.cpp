@@ -98,6 +98,28 @@ TEST_F(ReturnHistoryTest, StoredArchiveListsThePagesInOrderForUnzip) {
               expected);
 }
 
+// Generated pages keep their images in memory: they are stored as EMF001, EMF002, ... in list
+// order with the time of the store, and come back as files with the same bytes.
+TEST_F(ReturnHistoryTest, PagesKeptInMemoryAreStoredAsNumberedEntries) {
+    PageList pages(3);
+    for (int at = 0; at < 3; ++at)
+        pages[size_t(at)].images[0] = HistoryTestFiles::pageBytes(at + 1);
+    ASSERT_TRUE(addReturnToHistory(clientPath(), pages, {}));
+    HistoryDatabase database;
+    database.open(historyPath());
+    const std::optional<PageList> extracted =
+        extractHistoryReturn(database, 1, temp.path() + "/r.zip", unzippedPagesFolder());
+    ASSERT_TRUE(extracted);
+    ASSERT_EQ(extracted->size(), 3u);
+    const QStringList names{"EMF001", "EMF002", "EMF003"};
+    for (std::size_t at = 0; at < 3; ++at) {
+        const PageEntry& page = (*extracted)[at];
+        EXPECT_EQ(page.path(), temp.path() + "/UnzippedEmf/" + names[qsizetype(at)]);
+        EXPECT_EQ(TestFiles::readAll(page.path()), pages[at].images[0]);
+        EXPECT_EQ(QFileInfo(page.path()).lastModified(), Clock::now());
+    }
+}
+
 TEST_F(ReturnHistoryTest, NumbersContinueAboveTheLargestSoADeletedLargestComesBack) {
     for (int entry = 0; entry < 3; ++entry)
         ASSERT_TRUE(store(1));

@@ -158,6 +158,7 @@ TEST(LetterArea, IsTheLargestLetterShapedRectangleCentredInThePrintableArea) {
 
 TEST_F(PagePrinterTest, AnUnreadablePageAbortsTheJob) {
     PageList broken = pages;
+    broken[1].images[0].clear();
     broken[1].imagePaths[0] = folder.filePath(QStringLiteral("missing.emf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
