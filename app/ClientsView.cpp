@@ -13,6 +13,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/PictureButton.h"
 #include "ui/SelectionColors.h"
+#include "ui/ViewportHint.h"
 #include "ui/WaitCursor.h"
 #include "wizards/client/ClientWizardCommands.h"
 #include "wizards/multisite/MultiSiteWizard.h"
@@ -21,7 +22,6 @@
 
 #include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTreeWidget>
 
 namespace {
@@ -92,21 +92,15 @@ CClientsView::CClientsView(const TaxTable& table, QWidget* parent)
     setFocusProxy(list_);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &CClientsView::selectionChanged);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &CClientsView::newReturn);
-    emptyHint_ =
-        new QLabel(QStringLiteral("No clients yet: click New Client to set up the first business."),
-                   list_->viewport());
+    emptyHint_ = new ViewportHint(
+        list_, QStringLiteral("No clients yet: click New Client to set up the first business."));
     emptyHint_->setObjectName(QStringLiteral("emptyListHint"));
-    emptyHint_->setAlignment(Qt::AlignCenter);
-    emptyHint_->setWordWrap(true);
-    list_->viewport()->installEventFilter(this);
-    connect(this, &CClientsView::clientCountChanged, this, &CClientsView::layOutEmptyHint);
+    connect(this, &CClientsView::clientCountChanged, this, &CClientsView::showEmptyHint);
     layOutList();
 }
 
-// Enter on a row does what a double click does; the empty-list hint follows the list's size.
+// Enter on a row does what a double click does.
 bool CClientsView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_->viewport() && event->type() == QEvent::Resize)
-        layOutEmptyHint();
     if (watched == list_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list_->currentItem()) {
@@ -324,11 +318,10 @@ void CClientsView::resizeEvent(QResizeEvent* event) {
 void CClientsView::layOutList() {
     const int top = newClientButton_->height() * 3 / 2;
     list_->setGeometry(0, top, width() - kListMargin, height() - kListMargin - top);
-    layOutEmptyHint();
+    showEmptyHint();
 }
 
 // An empty list says what to do first, across the middle of the list.
-void CClientsView::layOutEmptyHint() {
+void CClientsView::showEmptyHint() {
     emptyHint_->setVisible(clients_.size() == 0);
-    emptyHint_->setGeometry(list_->viewport()->rect().adjusted(kListMargin, 0, -kListMargin, 0));
 }

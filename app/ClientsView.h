@@ -9,10 +9,10 @@
 #include <memory>
 
 class PictureButton;
-class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TaxTable;
+class ViewportHint;
 
 // The main working screen: five buttons above the list of all clients, kept in order of the
 // client name. Every client command starts here; the main window's File menu leads to the same
@@ -77,7 +77,7 @@ private:
     bool requireSelection(const QString& message);
     std::unique_ptr<ClientInfo> openSelectedClient(const QString& failure);
     void layOutList();
-    void layOutEmptyHint();
+    void showEmptyHint();
 
     const TaxTable& table_;
     ClientList clients_;
@@ -85,6 +85,6 @@ private:
     PictureButton* newClientButton_;
     QList<PictureButton*> buttons_;
     QTreeWidget* list_;
-    QLabel* emptyHint_;
+    ViewportHint* emptyHint_;
     std::function<ReturnWizardSettings()> returnSettings_;
 };

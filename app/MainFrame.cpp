@@ -83,7 +83,7 @@ void CMainFrame::createViews() {
     views_->setObjectName(QStringLiteral("mainViews"));
     views_->setDocumentMode(true);
     views_->addTab(view_, QStringLiteral("&Clients"));
-    views_->addTab(board_, QStringLiteral("Returns &Due"));
+    views_->addTab(board_, QStringLiteral("Returns D&ue"));
     setCentralWidget(views_);
     connect(view_, &CClientsView::clientCountChanged, this, &CMainFrame::listClientsOnBoard);
     connect(view_, &CClientsView::historyMayHaveChanged, board_, &ReturnsBoard::refreshClient);

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "ui/ColumnWidths.h"
 #include "ui/FlatHeaderView.h"
+#include "ui/ViewportHint.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -94,7 +95,7 @@ ReturnsBoard::ReturnsBoard(QWidget* parent) : QWidget(parent) {
     filterChoice_->setObjectName(QStringLiteral("boardFilter"));
     filterChoice_->addItems(
         {QStringLiteral("All clients"), QStringLiteral("Due this month"), QStringLiteral("Late")});
-    auto* filterLabel = new QLabel(QStringLiteral("S&how:"), this);
+    auto* filterLabel = new QLabel(QStringLiteral("Sho&w:"), this);
     filterLabel->setBuddy(filterChoice_);
     connect(filterChoice_, &QComboBox::currentIndexChanged, this,
             [this](int index) { setFilter(Filter(index)); });
@@ -106,10 +107,8 @@ ReturnsBoard::ReturnsBoard(QWidget* parent) : QWidget(parent) {
     list_ = makeList(this);
     list_->installEventFilter(this);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &ReturnsBoard::requestNewReturn);
-    emptyHint_ = new QLabel(this);
+    emptyHint_ = new ViewportHint(list_);
     emptyHint_->setObjectName(QStringLiteral("boardEmptyHint"));
-    emptyHint_->setAlignment(Qt::AlignCenter);
-    emptyHint_->setWordWrap(true);
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("boardStatus"));
     statusBar_->setSizeGripEnabled(false);
@@ -117,7 +116,6 @@ ReturnsBoard::ReturnsBoard(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(list_, 1);
-    layout->addWidget(emptyHint_);
     layout->addWidget(statusBar_);
     setFocusProxy(list_);
 }

@@ -6,9 +6,9 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QStatusBar;
 class QTreeWidget;
+class ViewportHint;
 
 // "Returns Due", the practice board beside the client list: per client its filing frequency,
 // last stored period, next period, due date, days left or late, last payment due and state,
@@ -60,6 +60,6 @@ private:
     Filter filter_ = Filter::All;
     QComboBox* filterChoice_;
     QTreeWidget* list_;
-    QLabel* emptyHint_;
+    ViewportHint* emptyHint_;
     QStatusBar* statusBar_;
 };

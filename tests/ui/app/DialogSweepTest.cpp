@@ -41,6 +41,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -280,7 +281,8 @@ TEST_P(DialogSweepTest, EveryStepOfAMultiSiteReturn) {
     EXPECT_EQ(seen.back(), CombinedSummaryStep::kKey);
 }
 
-// The main window with its client list buttons, whose access keys keep clear of the menus.
+// The main window on each of its tabs: the client list buttons and the board's filter, whose
+// access keys keep clear of the menus and the tabs.
 TEST_P(DialogSweepTest, TheMainWindow) {
     CGlobalDoc document;
     ASSERT_EQ(document.loadSharedData(TestPaths::source("resources/Data.tbl")),
@@ -289,7 +291,12 @@ TEST_P(DialogSweepTest, TheMainWindow) {
     document.setOptions(&frame.options());
     frame.resize(1000, 600);
     frame.show();
-    expectReadable(&frame, frame.windowTitle());
+    auto* views = frame.findChild<QTabWidget*>(QStringLiteral("mainViews"));
+    ASSERT_TRUE(views);
+    for (int tab = 0; tab < views->count(); ++tab) {
+        views->setCurrentIndex(tab);
+        expectReadable(&frame, frame.windowTitle() + " " + views->tabText(tab));
+    }
 }
 
 TEST_P(DialogSweepTest, TheReturnHistory) {

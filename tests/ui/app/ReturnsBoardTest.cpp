@@ -116,6 +116,24 @@ TEST_F(ReturnsBoardTest, FiltersTheDueAndTheLate) {
     EXPECT_EQ(column(0).size(), 5);
 }
 
+// A board with no row says why across the middle of its list, as the client list does.
+TEST_F(ReturnsBoardTest, AnEmptyBoardSaysWhyInsideItsList) {
+    auto* hint = board.findChild<QLabel*>(QStringLiteral("boardEmptyHint"));
+    ASSERT_TRUE(hint);
+    EXPECT_FALSE(hint->isVisible());
+    EXPECT_EQ(hint->parentWidget(), board.list()->viewport());
+    board.setClients(
+        {{QStringLiteral("Solo"), temp.path() + QStringLiteral("/Clients/Vtb00005.kvr")}});
+    board.setFilter(ReturnsBoard::Filter::Late);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), QStringLiteral("No client matches this filter."));
+    board.list()->resize(600, 300);
+    EXPECT_EQ(hint->geometry(), board.list()->viewport()->rect());
+    board.setClients({});
+    EXPECT_EQ(hint->text(), QStringLiteral("No clients yet: set up a client on the Clients tab."));
+    EXPECT_TRUE(hint->isVisible());
+}
+
 // The columns are measured once per filling: a filter that shows no row still shows every
 // column's title whole.
 TEST_F(ReturnsBoardTest, EveryColumnTitleStaysWhole) {

@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QStringList>
+#include <QTabBar>
 #include <QToolButton>
 #include <QWidget>
 
@@ -19,8 +20,8 @@ inline bool shown(const QWidget* widget, const QWidget* window) {
     return widget->isVisibleTo(window) && !widget->size().isEmpty();
 }
 
-// The texts that carry access keys in the window: buttons, labels of a field, group titles and
-// the menus of its menu bar (Alt opens them, so a button may not take their letters).
+// The texts that carry access keys in the window: buttons, labels of a field, group titles, tabs
+// and the menus of its menu bar (Alt opens them, so a button may not take their letters).
 inline QList<std::pair<QString, const QWidget*>> keyedTexts(const QWidget* window) {
     QList<std::pair<QString, const QWidget*>> texts;
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
@@ -35,6 +36,10 @@ inline QList<std::pair<QString, const QWidget*>> keyedTexts(const QWidget* windo
     for (const QGroupBox* group : window->findChildren<QGroupBox*>()) {
         if (shown(group, window))
             texts.append({group->title(), group});
+    }
+    for (const QTabBar* tabs : window->findChildren<QTabBar*>()) {
+        for (int tab = 0; shown(tabs, window) && tab < tabs->count(); ++tab)
+            texts.append({tabs->tabText(tab), tabs});
     }
     for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
         for (const QAction* menu : bar->actions()) {
