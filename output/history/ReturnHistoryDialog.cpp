@@ -9,6 +9,7 @@
 #include "ui/ColumnWidths.h"
 #include "ui/FirstRowByKeyboard.h"
 #include "ui/FlatHeaderView.h"
+#include "ui/FontUnits.h"
 #include "ui/Icons.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SelectionColors.h"
@@ -33,8 +34,9 @@ constexpr Column kColumns[] = {{"Return Number", 85},   {"Return Date", 90},
                                {"Return Time", 90},     {"ST1 Total Receipts", 105},
                                {"ST1 Deductions", 90},  {"ST1 Taxable Receipts", 120},
                                {"ST1 Payment Due", 105}};
-// 480 x 239 dialog units of the dialog's font.
-constexpr QSize kDialogSize(720, 390);
+// The smallest size of the dialog, in average characters across and lines down of its font
+// (about 720 x 390 pixels at the usual font).
+constexpr QSize kDialogFontUnits(118, 28);
 constexpr int kReturnIndexRole = Qt::UserRole;
 
 QTreeWidget* makeList(QWidget* parent) {
@@ -96,13 +98,14 @@ CReturnHistoryDialog::CReturnHistoryDialog(HistoryDatabase& database, const Clie
     layout->addWidget(list_);
     layout->addLayout(commands);
     layout->addLayout(bottom);
-    // Wide enough that every column shows whole with the font in use, as far as the screen
-    // allows.
+    // Sized in units of its font, and wide enough that every column shows whole, as far as
+    // the screen allows.
     const QMargins margins = layout->contentsMargins();
+    const QSize screenSize = screen()->availableGeometry().size();
+    const QSize least = sizeInFontUnits(kDialogFontUnits, font()).boundedTo(screenSize);
     const int wanted = margins.left() + widthShowingEveryColumn(list_) + margins.right();
-    resize(std::clamp(wanted, kDialogSize.width(),
-                      std::max(kDialogSize.width(), screen()->availableGeometry().width())),
-           kDialogSize.height());
+    resize(std::clamp(wanted, least.width(), std::max(least.width(), screenSize.width())),
+           least.height());
     fillList();
 }
 

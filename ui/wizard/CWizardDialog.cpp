@@ -1,8 +1,8 @@
 #include "ui/wizard/CWizardDialog.h"
 
+#include "ui/FontUnits.h"
 #include "ui/wizard/CWizardPage.h"
 
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -98,12 +98,8 @@ void CWizardDialog::updateDefaultButton() {
 // window manager's frame, fixed for as long as the wizard is open.
 void CWizardDialog::settleSize() {
     QSize wanted = size();
-    if (fontUnits_.isValid()) {
-        const QFontMetricsF metrics(font());
-        wanted = QSizeF(fontUnits_.width() * metrics.averageCharWidth(),
-                        fontUnits_.height() * metrics.lineSpacing())
-                     .toSize();
-    }
+    if (fontUnits_.isValid())
+        wanted = sizeInFontUnits(fontUnits_, font());
     if (const QScreen* display = screen())
         wanted = wanted.boundedTo(display->availableGeometry().size() - frameExtent());
     setFixedSize(wanted);

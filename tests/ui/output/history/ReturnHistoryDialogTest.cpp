@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 const QString kSelectReturn = QStringLiteral("Please select a return from the list!");
@@ -89,10 +90,11 @@ TEST_F(ReturnHistoryDialogTest, ListsEveryEntryWithItsColumnsAndNumber) {
 }
 
 // At its opening size the dialog shows every column whole, "ST1 Payment Due" included, with
-// the normal font and with a large one; its commands have access keys.
+// the normal font and with a large one, and grows with the font; its commands have access keys.
 TEST_F(ReturnHistoryDialogTest, EveryColumnShowsWholeAtTheOpeningSize) {
     storeReturns(30); // more rows than fit: the scroll bar takes its room
     const QFont normal = QApplication::font();
+    std::vector<int> heights;
     for (const int points : {9, 13}) {
         QFont font = normal;
         font.setPointSize(points);
@@ -107,9 +109,11 @@ TEST_F(ReturnHistoryDialogTest, EveryColumnShowsWholeAtTheOpeningSize) {
             << points << " pt";
         for (const char* command : {"&View Return", "&Delete Return", "&Close"})
             EXPECT_TRUE(button(dialog.get(), QLatin1String(command))) << command;
+        heights.push_back(dialog->height());
         database.close();
     }
     QApplication::setFont(normal);
+    EXPECT_GT(heights[1], heights[0]) << "sized in units of its font";
 }
 
 TEST_F(ReturnHistoryDialogTest, EmptyHistoryAsksForASelectionOnEveryCommand) {
