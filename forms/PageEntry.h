@@ -21,10 +21,10 @@ enum PageKind : int {
 // ("ID: 4178" on ST-8 and ST-2 pages) and the kind. A page may draw a second image over the
 // first; generated pages always have one.
 //
-// A generated page keeps its image in memory (`images`): nothing that shows, prints, exports
-// or stores a return needs it as a file, and a large return would otherwise create and delete a
-// file per page. Pages taken back from the return history, and the explanation pages, are files
-// in the temporary folder (`imagePaths`) and are read when they are used.
+// A generated page, of a return or of its explanations, keeps its image in memory (`images`):
+// nothing that shows, prints, exports or stores it needs a file, and a large return would
+// otherwise create and delete a file per page. Pages taken back from the return history are
+// files in the temporary folder (`imagePaths`) and are read when they are used.
 struct PageEntry {
     QString imagePaths[2];
     QByteArray images[2];

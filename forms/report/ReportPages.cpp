@@ -4,8 +4,6 @@
 #include "forms/EmfFormat.h"
 #include "forms/EmfPlayer.h"
 #include "forms/EmfWriter.h"
-#include "forms/preview/ReturnGeneration.h"
-#include "platform/PrivateTempFolder.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -407,17 +405,14 @@ QByteArray pageImage(const Page& page, const QString& description, const Fonts& 
 }
 } // namespace
 
-PageList writeReportPages(const ReportDocument& document) {
+PageList reportPages(const ReportDocument& document) {
     const Fonts styles = fontsOf(document);
     PageList pages;
     for (const Page& page : Layout(document).lay()) {
         PageEntry entry;
-        entry.imagePaths[0] = PrivateTempFolder::createFileWith(
-            QStringLiteral("RPT"), pageImage(page, document.title, styles));
-        if (entry.path().isEmpty()) {
-            deletePageFiles(pages);
+        entry.images[0] = pageImage(page, document.title, styles);
+        if (entry.images[0].isEmpty())
             return {};
-        }
         pages.push_back(entry);
     }
     return pages;

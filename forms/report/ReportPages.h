@@ -5,10 +5,9 @@
 
 // Lays the document out on letter pages (Arial, margins of three quarters of an inch, half an
 // inch on a compact document; the title and heading on the first page, "Page n of m" in every
-// footer) and writes each page as a page image file in the temporary folder ("RPT"), so the
-// pages print as the return's own pages do. Empty, with no file left behind, when a page could
-// not be written.
-PageList writeReportPages(const ReportDocument& document);
+// footer) and makes each page a page image kept in memory, so the pages print as the return's
+// own pages do. Empty when a page could not be made.
+PageList reportPages(const ReportDocument& document);
 
 // The same pages as a PDF document of Letter pages, drawn as vector graphics with their text
 // kept as text, so that it can be selected and searched. Empty when it could not be made.

@@ -1,7 +1,6 @@
 #include "output/explain/ReportCommands.h"
 
 #include "forms/preview/PagePrinter.h"
-#include "forms/preview/ReturnGeneration.h"
 #include "forms/report/ReportPages.h"
 #include "platform/SafeWrite.h"
 #include "returns/report/ReturnData.h"
@@ -15,20 +14,6 @@
 #include <QPrinter>
 
 namespace {
-// The document's page files for as long as a command needs them.
-class ReportPageFiles {
-public:
-    explicit ReportPageFiles(const ReportDocument& document) : pages_(writeReportPages(document)) {}
-    ~ReportPageFiles() { deletePageFiles(pages_); }
-    ReportPageFiles(const ReportPageFiles&) = delete;
-    ReportPageFiles& operator=(const ReportPageFiles&) = delete;
-
-    const PageList& pages() const { return pages_; }
-
-private:
-    PageList pages_;
-};
-
 void informFailure(QWidget* parent, const QString& text) {
     MessageBoxes::current().inform(parent, text, MessageIcon::Stop);
 }
@@ -39,8 +24,8 @@ void ReportCommands::print(QWidget* parent, const ReportDocument& document) {
     if (!MessageBoxes::current().choosePrinter(parent, printer))
         return;
     WaitCursor wait;
-    const ReportPageFiles files(document);
-    if (files.pages().empty() || !printPages(files.pages(), printer))
+    const PageList pages = reportPages(document);
+    if (pages.empty() || !printPages(pages, printer))
         informFailure(parent,
                       QStringLiteral("The pages could not be printed. Please check the printer."));
 }

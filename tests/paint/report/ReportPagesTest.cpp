@@ -4,7 +4,6 @@
 #include "forms/report/ReportPages.h"
 
 #include "forms/preview/PagePrinter.h"
-#include "forms/preview/ReturnGeneration.h"
 #include "forms/report/ReturnReports.h"
 #include "platform/Clock.h"
 #include "platform/FixedText.h"
@@ -15,7 +14,6 @@
 #include "support/ExternalTool.h"
 #include "support/TestFiles.h"
 
-#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -43,10 +41,7 @@ protected:
         record.worksheet.resale = 500;
         computeAll(record, prepared.steps);
     }
-    void TearDown() override {
-        deletePageFiles(pages);
-        Clock::release();
-    }
+    void TearDown() override { Clock::release(); }
 
     // The pages printed to a PDF, as pdftotext reads them back, page by page.
     QStringList printedText() {
@@ -118,10 +113,10 @@ protected:
 } // namespace
 
 TEST_F(ReportPagesTest, ExplanationsPrintAsTheirOwnNumberedPages) {
-    pages = writeReportPages(explanationReport(prepared, explainReturn(prepared)));
+    pages = reportPages(explanationReport(prepared, explainReturn(prepared)));
     ASSERT_GT(pages.size(), 1u);
     for (const PageEntry& page : pages)
-        EXPECT_TRUE(QFileInfo(page.path()).fileName().startsWith(QLatin1String("RPT")));
+        EXPECT_TRUE(page.path().isEmpty() && !page.image().isEmpty()) << "kept in memory";
     const QStringList sheets = printedText();
     ASSERT_EQ(sheets.size(), qsizetype(pages.size()));
     const QString all = sheets.join(QLatin1Char('\n')).simplified();
@@ -137,7 +132,7 @@ TEST_F(ReportPagesTest, ExplanationsPrintAsTheirOwnNumberedPages) {
 }
 
 TEST_F(ReportPagesTest, FilingSheetFitsOnePageWithTheNotice) {
-    pages = writeReportPages(filingSheetReport(filingSheet(prepared)));
+    pages = reportPages(filingSheetReport(filingSheet(prepared)));
     ASSERT_EQ(pages.size(), 1u);
     const QStringList sheets = printedText();
     ASSERT_EQ(sheets.size(), 1);
@@ -159,7 +154,7 @@ TEST_F(ReportPagesTest, ExplanationsSavedAsPdfKeepTheirTextOnLetterPages) {
     const QString info =
         QString::fromUtf8(ExternalTool::run(QStringLiteral("pdfinfo"), {pdf}).output);
     EXPECT_TRUE(info.contains(QStringLiteral("612 x 792 pts (letter)"))) << info.toStdString();
-    pages = writeReportPages(document);
+    pages = reportPages(document);
     EXPECT_TRUE(
         info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\n").arg(pages.size()))))
         << info.toStdString();
@@ -175,8 +170,7 @@ TEST_F(ReportPagesTest, FilingSheetOfUpToTwelveLocationsIsOnePage) {
     for (const int count : {1, 3, 12}) {
         const PreparedReturn locations = multiSite(count);
         const ReportDocument document = filingSheetReport(filingSheet(locations));
-        deletePageFiles(pages);
-        pages = writeReportPages(document);
+        pages = reportPages(document);
         EXPECT_EQ(pages.size(), 1u) << count << " locations";
         const QStringList sheets = textOf(savedPdf(document));
         ASSERT_EQ(sheets.size(), 1) << count << " locations";
