@@ -3,7 +3,6 @@
 #include "forms/filling/FormSet.h"
 #include "platform/Clock.h"
 
-#include <QFile>
 #include <memory>
 
 BlankReturnPages::BlankReturnPages() {
@@ -16,12 +15,13 @@ BlankReturnPages::BlankReturnPages() {
     const FormPage* forms[] = {&set->st1, &set->st1Worksheet, &set->st14, &set->st4, &set->st8};
     for (const FormPage* form : forms) {
         PageEntry entry;
-        entry.imagePaths[0] = form->saveTemporaryImage();
+        entry.images[0] = form->workingImage();
         pages_.push_back(entry);
     }
 }
 
-BlankReturnPages::~BlankReturnPages() {
-    for (const PageEntry& page : pages_)
-        QFile::remove(page.path());
+PageEntry pageOfFile(const QString& path) {
+    PageEntry page;
+    page.imagePaths[0] = path;
+    return page;
 }

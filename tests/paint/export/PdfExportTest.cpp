@@ -163,7 +163,7 @@ Differences compare(const MonoRaster& ours, const MonoRaster& theirs) {
 TEST_F(PdfExportTest, ReadersGiveBackOurRasterOfAPage) {
     const QString path = output.filePath(QStringLiteral("return.pdf"));
     ASSERT_TRUE(exportPdf(path, *pages, 5));
-    const MonoRaster ours = PageRaster::fromFile((*pages)[1].path());
+    const MonoRaster ours = PageRaster::fromImage((*pages)[1].image());
     ASSERT_FALSE(ours.isNull());
     EXPECT_GT(ours.bits.count('\0'), 0);                // white space ...
     EXPECT_LT(ours.bits.count('\0'), ours.bits.size()); // ... and ink
@@ -200,7 +200,7 @@ TEST_F(PdfExportTest, EveryPageHoldsTheRasterOfItsOwnPageInOrder) {
     ASSERT_EQ(ExternalTool::run(QStringLiteral("pdfimages"), {path, image}).exitCode, 0);
     for (size_t page = 0; page < list.size(); ++page) {
         const QString decoded = QStringLiteral("%1-%2.pbm").arg(image).arg(page, 3, 10, QChar('0'));
-        EXPECT_EQ(compare(PageRaster::fromFile(list[page].path()), readPbm(decoded)).pixels, 0)
+        EXPECT_EQ(compare(PageRaster::fromImage(list[page].image()), readPbm(decoded)).pixels, 0)
             << "page " << page + 1;
     }
 }
@@ -241,7 +241,7 @@ TEST_F(PdfExportTest, ABadPageFileFailsTheExportAndLeavesNothingBehind) {
         QFile::remove(badPath);
         if (!bad.bytes.isNull())
             TestFiles::writeAll(badPath, bad.bytes);
-        list[2].imagePaths[0] = badPath;
+        list[2] = pageOfFile(badPath);
         const QString pdf = output.filePath(QStringLiteral("return.pdf"));
         EXPECT_FALSE(exportPdf(pdf, list, 5));
         EXPECT_FALSE(QFile::exists(pdf));
@@ -305,7 +305,7 @@ TEST_F(PdfExportTest, AFailedExportKeepsTheFileThatWasThere) {
     const QString pdf = output.filePath(QStringLiteral("return.pdf"));
     TestFiles::writeAll(pdf, "the earlier export");
     PageList list = *pages;
-    list[4].imagePaths[0] = output.filePath(QStringLiteral("missing.emf"));
+    list[4] = pageOfFile(output.filePath(QStringLiteral("missing.emf")));
     EXPECT_FALSE(exportPdf(pdf, list, 5));
     EXPECT_EQ(TestFiles::readAll(pdf), QByteArray("the earlier export"));
 }

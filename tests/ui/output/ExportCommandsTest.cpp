@@ -295,7 +295,7 @@ TEST_F(EmailReturnTest, APageThatCannotBeExportedGivesThePdfText) {
     SmtpTestServer server(QStringLiteral("accept"));
     useServer(server);
     answer(std::nullopt);
-    context.pages[1].imagePaths[0] = folder.filePath(QStringLiteral("missing.emf"));
+    context.pages[1] = pageOfFile(folder.filePath(QStringLiteral("missing.emf")));
     emailReturn(nullptr, context);
     EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("Failed to create PDF file.")});
     EXPECT_EQ(server.messageCount(), 0);

@@ -1,14 +1,16 @@
 #include "output/ReturnPreviewWindow.h"
 #include "support/BlankReturnPages.h"
+#include "support/TestFiles.h"
 #include "ui/ui/wizard/UiTestHelpers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-// A preview whose pages went missing or empty after they were generated does not open as blank
-// sheets: the preparer is told, and the preview document is not left behind.
+// A preview whose page files went missing or empty after they were unpacked does not open as
+// blank sheets: the preparer is told, and the preview document is not left behind.
 TEST(OpenReturnPreview, APageFileThatCannotBeReadBackStopsThePreview) {
     const std::pair<const char*, void (*)(const QString&)> damages[] = {
         {"removed", [](const QString& path) { QFile::remove(path); }},
@@ -17,9 +19,14 @@ TEST(OpenReturnPreview, APageFileThatCannotBeReadBackStopsThePreview) {
     for (const auto& [damage, apply] : damages) {
         const BlankReturnPages blank;
         ASSERT_EQ(blank.pages().size(), 5u);
-        apply(blank.pages()[3].path());
+        // A page taken back from the history is a file.
+        const QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("EMF004"));
+        TestFiles::writeAll(file, blank.pages()[3].image());
+        apply(file);
         PreviewContext context;
         context.pages = blank.pages();
+        context.pages[3] = pageOfFile(file);
         const QString document = QDir::temp().filePath(QStringLiteral("Preview-3-15-2005.doc"));
         ScriptedMessages messages;
         // A window that opened in spite of the damage is closed by this poll, which ends
