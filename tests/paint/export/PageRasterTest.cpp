@@ -60,8 +60,10 @@ void expectSameRaster(const MonoRaster& ours, const MonoRaster& reference, const
 
 // Pages rasterised one after another on the same thread give exactly the plain raster of each:
 // nothing of a page stays behind for the next, and white is packed as quickly as ink but no
-// differently.
+// differently. A raster the caller still holds is not touched by the pages made after it.
 TEST(PageRaster, PagesInARowGiveExactlyThePlainRasterOfEach) {
+    const QByteArray held = TestFiles::readAll(FormImages::path(FormImages::kSt4));
+    const MonoRaster heldRaster = PageRaster::fromImage(held);
     const struct {
         const char* name;
         QByteArray image;
@@ -74,6 +76,7 @@ TEST(PageRaster, PagesInARowGiveExactlyThePlainRasterOfEach) {
     };
     for (const auto& [name, image] : pages)
         expectSameRaster(PageRaster::fromImage(image), referenceRaster(image), name);
+    expectSameRaster(heldRaster, referenceRaster(held), "ST-4, held while the others were made");
 }
 
 // The export rasterises on worker threads, each with its own page: a page made on a worker
