@@ -57,25 +57,49 @@ bool allWhite(const QRgb* pixels) {
 }
 
 // The black mask of four pixels as four 32-bit lanes of all ones or zeros: each pixel's
-// blue, green and red weighted 5, 16 and 11 (two multiply-adds on 16-bit lanes) and compared
-// with the middle, exactly as isBlack does.
+// blue and red (the low bytes of its two 16-bit halves) weighted 5 and 11 and its green (the
+// high byte of the lower half) 16, by two multiply-adds, and compared with the middle, exactly
+// as isBlack does.
 __m128i blackLanes(__m128i four) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i weights = _mm_setr_epi16(5, 16, 11, 0, 5, 16, 11, 0);
-    const __m128i halves = _mm_packs_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(four, zero), weights),
-                                           _mm_madd_epi16(_mm_unpackhi_epi8(four, zero), weights));
-    const __m128i weighted = _mm_madd_epi16(halves, _mm_set1_epi16(1));
+    const __m128i blueRed = _mm_and_si128(four, _mm_set1_epi32(0x00FF00FF));
+    const __m128i green = _mm_srli_epi16(four, 8);
+    const __m128i weighted = _mm_add_epi32(_mm_madd_epi16(blueRed, _mm_set1_epi32(0x000B0005)),
+                                           _mm_madd_epi16(green, _mm_set1_epi32(0x00000010)));
     return _mm_cmplt_epi32(weighted, _mm_set1_epi32(kBlackBelow * 32));
 }
 
-// The black mask of sixteen pixels, the first pixel in the lowest bit.
+// The top bits of the sixteen 32-bit lanes of four vectors, the first lane in the lowest bit.
+quint32 topBits(__m128i first, __m128i second, __m128i third, __m128i fourth) {
+    return quint32(_mm_movemask_epi8(
+        _mm_packs_epi16(_mm_packs_epi32(first, second), _mm_packs_epi32(third, fourth))));
+}
+
+// Whether every one of sixteen pixels is a grey: its blue, green and red the same.
+bool allGrey(__m128i first, __m128i second, __m128i third, __m128i fourth) {
+    const auto differences = [](__m128i four) {
+        return _mm_xor_si128(four, _mm_slli_epi32(four, 8));
+    };
+    const __m128i any = _mm_or_si128(_mm_or_si128(differences(first), differences(second)),
+                                     _mm_or_si128(differences(third), differences(fourth)));
+    const __m128i greenAndRed = _mm_and_si128(any, _mm_set1_epi32(0x00FFFF00));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(greenAndRed, _mm_setzero_si128())) == 0xFFFF;
+}
+
+// The black mask of sixteen pixels, the first pixel in the lowest bit. Ink drawn in black on
+// white is grey throughout, and a grey's weighted level is its own: such a pixel is black
+// exactly when the top bit of its blue byte is clear. Groups with any other colour are
+// weighed pixel by pixel.
 quint32 blackMask(const QRgb* pixels) {
     const auto* vectors = reinterpret_cast<const __m128i*>(pixels);
-    const __m128i low = _mm_packs_epi32(blackLanes(_mm_loadu_si128(vectors)),
-                                        blackLanes(_mm_loadu_si128(vectors + 1)));
-    const __m128i high = _mm_packs_epi32(blackLanes(_mm_loadu_si128(vectors + 2)),
-                                         blackLanes(_mm_loadu_si128(vectors + 3)));
-    return quint32(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
+    const __m128i first = _mm_loadu_si128(vectors);
+    const __m128i second = _mm_loadu_si128(vectors + 1);
+    const __m128i third = _mm_loadu_si128(vectors + 2);
+    const __m128i fourth = _mm_loadu_si128(vectors + 3);
+    if (allGrey(first, second, third, fourth))
+        return ~topBits(_mm_slli_epi32(first, 24), _mm_slli_epi32(second, 24),
+                        _mm_slli_epi32(third, 24), _mm_slli_epi32(fourth, 24)) &
+               0xFFFF;
+    return topBits(blackLanes(first), blackLanes(second), blackLanes(third), blackLanes(fourth));
 }
 
 #else
