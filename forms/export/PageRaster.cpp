@@ -141,7 +141,7 @@ void packAndWhitenRow(QRgb* pixels, int width, uchar* row) {
     }
 }
 
-// The processor's large memory page on x86-64 and ARM64: 2 MB.
+// The processor's large memory page: 2 MB on x86-64 (and on ARM64 with 4 KB pages).
 constexpr size_t kLargePage = size_t(2) << 20;
 
 void releaseLargePages(void* pixels) {
@@ -151,12 +151,14 @@ void releaseLargePages(void* pixels) {
 // An RGB32 image whose pixels lie in memory aligned to large pages and, on Linux, backed by
 // them. A page is drawn and read all over its 15 MB; with 4 KB pages most of those accesses
 // also miss the processor's cache of address translations, with 2 MB pages eight entries
-// cover the image.
+// cover the image. Without such memory it is an image like any other.
 QImage largePageImage(int width, int height) {
     const qsizetype bytesPerLine = qsizetype(width) * qsizetype(sizeof(QRgb));
     const size_t bytes =
         (size_t(bytesPerLine) * size_t(height) + kLargePage - 1) / kLargePage * kLargePage;
-    void* pixels = ::operator new(bytes, std::align_val_t(kLargePage));
+    void* pixels = ::operator new(bytes, std::align_val_t(kLargePage), std::nothrow);
+    if (!pixels)
+        return QImage(width, height, QImage::Format_RGB32);
 #if defined(__linux__)
     madvise(pixels, bytes, MADV_HUGEPAGE);
 #endif
@@ -187,8 +189,6 @@ private:
         image_.fill(kWhite);
     }
 
-    // Rows are packed from the bottom up, so the top of the canvas, where the next page
-    // starts drawing, is what the cache still holds afterwards.
     MonoRaster packAndWhiten() {
         MonoRaster raster{image_.width(), image_.height(), {}};
         uchar* out = reusableBits(qsizetype(raster.bytesPerRow()) * raster.height);
