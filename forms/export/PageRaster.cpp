@@ -8,6 +8,11 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -52,25 +57,49 @@ bool allWhite(const QRgb* pixels) {
 }
 
 // The black mask of four pixels as four 32-bit lanes of all ones or zeros: each pixel's
-// blue, green and red weighted 5, 16 and 11 (two multiply-adds on 16-bit lanes) and compared
-// with the middle, exactly as isBlack does.
+// blue and red (the low bytes of its two 16-bit halves) weighted 5 and 11 and its green (the
+// high byte of the lower half) 16, by two multiply-adds, and compared with the middle, exactly
+// as isBlack does.
 __m128i blackLanes(__m128i four) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i weights = _mm_setr_epi16(5, 16, 11, 0, 5, 16, 11, 0);
-    const __m128i halves = _mm_packs_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(four, zero), weights),
-                                           _mm_madd_epi16(_mm_unpackhi_epi8(four, zero), weights));
-    const __m128i weighted = _mm_madd_epi16(halves, _mm_set1_epi16(1));
+    const __m128i blueRed = _mm_and_si128(four, _mm_set1_epi32(0x00FF00FF));
+    const __m128i green = _mm_srli_epi16(four, 8);
+    const __m128i weighted = _mm_add_epi32(_mm_madd_epi16(blueRed, _mm_set1_epi32(0x000B0005)),
+                                           _mm_madd_epi16(green, _mm_set1_epi32(0x00000010)));
     return _mm_cmplt_epi32(weighted, _mm_set1_epi32(kBlackBelow * 32));
 }
 
-// The black mask of sixteen pixels, the first pixel in the lowest bit.
+// The top bits of the sixteen 32-bit lanes of four vectors, the first lane in the lowest bit.
+quint32 topBits(__m128i first, __m128i second, __m128i third, __m128i fourth) {
+    return quint32(_mm_movemask_epi8(
+        _mm_packs_epi16(_mm_packs_epi32(first, second), _mm_packs_epi32(third, fourth))));
+}
+
+// Whether every one of sixteen pixels is a grey: its blue, green and red the same.
+bool allGrey(__m128i first, __m128i second, __m128i third, __m128i fourth) {
+    const auto differences = [](__m128i four) {
+        return _mm_xor_si128(four, _mm_slli_epi32(four, 8));
+    };
+    const __m128i any = _mm_or_si128(_mm_or_si128(differences(first), differences(second)),
+                                     _mm_or_si128(differences(third), differences(fourth)));
+    const __m128i greenAndRed = _mm_and_si128(any, _mm_set1_epi32(0x00FFFF00));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(greenAndRed, _mm_setzero_si128())) == 0xFFFF;
+}
+
+// The black mask of sixteen pixels, the first pixel in the lowest bit. Ink drawn in black on
+// white is grey throughout, and a grey's weighted level is its own: such a pixel is black
+// exactly when the top bit of its blue byte is clear. Groups with any other colour are
+// weighed pixel by pixel.
 quint32 blackMask(const QRgb* pixels) {
     const auto* vectors = reinterpret_cast<const __m128i*>(pixels);
-    const __m128i low = _mm_packs_epi32(blackLanes(_mm_loadu_si128(vectors)),
-                                        blackLanes(_mm_loadu_si128(vectors + 1)));
-    const __m128i high = _mm_packs_epi32(blackLanes(_mm_loadu_si128(vectors + 2)),
-                                         blackLanes(_mm_loadu_si128(vectors + 3)));
-    return quint32(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
+    const __m128i first = _mm_loadu_si128(vectors);
+    const __m128i second = _mm_loadu_si128(vectors + 1);
+    const __m128i third = _mm_loadu_si128(vectors + 2);
+    const __m128i fourth = _mm_loadu_si128(vectors + 3);
+    if (allGrey(first, second, third, fourth))
+        return ~topBits(_mm_slli_epi32(first, 24), _mm_slli_epi32(second, 24),
+                        _mm_slli_epi32(third, 24), _mm_slli_epi32(fourth, 24)) &
+               0xFFFF;
+    return topBits(blackLanes(first), blackLanes(second), blackLanes(third), blackLanes(fourth));
 }
 
 #else
@@ -112,6 +141,31 @@ void packAndWhitenRow(QRgb* pixels, int width, uchar* row) {
     }
 }
 
+// The processor's large memory page: 2 MB on x86-64 (and on ARM64 with 4 KB pages).
+constexpr size_t kLargePage = size_t(2) << 20;
+
+void releaseLargePages(void* pixels) {
+    ::operator delete(pixels, std::align_val_t(kLargePage));
+}
+
+// An RGB32 image whose pixels lie in memory aligned to large pages and, on Linux, backed by
+// them. A page is drawn and read all over its 15 MB; with 4 KB pages most of those accesses
+// also miss the processor's cache of address translations, with 2 MB pages eight entries
+// cover the image. Without such memory it is an image like any other.
+QImage largePageImage(int width, int height) {
+    const qsizetype bytesPerLine = qsizetype(width) * qsizetype(sizeof(QRgb));
+    const size_t bytes =
+        (size_t(bytesPerLine) * size_t(height) + kLargePage - 1) / kLargePage * kLargePage;
+    void* pixels = ::operator new(bytes, std::align_val_t(kLargePage), std::nothrow);
+    if (!pixels)
+        return QImage(width, height, QImage::Format_RGB32);
+#if defined(__linux__)
+    madvise(pixels, bytes, MADV_HUGEPAGE);
+#endif
+    return QImage(static_cast<uchar*>(pixels), width, height, bytesPerLine, QImage::Format_RGB32,
+                  releaseLargePages, pixels);
+}
+
 // The white page a thread draws its pages on. It is made once per thread and kept, so a page
 // costs neither a fresh 15 MB buffer (and the kernel's mapping of it) nor a fill: packing
 // whitens what the page drew.
@@ -131,22 +185,30 @@ public:
     }
 
 private:
-    PageCanvas() : image_(PageRaster::kWidth, PageRaster::kHeight, QImage::Format_RGB32) {
+    PageCanvas() : image_(largePageImage(PageRaster::kWidth, PageRaster::kHeight)) {
         image_.fill(kWhite);
     }
 
     MonoRaster packAndWhiten() {
         MonoRaster raster{image_.width(), image_.height(), {}};
-        raster.bits =
-            QByteArray(qsizetype(raster.bytesPerRow()) * raster.height, Qt::Uninitialized);
-        auto* out = reinterpret_cast<uchar*>(raster.bits.data());
+        uchar* out = reusableBits(qsizetype(raster.bytesPerRow()) * raster.height);
         for (int y = 0; y < raster.height; ++y)
             packAndWhitenRow(reinterpret_cast<QRgb*>(image_.scanLine(y)), raster.width,
                              out + qsizetype(y) * raster.bytesPerRow());
+        raster.bits = bits_;
         return raster;
     }
 
+    // The raster's bytes: the same buffer page after page once the caller has let go of the
+    // last raster, so a page costs no fresh half-megabyte (and the kernel's mapping of it).
+    uchar* reusableBits(qsizetype size) {
+        if (!bits_.isDetached() || bits_.size() != size)
+            bits_ = QByteArray(size, Qt::Uninitialized);
+        return reinterpret_cast<uchar*>(bits_.data());
+    }
+
     QImage image_;
+    QByteArray bits_;
 };
 
 } // namespace

@@ -35,11 +35,26 @@ toff_t fileSize(thandle_t handle) {
     return toff_t(fileOf(handle).size());
 }
 
-int mapNothing(thandle_t, void**, toff_t*) {
-    return 0;
+// A file opened only for reading is mapped into memory, so libtiff takes each directory and
+// strip from there instead of asking the system for every few bytes. A TIFF in memory, or a
+// file being written, is not mapped.
+int mapFile(thandle_t handle, void** base, toff_t* size) {
+    auto* file = qobject_cast<QFile*>(&fileOf(handle));
+    if (!file || file->isWritable())
+        return 0;
+    const qint64 length = file->size();
+    uchar* mapped = length > 0 ? file->map(0, length) : nullptr;
+    if (!mapped)
+        return 0;
+    *base = mapped;
+    *size = toff_t(length);
+    return 1;
 }
 
-void unmapNothing(thandle_t, void*, toff_t) {}
+void unmapFile(thandle_t handle, void* base, toff_t) {
+    if (auto* file = qobject_cast<QFile*>(&fileOf(handle)))
+        file->unmap(static_cast<uchar*>(base));
+}
 } // namespace
 
 TiffFile::TiffFile(const QString& path, Mode mode) : file_(path) {
@@ -50,16 +65,17 @@ TiffFile::TiffFile(const QString& path, Mode mode) : file_(path) {
 }
 
 TiffFile::TiffFile(QBuffer& buffer) : device_(&buffer) {
-    buffer.buffer().clear();
+    // Emptied but not released: a buffer used again keeps its memory for the next TIFF.
+    buffer.buffer().resize(0);
     open(QIODevice::ReadWrite, Mode::Write, QStringLiteral("memory"));
 }
 
 void TiffFile::open(QIODevice::OpenMode openMode, Mode mode, const QString& name) {
     if (!device_->open(openMode))
         return;
-    tiff_ = TIFFClientOpen(QFile::encodeName(name).constData(), mode == Mode::Read ? "r" : "w",
-                           device_, readFile, writeFile, seekFile, closeFile, fileSize, mapNothing,
-                           unmapNothing);
+    tiff_ =
+        TIFFClientOpen(QFile::encodeName(name).constData(), mode == Mode::Read ? "r" : "w", device_,
+                       readFile, writeFile, seekFile, closeFile, fileSize, mapFile, unmapFile);
 }
 
 TiffFile::~TiffFile() {

@@ -8,8 +8,8 @@ typedef struct tiff TIFF;
 
 // A TIFF file that libtiff reads or writes through a file Qt opened, so that any path works:
 // libtiff's own opener takes only the local 8-bit encoding of a path on Windows, where a
-// folder such as "C:\Users\Zoë" fails; or a TIFF kept in memory. The file is closed when the
-// object goes.
+// folder such as "C:\Users\Zoë" fails; or a TIFF kept in memory. A file opened for reading is
+// mapped into memory while it is open. The file is closed when the object goes.
 class TiffFile {
 public:
     enum class Mode { Read, Write };

@@ -29,8 +29,8 @@ MonoRaster referenceRaster(const QByteArray& image) {
 }
 
 // A page of coloured boxes whose grey levels lie on both sides of the middle, with grey,
-// black and white among them, some reaching the right edge (the last four pixels of a row are
-// packed on their own).
+// black and white among them and colours with two of their three parts alike, some reaching the
+// right edge (the last four pixels of a row are packed on their own).
 QByteArray colouredBoxes() {
     EmfWriter page(QSize(850, 1100), 100, QStringLiteral("coloured boxes"));
     const quint32 colours[] = {
@@ -39,6 +39,8 @@ QByteArray colouredBoxes() {
         0xFF8C00, // sky blue, 109: black
         0x7F7F7F, // grey 127: black
         0x808080, // grey 128: white
+        0x909000, // teal, blue and green alike, 94: black
+        0x00A0A0, // olive, red and green alike, 135: white
         0x000000, 0xFFFFFF,
     };
     int top = 40;
@@ -46,7 +48,7 @@ QByteArray colouredBoxes() {
         page.selectObject(page.createBrush(Emf::kBrushSolid, colour));
         page.selectObject(page.createPen(Emf::kPenNull, 0, 0));
         page.rectangle(QRect(QPoint(30 + top / 4, top), QPoint(851, top + 90)));
-        top += 140;
+        top += 115;
     }
     return page.finish();
 }
@@ -60,8 +62,10 @@ void expectSameRaster(const MonoRaster& ours, const MonoRaster& reference, const
 
 // Pages rasterised one after another on the same thread give exactly the plain raster of each:
 // nothing of a page stays behind for the next, and white is packed as quickly as ink but no
-// differently.
+// differently. A raster the caller still holds is not touched by the pages made after it.
 TEST(PageRaster, PagesInARowGiveExactlyThePlainRasterOfEach) {
+    const QByteArray held = TestFiles::readAll(FormImages::path(FormImages::kSt4));
+    const MonoRaster heldRaster = PageRaster::fromImage(held);
     const struct {
         const char* name;
         QByteArray image;
@@ -74,6 +78,7 @@ TEST(PageRaster, PagesInARowGiveExactlyThePlainRasterOfEach) {
     };
     for (const auto& [name, image] : pages)
         expectSameRaster(PageRaster::fromImage(image), referenceRaster(image), name);
+    expectSameRaster(heldRaster, referenceRaster(held), "ST-4, held while the others were made");
 }
 
 // The export rasterises on worker threads, each with its own page: a page made on a worker
