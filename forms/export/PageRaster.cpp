@@ -2,7 +2,6 @@
 
 #include "forms/EmfPlayer.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -223,16 +222,6 @@ MonoRaster fromImage(const QByteArray& image, QString* error) {
         return {};
     }
     return PageCanvas::current().draw(player);
-}
-
-MonoRaster fromFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("%1 cannot be read.").arg(path);
-        return {};
-    }
-    return fromImage(file.readAll(), error);
 }
 
 } // namespace PageRaster

@@ -13,6 +13,4 @@ constexpr int kHeight = 2200;
 
 // A null raster, with the reason in `error`, when the bytes are not a valid page image.
 MonoRaster fromImage(const QByteArray& image, QString* error = nullptr);
-// The same from a page file; a file that cannot be read or is empty gives a null raster.
-MonoRaster fromFile(const QString& path, QString* error = nullptr);
 } // namespace PageRaster

@@ -64,7 +64,8 @@ private:
 class PageQueue {
 public:
     PageQueue(const PageList& pages, int count)
-        : pages_(pages), count_(count), window_(std::max(2, QThread::idealThreadCount() * 2)) {}
+        : pages_(pages), count_(count),
+          window_(kPagesAheadPerCore * std::max(1, QThread::idealThreadCount())) {}
     ~PageQueue() {
         for (const std::unique_ptr<PageTask>& task : pending_) {
             if (!pool_.tryTake(task.get()))
@@ -87,6 +88,11 @@ public:
     }
 
 private:
+    // Enough pages ahead that a worker finds one to start while the calling thread draws a
+    // page of its own (with two a core, the workers ran dry and kept 1.7 of 2 cores busy), and
+    // few enough that only some encoded pages (about 40 kB each) wait to be stored.
+    static constexpr int kPagesAheadPerCore = 8;
+
     // Does the last page no worker has started on this thread; false when every page started.
     bool doOneNotStarted() {
         for (auto task = pending_.rbegin(); task != pending_.rend(); ++task) {
