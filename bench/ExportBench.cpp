@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 #include <benchmark/benchmark.h>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -49,13 +48,6 @@ void encodeOnePageAsG3(benchmark::State& state) {
 }
 BENCHMARK(encodeOnePageAsG3)->Unit(benchmark::kMillisecond);
 
-// CPU seconds the whole process spends on `work`.
-double cpuSecondsOf(const std::function<void()>& work) {
-    const double before = Measures::processCpuSeconds();
-    work();
-    return Measures::processCpuSeconds() - before;
-}
-
 // Each iteration exports the pages and then renders the same pages alone (the floor); the
 // counters are medians over the iterations: the export's time and CPU seconds, the floor's
 // time and CPU seconds, and the ratio of each pair (the goal for 130 pages: at most 1.3 in
@@ -68,21 +60,18 @@ void exportReturnAsPdf(benchmark::State& state) {
     std::vector<double> exports, floors, ratios, cpu, floorCpu, cpuRatios;
     for (auto _ : state) {
         bool exported = false;
-        double seconds = 0;
-        cpu.push_back(cpuSecondsOf([&] {
-            seconds = Measures::secondsOf(
-                [&] { exported = exportPdf(pdf, pages.pages(), int(pages.pages().size())); });
-        }));
+        const Measures::Timing exporting = Measures::timingOf(
+            [&] { exported = exportPdf(pdf, pages.pages(), int(pages.pages().size())); });
         if (!exported)
             state.SkipWithError("the export failed");
-        state.SetIterationTime(seconds);
-        double floor = 0;
-        floorCpu.push_back(cpuSecondsOf(
-            [&] { floor = Measures::secondsOf([&] { renderEveryPage(pages.images()); }); }));
-        exports.push_back(seconds);
-        floors.push_back(floor);
-        ratios.push_back(seconds / floor);
-        cpuRatios.push_back(cpu.back() / floorCpu.back());
+        state.SetIterationTime(exporting.wallSeconds);
+        const Measures::Timing floor = Measures::timingOf([&] { renderEveryPage(pages.images()); });
+        exports.push_back(exporting.wallSeconds);
+        floors.push_back(floor.wallSeconds);
+        ratios.push_back(exporting.wallSeconds / floor.wallSeconds);
+        cpu.push_back(exporting.cpuSeconds);
+        floorCpu.push_back(floor.cpuSeconds);
+        cpuRatios.push_back(exporting.cpuSeconds / floor.cpuSeconds);
     }
     state.counters["pages"] = double(state.range(0));
     state.counters["export_ms"] = Measures::median(exports) * 1000;

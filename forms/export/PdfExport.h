@@ -18,7 +18,7 @@ struct PdfExportOptions {
 // rasterised to 1700 x 2200 black-and-white pixels, the pages go through a multi-page CCITT
 // TIFF in the temporary folder ("TIF" prefix), and the TIFF is converted to the PDF. Pages are
 // drawn, packed and encoded on every core while the finished ones are stored in order, so only
-// a few pages are held at a time.
+// a few encoded pages a core (never the whole return) are held at a time.
 //
 // False for any failure: a page whose image is missing, empty or not a page image, a TIFF or
 // PDF that cannot be written, or a cancelled export. The temporary TIFF is always removed and
