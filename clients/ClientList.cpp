@@ -1,13 +1,10 @@
 #include "clients/ClientList.h"
 
+#include "clients/NameOrder.h"
+
 #include <algorithm>
 
 namespace {
-bool sortsBefore(const QString& a, const QString& b) {
-    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
-}
-
 bool rowSortsBefore(const ClientSummary& a, const ClientSummary& b) {
     return sortsBefore(a.name, b.name);
 }

@@ -1,6 +1,7 @@
 #include "clients/ClientStore.h"
 
 #include "clients/ClientFile.h"
+#include "clients/NameOrder.h"
 #include "platform/FixedText.h"
 #include "settings/SettingsStore.h"
 #include "taxtables/TaxTable.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -77,8 +79,11 @@ void ClientStore::refreshTaxRecords(ClientRecord& record, const TaxTable& table)
 
 std::vector<ClientSummary> ClientStore::loadClients(const QString& folder) {
     std::vector<ClientSummary> clients;
-    const QStringList names =
-        QDir(folder).entryList({QStringLiteral("*.kvr")}, QDir::Files | QDir::Hidden);
+    // Listed unsorted and sorted here: the folder's own sorting looks at every file again and
+    // takes about as long as the listing itself with thousands of clients.
+    QStringList names = QDir(folder).entryList({QStringLiteral("*.kvr")},
+                                               QDir::Files | QDir::Hidden, QDir::Unsorted);
+    std::sort(names.begin(), names.end(), sortsBefore);
     clients.reserve(size_t(names.size()));
     // One record is read into at a time; only the summary of each is kept.
     auto client = std::make_unique<ClientInfo>();

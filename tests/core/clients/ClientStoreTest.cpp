@@ -119,6 +119,25 @@ TEST_F(ClientStoreTest, LoadKeepsWhatTheListShowsAndSkipsUnreadableAndNamelessFi
     EXPECT_TRUE(list.at(2).multiSite);
 }
 
+// Clients of the same name are listed in the order of their file names, whatever order the
+// folder hands the files out in.
+TEST_F(ClientStoreTest, EqualNamesFollowTheirFileNames) {
+    const QStringList names{"Vtb00007.kvr", "vtb00003.kvr", "Vtb00010.kvr", "Vtb00001.kvr",
+                            "Vtb00005.kvr", "vtb00002.kvr", "Vtb00009.kvr", "Vtb00004.kvr"};
+    for (const QString& name : names) {
+        ClientInfo info = client("Corner Store");
+        ASSERT_EQ(ClientStore::saveClient(info, folder_ + name, folder_), 0);
+    }
+    ClientList list;
+    list.reset(ClientStore::loadClients(folder_));
+    QStringList listed;
+    for (int row = 0; row < list.size(); ++row)
+        listed << QFileInfo(list.at(row).path).fileName();
+    EXPECT_EQ(listed,
+              (QStringList{"Vtb00001.kvr", "vtb00002.kvr", "vtb00003.kvr", "Vtb00004.kvr",
+                           "Vtb00005.kvr", "Vtb00007.kvr", "Vtb00009.kvr", "Vtb00010.kvr"}));
+}
+
 // A command reads the client's whole record from the file when it starts: the current one,
 // with the tax table lines refreshed from the table in use, which reach the file only when the
 // client is saved.
