@@ -6,8 +6,8 @@
 #include <QDate>
 #include <QString>
 
-// The preview document: an RTF file with one picture per page, the page file's EMF bytes
-// embedded as they are, each shown at 8.5 x 11 inches. "Save As" with a .doc name copies it.
+// The preview document: an RTF file with one picture per page, the page's EMF bytes embedded
+// as they are, each shown at 8.5 x 11 inches. "Save As" with a .doc name copies it.
 
 // "<folder>/<business name>-<month>-<day>-<year>.doc" (March 9, 2005 gives "...-3-9-2005.doc").
 // The name's \ / : * ? " < > | become spaces and white space around it is dropped, so any
@@ -22,6 +22,6 @@ bool writePreviewDocument(const QString& path, const PageImages& images);
 bool writePreviewDocument(const QString& path, const PageList& pages);
 
 // Whether the preview can be loaded from what was written: the document opens again and every
-// page has its image. A page file that vanished after it was generated would otherwise show as
-// a blank sheet and print as one.
+// page has its image. A page file (of a return taken back from the history) that vanished after
+// it was unpacked would otherwise show as a blank sheet and print as one.
 bool previewDocumentLoads(const QString& path, const PageImages& images);
