@@ -5,7 +5,6 @@
 #include "returns/ReturnRecord.h"
 #include "returns/St1Calculation.h"
 
-#include <QFile>
 
 namespace {
 // One form of the single-site return in generation order.
@@ -79,13 +78,4 @@ GeneratedReturn generateSingleSiteReturn(FormSet& set, ReturnRecord& record,
         pages.push_back(pageOf(form, context.vendorId));
     }
     return {GenerationFailure::None, std::move(pages)};
-}
-
-void deletePageFiles(const PageList& pages) {
-    for (const PageEntry& page : pages) {
-        for (const QString& path : page.imagePaths) {
-            if (!path.isEmpty())
-                QFile::remove(path);
-        }
-    }
 }

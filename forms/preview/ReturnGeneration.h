@@ -39,7 +39,3 @@ QString vendorCaption(int vendorId);
 // return takes; then the pages are empty.
 GeneratedReturn generateSingleSiteReturn(FormSet& set, ReturnRecord& record,
                                          const FillContext& context, bool printGasoholWorksheet);
-
-// Deletes the page files of the list (both image paths of every entry); pages kept in memory
-// have none.
-void deletePageFiles(const PageList& pages);

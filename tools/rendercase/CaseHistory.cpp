@@ -101,7 +101,6 @@ QString CaseHistory::store(const QJsonObject& testCase, const QString& historyPa
     if (failure.isEmpty() &&
         !addReturnToHistoryFile(historyPath, generated.pages, generated.summary, generated.inputs))
         failure = QStringLiteral("the return cannot be stored in %1").arg(historyPath);
-    deletePageFiles(generated.pages);
     Clock::release();
     return failure;
 }

@@ -1,7 +1,5 @@
 #include "wizards/multisite/MultiSiteWizardState.h"
 
-#include "forms/preview/ReturnGeneration.h"
-
 MultiSiteWizardState::MultiSiteWizardState(ReturnWizardState shared,
                                            LocationWizardRunner runLocationWizard)
     : shared(std::move(shared)), runLocationWizard(std::move(runLocationWizard)),
@@ -9,6 +7,4 @@ MultiSiteWizardState::MultiSiteWizardState(ReturnWizardState shared,
     bindLocations(*results, client());
 }
 
-MultiSiteWizardState::~MultiSiteWizardState() {
-    deletePageFiles(shared.pages);
-}
+MultiSiteWizardState::~MultiSiteWizardState() = default;

@@ -1,7 +1,6 @@
 #include "wizards/return/ReturnWizard.h"
 
 #include "forms/filling/FormSet.h"
-#include "forms/preview/ReturnGeneration.h"
 #include "platform/Clock.h"
 #include "returns/ReturnRecord.h"
 #include "returns/entry/EntrySteps.h"
@@ -32,10 +31,6 @@ ReturnWizard::ReturnWizard(ReturnWizardState state, QWidget* parent)
     addSteps();
     applyIncludedSteps(false);
     setSizeInFontUnits(kReturnWizardFontUnits);
-}
-
-ReturnWizard::~ReturnWizard() {
-    deletePageFiles(state_.pages);
 }
 
 void ReturnWizard::addSteps() {

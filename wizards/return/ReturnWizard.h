@@ -20,7 +20,6 @@ class ReturnWizard : public CWizardDialog {
     Q_OBJECT
 public:
     ReturnWizard(ReturnWizardState state, QWidget* parent = nullptr);
-    ~ReturnWizard() override;
 
     ReturnWizardState& state() { return state_; }
 

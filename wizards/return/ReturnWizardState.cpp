@@ -1,10 +1,8 @@
 #include "wizards/return/ReturnWizardState.h"
 
-#include "forms/preview/ReturnGeneration.h"
 #include "returns/EnteredSections.h"
 
 void ReturnWizardState::discardPreview() {
-    deletePageFiles(pages);
     pages.clear();
     previewed = false;
 }

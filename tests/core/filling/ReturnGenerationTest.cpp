@@ -108,7 +108,6 @@ TEST_F(ReturnGenerationTest, AFailedFillStopsOnlyForAFormTheReturnTakes) {
     EXPECT_EQ(generated.failure, GenerationFailure::None);
     EXPECT_EQ(kindsOf(generated.pages),
               (std::vector<PageKind>{kPageSt1Page1, kPageSt1Page2, kPageSt14}));
-    deletePageFiles(generated.pages);
 
     record->client.filesST8 = 1;
     const QStringList before = QDir::temp().entryList({QStringLiteral("EMF*")});

@@ -40,10 +40,7 @@ protected:
         ASSERT_EQ(generated.failure, GenerationFailure::None);
         pages = generated.pages;
     }
-    void TearDown() override {
-        deletePageFiles(pages);
-        Clock::release();
-    }
+    void TearDown() override { Clock::release(); }
 
     // Prints the pages into a PDF file on paper of `size`; its path, or empty when printing
     // failed. `printable` receives the printable area in points.

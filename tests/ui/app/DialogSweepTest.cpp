@@ -326,7 +326,6 @@ TEST_P(DialogSweepTest, ThePreviewWindow) {
     expectReadable(preview);
     EXPECT_TRUE(preview.screen()->availableGeometry().contains(preview.frameGeometry()))
         << preview.frameGeometry().width() << " wide";
-    deletePageFiles(context.pages);
 }
 
 INSTANTIATE_TEST_SUITE_P(FontSizes, DialogSweepTest, ::testing::ValuesIn(kFontSizes),
