@@ -45,6 +45,10 @@ int main(int argc, char** argv) {
     // Static, so it outlives the program's own private temporary folder made inside it, which
     // goes when the program's statics do.
     static QTemporaryDir home;
+    // Test mode puts the standard folders under the home folder, so each test process has a
+    // home of its own: tests run in parallel and must never share a settings or cache file.
+    QDir().mkpath(home.filePath("home"));
+    qputenv("HOME", home.filePath("home").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
     qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
