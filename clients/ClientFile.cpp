@@ -35,23 +35,26 @@ int readVersion1(QFile& file, std::int32_t size, ClientRecord& record) {
     upgradeClientRecord(*old, record);
     return kClientFileOk;
 }
-} // namespace
 
-int readClientFile(const QString& path, ClientInfo& client) {
-    // Unbuffered: the header and the record are each read once, straight into place, rather
-    // than through a 16 kB buffer that the record's read passes by anyway. The client list reads
-    // every client file this way when it starts.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return kClientFileCannotOpen;
+// Client files are read unbuffered: the header and the record are each read once, straight
+// into place, rather than through a 16 kB buffer that the record's read passes by anyway. The
+// client list reads every client file when it starts.
+constexpr QIODevice::OpenMode kReadMode = QIODevice::ReadOnly | QIODevice::Unbuffered;
 
-    ClientFileHeader header{};
-    if (!readExactly(file, &header, kHeaderSize))
-        return kClientFileShort;
-    if (::strncmp(header.signature, kClientSignature, sizeof(header.signature)) != 0)
+bool hasClientSignature(const ClientFileHeader& header) {
+    return ::strncmp(header.signature, kClientSignature, sizeof(header.signature)) == 0;
+}
+
+bool isCurrentVersion(const ClientFileHeader& header) {
+    return header.version == 2 && header.recordSize == kClientRecordSize;
+}
+
+// Checks the header read from an open file and reads the file's record whole into `record`,
+// upgrading a version 1 record.
+int readWholeRecord(QFile& file, const ClientFileHeader& header, ClientRecord& record) {
+    if (!hasClientSignature(header))
         return kClientFileForeign;
     file.seek(0);
-
     // A version 2 record is read over the whole of `fresh`; a version 1 record fills only part
     // of it and starts from the defaults.
     auto fresh = std::make_unique_for_overwrite<ClientRecord>();
@@ -60,12 +63,43 @@ int readClientFile(const QString& path, ClientInfo& client) {
         const int result = readVersion1(file, header.recordSize, *fresh);
         if (result != kClientFileOk)
             return result;
-    } else if (header.version != 2 || header.recordSize != kClientRecordSize) {
+    } else if (!isCurrentVersion(header)) {
         return kClientFileForeign;
     } else if (!readExactly(file, fresh.get(), kClientRecordSize)) {
         return kClientFileShort;
     }
-    client.record = *fresh;
+    record = *fresh;
+    return kClientFileOk;
+}
+} // namespace
+
+int readClientFile(const QString& path, ClientInfo& client) {
+    QFile file(path);
+    if (!file.open(kReadMode))
+        return kClientFileCannotOpen;
+    ClientFileHeader header{};
+    if (!readExactly(file, &header, kHeaderSize))
+        return kClientFileShort;
+    return readWholeRecord(file, header, client.record);
+}
+
+int readClientListing(const QString& path, ClientInfo& client) {
+    QFile file(path);
+    if (!file.open(kReadMode))
+        return kClientFileCannotOpen;
+    // The listed bytes start with the header: one read brings both.
+    auto* listed = reinterpret_cast<char*>(&client.record);
+    const qint64 read = file.read(listed, kClientListedBytes);
+    if (read < kHeaderSize)
+        return kClientFileShort;
+    ClientFileHeader header{};
+    std::memcpy(&header, listed, kHeaderSize);
+    if (!hasClientSignature(header) || !isCurrentVersion(header))
+        return readWholeRecord(file, header, client.record);
+    // The file's size stands for the rest of the record: a file too short for the whole
+    // record fails here just as its whole read would.
+    if (read < kClientListedBytes || file.size() < kClientRecordSize)
+        return kClientFileShort;
     return kClientFileOk;
 }
 

@@ -85,11 +85,12 @@ std::vector<ClientSummary> ClientStore::loadClients(const QString& folder) {
                                                QDir::Files | QDir::Hidden, QDir::Unsorted);
     std::sort(names.begin(), names.end(), sortsBefore);
     clients.reserve(size_t(names.size()));
-    // One record is read into at a time; only the summary of each is kept.
+    // One record is read into at a time, only as far as the list shows it; only the summary
+    // of each is kept. The whole record is read when the client is opened.
     auto client = std::make_unique<ClientInfo>();
     for (const QString& name : names) {
         client->path = folder + name;
-        if (readClientFile(client->path, *client) != kClientFileOk)
+        if (readClientListing(client->path, *client) != kClientFileOk)
             continue;
         ClientSummary summary = ClientSummary::of(*client);
         if (!summary.name.isEmpty())

@@ -1,6 +1,7 @@
 // Client file fixtures: index.json lists files with the result readClientFile must give, the
-// SHA-256 of the record read, and that of the file writeClientFile makes of it. The shared
-// fixtures are read, and those of VANTROBE_CLIENT_FIXTURES_DIR when it is set.
+// SHA-256 of the record read, and that of the file writeClientFile makes of it. What the client
+// list reads of each (readClientListing) gives the same result and the same listed bytes. The
+// shared fixtures are read, and those of VANTROBE_CLIENT_FIXTURES_DIR when it is set.
 #include "clients/ClientFile.h"
 #include "support/JsonCases.h"
 #include "support/TestFiles.h"
@@ -31,12 +32,18 @@ void checkFixtureFolder(const QString& folder) {
         const QByteArray before = recordBytes(client.record);
         const int result = readClientFile(dir.filePath(file), client);
         EXPECT_EQ(result, entry[QStringLiteral("expectedCode")].toInt());
+        ClientInfo listed;
+        EXPECT_EQ(readClientListing(dir.filePath(file), listed), result)
+            << "the client list would take the file otherwise";
         if (result != kClientFileOk) {
             EXPECT_EQ(recordBytes(client.record), before) << "a failed read changed the record";
             continue;
         }
         EXPECT_EQ(JsonCases::sha256Hex(recordBytes(client.record)),
                   entry[QStringLiteral("recordSha256")].toString());
+        EXPECT_EQ(recordBytes(listed.record).first(kClientListedBytes),
+                  recordBytes(client.record).first(kClientListedBytes))
+            << "the client list would show otherwise";
         const QString rewritten = scratch.filePath(file);
         ASSERT_EQ(writeClientFile(client, rewritten), kClientFileOk);
         EXPECT_EQ(JsonCases::sha256Hex(TestFiles::readAll(rewritten)),
