@@ -34,8 +34,7 @@ private:
     QString path_;
 };
 
-// The whole work of one page: drawn, packed into bits and encoded. It runs on the thread pool,
-// or on the calling thread when that would otherwise only wait.
+// The whole work of one page: drawn, packed into bits and encoded, on the thread pool.
 class PageTask : public QRunnable {
 public:
     explicit PageTask(const PageEntry& page) : page_(page) { setAutoDelete(false); }
@@ -44,7 +43,6 @@ public:
         encoded_ = G3Page::encode(PageRaster::fromImage(page_.image()));
         done_.release();
     }
-    bool isDone() const { return done_.available() > 0; }
     // The encoded page, once the work is done.
     G3Page take() {
         done_.acquire();
@@ -58,9 +56,9 @@ private:
 };
 
 // Pages in work ahead of the one stored next, in page order. At most `window` pages are in
-// work or waiting at a time, whatever the number of pages. While the next page is still in
-// work, the calling thread takes a page no worker has started and does it itself, so every
-// core and the calling thread draw.
+// work or waiting at a time, whatever the number of pages. The calling thread only stores the
+// pages: drawing on it as well put one thread more than there are cores to work, each with a
+// page canvas of its own, and the export took longer.
 class PageQueue {
 public:
     PageQueue(const PageList& pages, int count)
@@ -80,29 +78,15 @@ public:
             pending_.push_back(std::make_unique<PageTask>(pages_[size_t(next_++)]));
             pool_.start(pending_.back().get());
         }
-        while (!pending_.front()->isDone() && doOneNotStarted()) {
-        }
         const G3Page page = pending_.front()->take();
         pending_.pop_front();
         return page;
     }
 
 private:
-    // Enough pages ahead that a worker finds one to start while the calling thread draws a
-    // page of its own (with two a core, the workers ran dry and kept 1.7 of 2 cores busy), and
-    // few enough that only some encoded pages (about 40 kB each) wait to be stored.
+    // Enough pages ahead that no worker waits for the calling thread to store a page, and few
+    // enough that only some encoded pages (about 40 kB each) wait to be stored.
     static constexpr int kPagesAheadPerCore = 8;
-
-    // Does the last page no worker has started on this thread; false when every page started.
-    bool doOneNotStarted() {
-        for (auto task = pending_.rbegin(); task != pending_.rend(); ++task) {
-            if (pool_.tryTake(task->get())) {
-                (*task)->run();
-                return true;
-            }
-        }
-        return false;
-    }
 
     const PageList& pages_;
     const int count_;
