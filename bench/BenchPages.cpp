@@ -1,6 +1,7 @@
 #include "BenchPages.h"
 
 #include "forms/filling/FormSet.h"
+#include "platform/PrivateTempFolder.h"
 
 #include <QFile>
 #include <memory>
@@ -10,7 +11,7 @@ BenchPages::BenchPages(int count) {
     loadFormImages(*set);
     const FormPage* forms[] = {&set->st1, &set->st1Worksheet, &set->st14, &set->st4, &set->st8};
     for (const FormPage* form : forms)
-        files_ << form->saveTemporaryImage();
+        files_ << PrivateTempFolder::createFileWith(QStringLiteral("EMF"), form->workingImage());
     for (int page = 0; page < count; ++page) {
         PageEntry entry;
         entry.imagePaths[0] = files_[page % files_.size()];

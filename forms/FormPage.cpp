@@ -2,7 +2,6 @@
 
 #include "forms/PlaceholderSearch.h"
 #include "platform/Cp1252.h"
-#include "platform/PrivateTempFolder.h"
 #include "platform/SafeWrite.h"
 
 #include <QFile>
@@ -84,12 +83,6 @@ int FormPage::saveImage(const QString& path) const {
     if (workingImage_.isEmpty())
         return kFormPageFailed;
     return SafeWrite::replace(path, workingImage_) ? kFormPageFailed : kFormPageOk;
-}
-
-QString FormPage::saveTemporaryImage() const {
-    if (workingImage_.isEmpty())
-        return {};
-    return PrivateTempFolder::createFileWith(QStringLiteral("EMF"), workingImage_);
 }
 
 void FormPage::blankAllFields() {

@@ -34,9 +34,6 @@ public:
     // Writes the working image to the file. 0 on success, -1 without an image or when the
     // file cannot be written completely.
     int saveImage(const QString& path) const;
-    // Writes the working image to a new temporary page file ("EMF" prefix) and returns its
-    // path, or an empty text on failure. The caller deletes the file when done with it.
-    QString saveTemporaryImage() const;
 
     // Writes spaces into every field of the table. A field that cannot be written (its
     // placeholder is missing from the image) is passed over. The first call after an image is

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -231,22 +230,6 @@ TEST_F(FormPageTest, SavedPagesReadBackAsTheWorkingImage) {
 
     EXPECT_EQ(page.saveImage(folder.filePath(QStringLiteral("no/such/folder/page.emf"))),
               kFormPageFailed);
-}
-
-TEST_F(FormPageTest, TemporaryPageFilesAreNewEmfFiles) {
-    FormPage page(sampleFields);
-    ASSERT_EQ(page.loadImage(imagePath), kFormPageOk);
-    const QString first = page.saveTemporaryImage();
-    const QString second = page.saveTemporaryImage();
-    ASSERT_FALSE(first.isEmpty());
-    EXPECT_NE(first, second);
-    EXPECT_TRUE(QFileInfo(first).fileName().startsWith(QLatin1String("EMF")));
-    QFile file(first);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), page.workingImage());
-    QFile::remove(first);
-    QFile::remove(second);
-    EXPECT_TRUE(FormPage(sampleFields).saveTemporaryImage().isEmpty());
 }
 
 TEST_F(FormPageTest, PlaceholderLookupByKey) {
