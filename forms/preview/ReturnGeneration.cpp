@@ -5,7 +5,6 @@
 #include "returns/ReturnRecord.h"
 #include "returns/St1Calculation.h"
 
-
 namespace {
 // One form of the single-site return in generation order.
 struct GeneratedForm {
@@ -24,7 +23,6 @@ PageEntry pageOf(const GeneratedForm& form, int vendorId) {
         page.caption = vendorCaption(vendorId);
     return page;
 }
-
 } // namespace
 
 QString generationFailureMessage(GenerationFailure failure) {
