@@ -6,5 +6,3 @@ MultiSiteWizardState::MultiSiteWizardState(ReturnWizardState shared,
       results(std::make_unique<LocationResults>()) {
     bindLocations(*results, client());
 }
-
-MultiSiteWizardState::~MultiSiteWizardState() = default;

@@ -28,7 +28,6 @@ using LocationWizardRunner =
 // one keeps that return's inputs, from which each location's wizard takes its hints.
 struct MultiSiteWizardState {
     MultiSiteWizardState(ReturnWizardState shared, LocationWizardRunner runLocationWizard);
-    ~MultiSiteWizardState();
 
     ReturnWizardState shared;
     // Empty: the location-mode return wizard with the shared settings.
